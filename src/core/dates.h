@@ -1,0 +1,21 @@
+#pragma once
+// Dates are stored as "yyyy-mm-dd" texts; all date arithmetic goes through here.
+#include <QDate>
+#include <QString>
+
+namespace zelkor {
+
+// "yyyy-mm-dd" of a date.
+QString IsoDate(const QDate& date);
+
+// The date of a "yyyy-mm-dd" text; an invalid QDate when the text is not one.
+QDate ParseIsoDate(const QString& text);
+
+// The "yyyy-mm-dd" text `days` days after `date`.
+QString AddDays(const QDate& date, qint64 days);
+
+// yyyymmddHHMMSS: the date without hyphens followed by the clock text without colons.
+// The identifiers of transactions and journal lines start with this.
+QString TimeStamp(const QString& todayText, const QString& clockText);
+
+}  // namespace zelkor

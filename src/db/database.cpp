@@ -1,0 +1,195 @@
+#include "db/database.h"
+
+#include <sqlite3.h>
+
+namespace zelkor {
+
+namespace {
+constexpr std::size_t kCacheSize = 48;
+
+QString errorOf(sqlite3* db) { return QString::fromUtf8(sqlite3_errmsg(db)); }
+}  // namespace
+
+bool DbRow::isNull(int i) const { return sqlite3_column_type(stmt_, i) == SQLITE_NULL; }
+
+QString DbRow::text(int i) const {
+    const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, i));
+    if (!p) return {};
+    return QString::fromUtf8(p, sqlite3_column_bytes(stmt_, i));
+}
+
+QString DbRow::name(int i) const { return QString::fromUtf8(sqlite3_column_name(stmt_, i)); }
+
+QVariant DbRow::value(int i) const { return isNull(i) ? QVariant() : QVariant(text(i)); }
+
+std::unique_ptr<Database> Database::open(const QString& path, QString* error) {
+    sqlite3* db = nullptr;
+    const QByteArray p = path.toUtf8();
+    const int rc = sqlite3_open_v2(p.constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    if (rc != SQLITE_OK) {
+        if (error) *error = db ? errorOf(db) : QString::fromUtf8(sqlite3_errstr(rc));
+        sqlite3_close(db);
+        return nullptr;
+    }
+    // A file that is not a database only shows when it is first read.
+    char* msg = nullptr;
+    if (sqlite3_exec(db, "select count(*) from sqlite_master", nullptr, nullptr, &msg) != SQLITE_OK) {
+        if (error) *error = QString::fromUtf8(msg ? msg : sqlite3_errmsg(db));
+        sqlite3_free(msg);
+        sqlite3_close(db);
+        return nullptr;
+    }
+    sqlite3_busy_timeout(db, 2000);
+    return std::unique_ptr<Database>(new Database(db, path));
+}
+
+Database::Database(sqlite3* db, QString path) : db_(db), path_(std::move(path)) {}
+
+Database::~Database() {
+    for (auto& [sql, c] : cache_) sqlite3_finalize(c.stmt);
+    sqlite3_close(db_);
+}
+
+sqlite3_stmt* Database::prepared(const QString& sql, DbResult& result) {
+    auto it = cache_.find(sql);
+    if (it != cache_.end()) {
+        ages_.splice(ages_.begin(), ages_, it->second.age);
+        sqlite3_reset(it->second.stmt);
+        sqlite3_clear_bindings(it->second.stmt);
+        return it->second.stmt;
+    }
+    sqlite3_stmt* stmt = nullptr;
+    const QByteArray text = sql.toUtf8();
+    const char* tail = nullptr;
+    if (sqlite3_prepare_v2(db_, text.constData(), static_cast<int>(text.size()), &stmt, &tail) != SQLITE_OK) {
+        result.ok = false;
+        result.error = errorOf(db_);
+        return nullptr;
+    }
+    if (!stmt) {  // an empty statement
+        return nullptr;
+    }
+    if (cache_.size() >= kCacheSize) {
+        const QString oldest = ages_.back();
+        ages_.pop_back();
+        sqlite3_finalize(cache_[oldest].stmt);
+        cache_.erase(oldest);
+    }
+    ages_.push_front(sql);
+    cache_.emplace(sql, Cached{stmt, ages_.begin()});
+    return stmt;
+}
+
+DbResult Database::exec(const QString& sql, const QVariantList& values, const RowCallback& onRow) {
+    DbResult result;
+    sqlite3_stmt* stmt = prepared(sql, result);
+    if (!stmt) return result;
+
+    const int params = sqlite3_bind_parameter_count(stmt);
+    if (params != values.size()) {
+        result.ok = false;
+        result.error = QStringLiteral("%1 values given for %2 parameters").arg(values.size()).arg(params);
+        return result;
+    }
+    for (int i = 0; i < params; ++i) {
+        const QVariant& v = values.at(i);
+        int rc = SQLITE_OK;
+        switch (v.typeId()) {
+            case QMetaType::UnknownType:
+                rc = sqlite3_bind_null(stmt, i + 1);
+                break;
+            case QMetaType::Int:
+            case QMetaType::LongLong:
+            case QMetaType::UInt:
+            case QMetaType::ULongLong:
+                rc = sqlite3_bind_int64(stmt, i + 1, v.toLongLong());
+                break;
+            case QMetaType::Double:
+                rc = sqlite3_bind_double(stmt, i + 1, v.toDouble());
+                break;
+            default: {
+                if (v.isNull() && v.typeId() != QMetaType::QString) {
+                    rc = sqlite3_bind_null(stmt, i + 1);
+                    break;
+                }
+                const QByteArray t = v.toString().toUtf8();
+                rc = sqlite3_bind_text(stmt, i + 1, t.constData(), static_cast<int>(t.size()), SQLITE_TRANSIENT);
+            }
+        }
+        if (rc != SQLITE_OK) {
+            result.ok = false;
+            result.error = errorOf(db_);
+            sqlite3_reset(stmt);
+            return result;
+        }
+    }
+
+    const int columns = sqlite3_column_count(stmt);
+    for (;;) {
+        const int rc = sqlite3_step(stmt);
+        if (rc == SQLITE_ROW) {
+            if (onRow) onRow(DbRow(stmt, columns));
+            continue;
+        }
+        if (rc == SQLITE_DONE) break;
+        result.ok = false;
+        result.error = errorOf(db_);
+        break;
+    }
+    result.changes = result.ok ? sqlite3_changes(db_) : 0;
+    sqlite3_reset(stmt);
+    return result;
+}
+
+DbResult Database::execScript(const QString& sql) {
+    DbResult result;
+    char* msg = nullptr;
+    if (sqlite3_exec(db_, sql.toUtf8().constData(), nullptr, nullptr, &msg) != SQLITE_OK) {
+        result.ok = false;
+        result.error = QString::fromUtf8(msg ? msg : sqlite3_errmsg(db_));
+    }
+    sqlite3_free(msg);
+    return result;
+}
+
+QString Database::scalar(const QString& sql, const QVariantList& values, const QString& fallback,
+                         DbResult* result) {
+    QString out = fallback;
+    bool first = true;
+    DbResult r = exec(sql, values, [&](const DbRow& row) {
+        if (first && row.columnCount() > 0) out = row.text(0);
+        first = false;
+    });
+    if (result) *result = r;
+    return out;
+}
+
+Transaction::Transaction(Database& db) : db_(db) {
+    begin_ = db_.exec(QStringLiteral("BEGIN IMMEDIATE"));
+    active_ = begin_.ok;
+}
+
+Transaction::~Transaction() {
+    if (active_) rollback();
+}
+
+DbResult Transaction::commit() {
+    if (!active_) {
+        DbResult r;
+        r.ok = false;
+        r.error = begin_.ok ? QStringLiteral("no transaction") : begin_.error;
+        return r;
+    }
+    DbResult r = db_.exec(QStringLiteral("COMMIT"));
+    if (r.ok) active_ = false;
+    else rollback();
+    return r;
+}
+
+void Transaction::rollback() {
+    if (!active_) return;
+    db_.exec(QStringLiteral("ROLLBACK"));
+    active_ = false;
+}
+
+}  // namespace zelkor

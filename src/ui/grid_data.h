@@ -1,0 +1,92 @@
+#pragma once
+// A grid as the forms, the export and the tests see it: plain data, no widgets.
+// GridView shows one of these; a 100,000-row list is one vector of rows.
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+namespace zelkor {
+
+enum class Align { Left, Right, Center };
+
+struct GridColumn {
+    QString header;
+    int width = 100;  // pixels at 96 dpi
+    Align align = Align::Left;
+};
+
+// Told about every change so a view can follow. Appends inside a Batch arrive as
+// one reset at the end of the batch.
+class GridListener {
+public:
+    virtual ~GridListener() = default;
+    virtual void gridReset() = 0;
+    virtual void gridRowsAppended(int first, int last) = 0;
+    virtual void gridRowRemoved(int row) = 0;
+    virtual void gridCellChanged(int row, int column) = 0;
+    virtual void gridSelectionChanged(int row) = 0;
+};
+
+class GridData {
+public:
+    GridData() = default;
+    GridData(const GridData&) = delete;
+    GridData& operator=(const GridData&) = delete;
+
+    // Columns
+    void addColumn(const QString& header, int width, Align align = Align::Left);
+    void setColumns(std::vector<GridColumn> columns);
+    int columnCount() const { return static_cast<int>(columns_.size()); }
+    const GridColumn& column(int c) const { return columns_.at(c); }
+    const std::vector<GridColumn>& columns() const { return columns_; }
+
+    // Rows. A row shorter than the column count reads empty cells.
+    int rowCount() const { return static_cast<int>(rows_.size()); }
+    void appendRow(QStringList cells);
+    void reserve(int rows) { rows_.reserve(rows); }
+    const QStringList& row(int r) const { return rows_.at(r); }
+    QString cell(int r, int c) const;
+    void setCell(int r, int c, const QString& text);
+    void removeRow(int r);
+    void clearRows();      // keeps the columns
+    void clear();          // columns and rows
+
+    // Check boxes in front of every row (a list with check boxes).
+    void setCheckable(bool on);
+    bool checkable() const { return checkable_; }
+    bool isChecked(int r) const { return checkable_ && r >= 0 && r < rowCount() && checked_[r]; }
+    void setChecked(int r, bool on);
+
+    // The selection mark: the one selected row, -1 for none.
+    int selectedRow() const { return selected_; }
+    void select(int r);
+    QString selectedCell(int c) const { return selected_ >= 0 ? cell(selected_, c) : QString(); }
+
+    // While a Batch lives, appends are collected and reported as one reset.
+    class Batch {
+    public:
+        explicit Batch(GridData& grid) : grid_(grid) { ++grid_.batchDepth_; }
+        ~Batch();
+        Batch(const Batch&) = delete;
+        Batch& operator=(const Batch&) = delete;
+    private:
+        GridData& grid_;
+    };
+
+    void addListener(GridListener* l);
+    void removeListener(GridListener* l);
+
+private:
+    void notifyReset();
+
+    std::vector<GridColumn> columns_;
+    std::vector<QStringList> rows_;
+    std::vector<char> checked_;
+    bool checkable_ = false;
+    int selected_ = -1;
+    int batchDepth_ = 0;
+    bool batchDirty_ = false;
+    std::vector<GridListener*> listeners_;
+};
+
+}  // namespace zelkor

@@ -1,0 +1,159 @@
+#include "ui/grid_view.h"
+
+#include <QHeaderView>
+#include <QMouseEvent>
+
+#include "ui/scaling.h"
+
+namespace zelkor {
+
+GridModel::GridModel(GridData& grid, QObject* parent) : QAbstractTableModel(parent), grid_(grid) {
+    grid_.addListener(this);
+    shownColumns_ = grid_.columnCount();
+}
+
+GridModel::~GridModel() { grid_.removeListener(this); }
+
+int GridModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : grid_.rowCount(); }
+
+int GridModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : shownColumns_; }
+
+static Qt::Alignment qtAlign(Align a) {
+    switch (a) {
+        case Align::Right: return Qt::AlignRight | Qt::AlignVCenter;
+        case Align::Center: return Qt::AlignHCenter | Qt::AlignVCenter;
+        case Align::Left: break;
+    }
+    return Qt::AlignLeft | Qt::AlignVCenter;
+}
+
+QVariant GridModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid()) return {};
+    switch (role) {
+        case Qt::DisplayRole:
+        case Qt::ToolTipRole:
+            if (role == Qt::ToolTipRole) return {};
+            return grid_.cell(index.row(), index.column());
+        case Qt::TextAlignmentRole:
+            if (index.column() < grid_.columnCount()) return QVariant::fromValue(qtAlign(grid_.column(index.column()).align));
+            return {};
+        case Qt::CheckStateRole:
+            if (grid_.checkable() && index.column() == 0)
+                return grid_.isChecked(index.row()) ? Qt::Checked : Qt::Unchecked;
+            return {};
+        default:
+            return {};
+    }
+}
+
+bool GridModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (role == Qt::CheckStateRole && grid_.checkable() && index.column() == 0) {
+        grid_.setChecked(index.row(), value.toInt() == Qt::Checked);
+        return true;
+    }
+    return false;
+}
+
+QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || section >= grid_.columnCount()) return {};
+    if (role == Qt::DisplayRole) return grid_.column(section).header;
+    if (role == Qt::TextAlignmentRole) return QVariant::fromValue(qtAlign(grid_.column(section).align));
+    return {};
+}
+
+Qt::ItemFlags GridModel::flags(const QModelIndex& index) const {
+    Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    if (grid_.checkable() && index.column() == 0) f |= Qt::ItemIsUserCheckable;
+    return f;
+}
+
+void GridModel::gridReset() {
+    beginResetModel();
+    shownColumns_ = grid_.columnCount();
+    endResetModel();
+}
+
+void GridModel::gridRowsAppended(int first, int last) {
+    if (shownColumns_ != grid_.columnCount()) {
+        gridReset();
+        return;
+    }
+    beginInsertRows({}, first, last);
+    endInsertRows();
+}
+
+void GridModel::gridRowRemoved(int row) {
+    beginRemoveRows({}, row, row);
+    endRemoveRows();
+}
+
+void GridModel::gridCellChanged(int row, int column) {
+    const QModelIndex i = index(row, column);
+    emit dataChanged(i, i);
+}
+
+void GridModel::gridSelectionChanged(int row) { emit selectionMarkChanged(row); }
+
+GridView::GridView(GridData& grid, QWidget* parent, bool showHeaders)
+    : QTableView(parent), model_(new GridModel(grid, this)) {
+    setModel(model_);
+    setShowGrid(true);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setWordWrap(false);
+    setMouseTracking(true);
+    setAlternatingRowColors(false);
+    verticalHeader()->setVisible(false);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    horizontalHeader()->setVisible(showHeaders);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    horizontalHeader()->setStretchLastSection(false);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    applyColumnWidths();
+
+    connect(model_, &QAbstractItemModel::modelReset, this, &GridView::applyColumnWidths);
+    connect(model_, &GridModel::selectionMarkChanged, this, &GridView::syncSelectionFromGrid);
+    connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current, const QModelIndex&) {
+                if (syncing_) return;
+                syncing_ = true;
+                model_->grid().select(current.isValid() ? current.row() : -1);
+                syncing_ = false;
+                emit rowSelected(model_->grid().selectedRow());
+            });
+}
+
+void GridView::applyColumnWidths() {
+    const GridData& g = model_->grid();
+    for (int c = 0; c < g.columnCount(); ++c) setColumnWidth(c, Scaled(this, g.column(c).width));
+}
+
+void GridView::syncSelectionFromGrid(int row) {
+    if (syncing_) return;
+    syncing_ = true;
+    if (row < 0) {
+        selectionModel()->clearSelection();
+        selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+    } else {
+        const QModelIndex i = model_->index(row, 0);
+        selectionModel()->setCurrentIndex(i, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        scrollTo(i);
+    }
+    syncing_ = false;
+    emit rowSelected(row);
+}
+
+void GridView::mouseMoveEvent(QMouseEvent* event) {
+    QTableView::mouseMoveEvent(event);
+    emit mouseOverRows();
+}
+
+void GridView::mouseReleaseEvent(QMouseEvent* event) {
+    QTableView::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton) emit leftButtonReleased();
+}
+
+}  // namespace zelkor

@@ -1,0 +1,71 @@
+#pragma once
+// Shows a GridData: a report-style list with grid lines and full-row selection.
+// Rows have one fixed height, never sized to their contents, so a long list
+// fills at once.
+#include <QAbstractTableModel>
+#include <QTableView>
+
+#include "ui/grid_data.h"
+
+namespace zelkor {
+
+class GridModel : public QAbstractTableModel, public GridListener {
+    Q_OBJECT
+public:
+    explicit GridModel(GridData& grid, QObject* parent = nullptr);
+    ~GridModel() override;
+
+    GridData& grid() { return grid_; }
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+    void gridReset() override;
+    void gridRowsAppended(int first, int last) override;
+    void gridRowRemoved(int row) override;
+    void gridCellChanged(int row, int column) override;
+    void gridSelectionChanged(int row) override;
+
+signals:
+    void selectionMarkChanged(int row);
+
+private:
+    GridData& grid_;
+    int shownColumns_ = 0;
+};
+
+class GridView : public QTableView {
+    Q_OBJECT
+public:
+    // `showHeaders` false gives the panels without column headers (member panel).
+    explicit GridView(GridData& grid, QWidget* parent = nullptr, bool showHeaders = true);
+
+    GridData& grid() { return model_->grid(); }
+    GridModel* gridModel() { return model_; }
+
+    // Applies the grid's column widths (96-dpi pixels, scaled to the screen).
+    void applyColumnWidths();
+
+signals:
+    // The mouse moved over the rows (the record forms' follow-the-selection flag).
+    void mouseOverRows();
+    // A left-button release on the list.
+    void leftButtonReleased();
+    // The selected row changed (-1 for none).
+    void rowSelected(int row);
+
+protected:
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void syncSelectionFromGrid(int row);
+    GridModel* model_;
+    bool syncing_ = false;
+};
+
+}  // namespace zelkor

@@ -1,0 +1,26 @@
+#include "ui/scaling.h"
+
+#include <QFont>
+#include <QStringList>
+#include <QWidget>
+#include <cmath>
+
+namespace zelkor {
+
+int Scaled(const QWidget* widget, int pixels96) {
+    const int dpi = widget ? widget->logicalDpiY() : 96;
+    return static_cast<int>(std::lround(pixels96 * (dpi > 0 ? dpi : 96) / 96.0));
+}
+
+QFont FontFromSpec(const QString& spec) {
+    const QStringList parts = spec.split(',');
+    QFont font(parts.value(0));
+    bool ok = false;
+    const int size = parts.value(1).toInt(&ok);
+    if (ok && size > 0) font.setPointSize(size);
+    else if (ok && size < 0) font.setPixelSize(-size);
+    font.setBold(parts.value(2).trimmed() == QLatin1String("1"));
+    return font;
+}
+
+}  // namespace zelkor

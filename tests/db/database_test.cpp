@@ -1,0 +1,103 @@
+#include <QComboBox>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "db/schema.h"
+#include "support/fixture.h"
+
+using namespace zelkor;
+using namespace zelkor::test;
+
+class DatabaseTest : public DbTest {};
+
+TEST_F(DatabaseTest, AwkwardValuesAreStoredExactlyAsTyped) {
+    const QString long10k(10000, QChar('x'));
+    const QStringList values = {
+        "O'Brien", "\"quoted\"", "a;b,c", "'); DROP TABLE Member; --", "Zoë Ñandú 図書館 مكتبة",
+        long10k, "", "  spaced  ", "back\\slash", "100%_like",
+    };
+    int i = 0;
+    for (const QString& v : values) {
+        const QString id = QString("M%1").arg(i++);
+        env.exec("insert into Member (Id, Nama) values (?, ?)", {id, v});
+        EXPECT_EQ(env.scalar("select Nama from Member where Id=?", {id}), v);
+    }
+    EXPECT_EQ(env.scalar("select count(*) from Member"), QString::number(values.size()));
+}
+
+TEST_F(DatabaseTest, FailureCarriesSqliteMessageAndContextShowsTheBox) {
+    const DbResult r = env.db().exec("select * from NoSuchTable");
+    EXPECT_FALSE(r.ok);
+    EXPECT_TRUE(r.error.contains("no such table")) << r.error.toStdString();
+
+    EXPECT_FALSE(env.ctx().run("select * from NoSuchTable"));
+    ASSERT_EQ(env.messages.shown.size(), 1u);
+    EXPECT_EQ(env.messages.shown[0].text, "SQL error: no such table: NoSuchTable");
+    EXPECT_EQ(env.messages.shown[0].caption, "Info");
+    EXPECT_EQ(env.messages.shown[0].buttons, MsgButtons::Ok);
+}
+
+TEST_F(DatabaseTest, KeysRefuseDuplicatesButVisitTariffsShareTheirId) {
+    env.addItem("B001", "Matematika");
+    EXPECT_FALSE(env.db().exec("insert into ItemPerpus (Id, NamaItem) values ('B001','Lagi')").ok);
+    env.addTariff("Siswa", "1500");
+    env.addTariff("Guru", "2000");
+    EXPECT_EQ(env.scalar("select count(*) from ItemPerpus where Id='KUNJUNG'"), "2");
+    env.addMember("M01", "Ani", "Siswa");
+    EXPECT_FALSE(env.db().exec("insert into Member (Id) values ('M01')").ok);
+    env.exec("insert into Kas (Id) values ('1')");
+    EXPECT_FALSE(env.db().exec("insert into Kas (Id) values ('1')").ok);
+    env.exec("insert into useradmin (User, Password) values ('admin','x')");
+    EXPECT_FALSE(env.db().exec("insert into useradmin (User, Password) values ('admin','y')").ok);
+}
+
+TEST_F(DatabaseTest, KasIdsOrderAsTextsInTheRunningBalance) {
+    // Ids of different lengths: "20160307090502" + "10" sorts before "...2" as text.
+    env.exec("insert into Kas (Id, Masuk, Keluar) values ('201603070905022','100','0')");
+    env.exec("insert into Kas (Id, Masuk, Keluar) values ('2016030709050210','50','0')");
+    const QStringList saldo = env.rows(
+        "select t1.Id, (SELECT Sum(Masuk-Keluar) AS Total FROM Kas WHERE id <= T1.ID) AS Saldo from Kas t1 order by Id");
+    EXPECT_EQ(saldo, QStringList({"2016030709050210|50", "201603070905022|150"}));
+}
+
+TEST_F(DatabaseTest, TransactionRollsBackUnlessCommitted) {
+    {
+        Transaction t(env.db());
+        ASSERT_TRUE(t.active());
+        env.exec("insert into Member (Id) values ('A')");
+    }
+    EXPECT_EQ(env.scalar("select count(*) from Member"), "0");
+    {
+        Transaction t(env.db());
+        env.exec("insert into Member (Id) values ('B')");
+        EXPECT_TRUE(t.commit().ok);
+    }
+    EXPECT_EQ(env.scalar("select count(*) from Member"), "1");
+}
+
+TEST_F(DatabaseTest, NullIsToldApartFromEmptyAndNumbersBindAsNumbers) {
+    env.exec("insert into ItemPerpus (Id, Denda, JmlStock) values ('X', NULL, '5')");
+    env.exec("Update ItemPerpus Set JmlStock=JmlStock-? where Id=?", {2, "X"});
+    EXPECT_EQ(env.rows("select Denda, JmlStock from ItemPerpus"), QStringList({"NULL|3"}));
+}
+
+TEST(DatabaseOpen, UnopenablePathGivesSqlitesMessage) {
+    QString error;
+    EXPECT_EQ(Database::open("/no/such/folder/perpus.db", &error), nullptr);
+    EXPECT_EQ(error, "unable to open database file");
+
+    QTemporaryDir dir;
+    const QString notDb = dir.filePath("junk.db");
+    QFile f(notDb);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(QByteArray(4096, 'z'));
+    f.close();
+    EXPECT_EQ(Database::open(notDb, &error), nullptr);
+    EXPECT_EQ(error, "file is not a database");
+
+    // A path that names no file yet creates an empty database.
+    const QString fresh = dir.filePath("new.db");
+    auto db = Database::open(fresh, &error);
+    ASSERT_NE(db, nullptr);
+    EXPECT_TRUE(QFile::exists(fresh));
+}

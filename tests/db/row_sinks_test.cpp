@@ -1,0 +1,64 @@
+#include <QComboBox>
+#include <gtest/gtest.h>
+
+#include "db/row_sinks.h"
+#include "support/fixture.h"
+#include "ui/grid_data.h"
+
+using namespace zelkor;
+using namespace zelkor::test;
+
+class RowSinks : public DbTest {
+protected:
+    void SetUp() override {
+        env.addItem("B1", "Satu");
+        env.addItem("B2", "Dua");
+    }
+};
+
+TEST_F(RowSinks, StoreScalarKeepsEarlierValueWhenNoRow) {
+    QString scalar = "earlier";
+    env.ctx().run("select count(*) from ItemPerpus", {}, StoreScalar(scalar));
+    EXPECT_EQ(scalar, "2");
+    env.ctx().run("select NamaItem from ItemPerpus where Id='none'", {}, StoreScalar(scalar));
+    EXPECT_EQ(scalar, "2");
+    env.ctx().run("select Denda from ItemPerpus where 1=0 union all select NULL", {}, StoreScalar(scalar));
+    EXPECT_EQ(scalar, "");  // NULL reads empty
+}
+
+TEST_F(RowSinks, AppendNumberedRowContinuesTheNumbering) {
+    GridData grid;
+    grid.addColumn("No.", 50);
+    grid.addColumn("Id", 80);
+    grid.addColumn("Nama", 100);
+    for (int i = 0; i < 3; ++i) grid.appendRow({QString::number(i + 1) + ".", "x", "y"});
+    env.ctx().run("select Id, NamaItem from ItemPerpus order by Id", {}, AppendNumberedRow(grid));
+    ASSERT_EQ(grid.rowCount(), 5);
+    EXPECT_EQ(grid.row(3), QStringList({"4.", "B1", "Satu"}));
+    EXPECT_EQ(grid.row(4), QStringList({"5.", "B2", "Dua"}));
+}
+
+TEST_F(RowSinks, AppendRowAutoColumnsMakesColumnsFromTheFirstRow) {
+    GridData grid;
+    env.ctx().run("select Id, NamaItem as Nama from ItemPerpus order by Id", {}, AppendRowAutoColumns(grid));
+    ASSERT_EQ(grid.columnCount(), 2);
+    EXPECT_EQ(grid.column(0).header, "ID");
+    EXPECT_EQ(grid.column(1).header, "NAMA");
+    EXPECT_EQ(grid.column(1).width, 100);
+    EXPECT_EQ(grid.column(1).align, Align::Left);
+    EXPECT_EQ(grid.row(1), QStringList({"B2", "Dua"}));
+    // A query without rows leaves an empty grid without columns.
+    GridData empty;
+    env.ctx().run("select Id from ItemPerpus where 1=0", {}, AppendRowAutoColumns(empty));
+    EXPECT_EQ(empty.columnCount(), 0);
+}
+
+TEST_F(RowSinks, AddComboItemTakesTheFirstValue) {
+    QComboBox combo;
+    QStringList list;
+    env.ctx().run("select NamaItem, Id from ItemPerpus order by Id", {}, AddComboItem(combo));
+    env.ctx().run("select NamaItem, Id from ItemPerpus order by Id", {}, AddComboItem(list));
+    ASSERT_EQ(combo.count(), 2);
+    EXPECT_EQ(combo.itemText(0), "Satu");
+    EXPECT_EQ(list, QStringList({"Satu", "Dua"}));
+}
