@@ -9,7 +9,7 @@ PACKAGES=(
   libsqlite3-dev sqlite3 libsodium-dev
   libxlsxwriter-dev zlib1g-dev liborcus-dev libboost-dev libfreexl-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
-  cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
+  cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils libcups2-dev
   fonts-liberation fonts-dejavu-core
   chromium
   xvfb xauth xdotool imagemagick

@@ -12,10 +12,10 @@ struct ReceiptRow {
 
 struct ReceiptData {
     QString libraryName, libraryAddress, libraryPhone, libraryEmail;
-    QString todayText;        // "yyyy-mm-dd"
+    QString todayText;  // "yyyy-mm-dd"
     QString currentOperator;
-    QString clockText;        // "HH:mm:ss" when printing
-    QString printDate;        // the computer's date when printing, "dd-mm-yyyy"
+    QString clockText;                   // "HH:mm:ss" when printing
+    QString printDate;                   // the computer's date when printing, "dd-mm-yyyy"
     QString memberName, memberCategory;  // member panel "Nama" and "Kategori"
     std::vector<ReceiptRow> rows;
     QString jumlah, potongan, netto, dibayar, sisa;  // the desk's value labels and fields
