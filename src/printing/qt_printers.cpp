@@ -73,6 +73,12 @@ class QtPrintContext : public PrintContext {
         // The point size at the printer's own resolution, as the character height.
         font.setPixelSize(qMax(1, qRound(points_ * printer_->logicalDpiY() / 72.0)));
         font.setWeight(QFont::Normal);
+        // Receipts line up in columns: where no Courier (or its metric twin) is
+        // installed, any fixed-pitch face is better than a proportional one.
+        if (face_.contains(QStringLiteral("Courier"), Qt::CaseInsensitive)) {
+            font.setStyleHint(QFont::TypeWriter);
+            font.setFixedPitch(true);
+        }
         font.setStyleStrategy(QFont::PreferAntialias);
         painter_.save();
         painter_.setFont(font);

@@ -1,0 +1,68 @@
+#include "printing/amount_in_words.h"
+
+#include <gtest/gtest.h>
+
+namespace zelkor {
+namespace {
+
+struct WordsCase {
+    std::int64_t n;
+    const char* words;
+};
+
+// The spaces are part of the text: every word has one in front, a zero part
+// leaves a single one.
+const WordsCase kWords[] = {
+    {0, " "},
+    {1, " satu"},
+    {10, " sepuluh"},
+    {11, " sebelas"},
+    {12, " dua belas"},
+    {19, " sembilan belas"},
+    {20, " dua puluh "},
+    {21, " dua puluh satu"},
+    {99, " sembilan puluh sembilan"},
+    {100, " seratus "},
+    {111, " seratus sebelas"},
+    {200, " dua ratus "},
+    {1000, " seribu "},
+    {1500, " seribu lima ratus "},
+    {2000, " dua ribu "},
+    {11000, " sebelas ribu "},
+    {20000, " dua puluh  ribu "},
+    {21000, " dua puluh satu ribu "},
+    {100000, " seratus  ribu "},
+    {1000000, " satu juta "},
+    {1001000, " satu juta seribu "},
+    {1250750, " satu juta dua ratus lima puluh  ribu tujuh ratus lima puluh "},
+    {999999999,
+     " sembilan ratus sembilan puluh sembilan juta sembilan ratus sembilan puluh sembilan ribu sembilan "
+     "ratus "
+     "sembilan puluh sembilan"},
+    {1000000000, ""},
+    {2147483647, ""},
+    {5000000000LL, ""},
+};
+
+TEST(AmountInWords, WritesTheTableWithItsSpaces) {
+    for (const WordsCase& c : kWords) EXPECT_EQ(AmountInWords(c.n).toStdString(), c.words) << "n = " << c.n;
+}
+
+// A discount larger than the total gives a negative net amount on the receipt.
+TEST(AmountInWords, NegativeAmountsSayMinusFirst) {
+    const WordsCase cases[] = {
+        {-1, " minus satu"},
+        {-20, " minus dua puluh "},
+        {-1500, " minus seribu lima ratus "},
+        {-999999999,
+         " minus sembilan ratus sembilan puluh sembilan juta sembilan ratus sembilan puluh sembilan ribu "
+         "sembilan "
+         "ratus sembilan puluh sembilan"},
+        {-1000000000, ""},
+        {INT64_MIN, ""},
+    };
+    for (const WordsCase& c : cases) EXPECT_EQ(AmountInWords(c.n).toStdString(), c.words) << "n = " << c.n;
+}
+
+}  // namespace
+}  // namespace zelkor

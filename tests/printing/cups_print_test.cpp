@@ -1,0 +1,258 @@
+// The real print path: a CUPS queue with the PDF printer as the default printer
+// (scripts/start-printer.sh sets it up and keeps job files in the spool). Each
+// test prints through QtPrinters and reads the job back exactly as the program
+// sent it. Without CUPS the tests are skipped, saying why.
+#include <gtest/gtest.h>
+#include <QDir>
+#include <QFile>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QUuid>
+#include <cmath>
+#include <set>
+
+#include "printing/print_runner.h"
+#include "printing/qt_printers.h"
+#include "printing/receipt_layout.h"
+#include "printing/voucher_layout.h"
+#include "qstring_print.h"
+
+namespace zelkor {
+namespace {
+
+const QString kSpool = QStringLiteral("/var/spool/cups");
+
+// Runs a command; false when it could not run or failed. Its standard output goes to `out`.
+bool RunTool(const QString& program, const QStringList& args, QString* out = nullptr) {
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("LC_ALL", "C");
+    p.setProcessEnvironment(env);
+    p.start(program, args);
+    if (!p.waitForFinished(30000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
+        return false;
+    if (out) *out = QString::fromUtf8(p.readAllStandardOutput());
+    return true;
+}
+
+QString Output(const QString& program, const QStringList& args) {
+    QString out;
+    RunTool(program, args, &out);
+    return out;
+}
+
+// Why the real print path cannot be tried here; empty when it can.
+QString CupsMissing() {
+    if (!Output("lpstat", {"-r"}).contains("scheduler is running"))
+        return "CUPS is not running (scripts/start-printer.sh starts it)";
+    if (QPrinterInfo::defaultPrinter().isNull())
+        return "CUPS has no default printer (scripts/start-printer.sh)";
+    if (!QDir(kSpool).isReadable()) return "the CUPS spool folder is not readable by this user";
+    if (!RunTool("pdftotext", {"-v"})) return "pdftotext (poppler-utils) is missing";
+    return {};
+}
+
+QSet<QString> SpoolFiles() {
+    const QStringList files = QDir(kSpool).entryList({"d*-001"}, QDir::Files);
+    return QSet<QString>(files.begin(), files.end());
+}
+
+// The job file that appeared since `before` and holds `token`; empty when none does.
+QString FindJob(const QSet<QString>& before, const QString& token) {
+    for (const QString& f : SpoolFiles() - before) {
+        const QString path = kSpool + "/" + f;
+        if (Output("pdftotext", {"-layout", path, "-"}).contains(token)) return path;
+    }
+    return {};
+}
+
+QString RightTrimmed(QString s) {
+    while (!s.isEmpty() && s.back().isSpace()) s.chop(1);
+    return s;
+}
+
+// Read in the font's own pitch, every character of the job lands in its column:
+// each drawn line must come back whole, spaces included, in order, and all of
+// them behind the same left margin.
+void ExpectLinesInOrder(const PrintLayout& layout, const QString& job) {
+    const double pitch = layout.points * 0.6;  // Courier's advance is 0.6 em
+    const QString text = Output("pdftotext", {"-fixed", QString::number(pitch), job, "-"});
+    QStringList got;
+    for (const QString& line : text.split('\n')) got << RightTrimmed(line);
+    int at = 0, margin = -1;
+    for (const PrintLine& line : layout.lines) {
+        const QString want = RightTrimmed(line.text);
+        if (want.trimmed().isEmpty()) continue;
+        int found = -1;
+        for (int i = at; i < got.size() && found < 0; ++i) {
+            const int m = int(got[i].size() - want.size());
+            if (m >= 0 && got[i].endsWith(want) && got[i].left(m).trimmed().isEmpty() &&
+                (margin < 0 || m == margin))
+                found = i;
+        }
+        EXPECT_GE(found, 0) << "not found in its columns, in order: [" << want.toStdString()
+                            << "]\n--- job text ---\n"
+                            << text.toStdString();
+        if (found < 0) continue;
+        margin = int(got[found].size() - want.size());
+        at = found + 1;
+    }
+}
+
+// Each line stands at its share of the printable area: its top (x, y) in
+// ten-thousandths of the printable width and height, measured in points.
+void ExpectPositions(const PrintLayout& layout, const QString& job) {
+    const QRectF area =
+        QPrinter(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution).pageRect(QPrinter::Point);
+    const QString words = Output("pdftotext", {"-bbox", job, "-"});
+    static const QRegularExpression word(R"re(<word xMin="([0-9.]+)" yMin="([0-9.]+)")re");
+    std::set<double> tops;
+    double left = 1e9;
+    for (auto m = word.globalMatch(words); m.hasNext();) {
+        const auto w = m.next();
+        left = std::min(left, w.captured(1).toDouble());
+        tops.insert(std::round(w.captured(2).toDouble() * 100) / 100);
+    }
+    std::vector<int> ys;
+    for (const PrintLine& line : layout.lines)
+        if (!line.text.trimmed().isEmpty() && (ys.empty() || ys.back() != line.y)) ys.push_back(line.y);
+    ASSERT_EQ(tops.size(), ys.size()) << words.toStdString();
+    const double first = *tops.begin();
+    auto top = tops.begin();
+    for (int y : ys) {
+        EXPECT_NEAR(*top - first, (y - ys[0]) * area.height() / 10000, 0.3) << "line at y " << y;
+        ++top;
+    }
+    // Some line starts at the margin (x 10, no leading spaces).
+    EXPECT_NEAR(left, area.left() + 10 * area.width() / 10000, 0.5);
+}
+
+void ExpectFixedPitchSinglePage(const QString& job) {
+    const QString fonts = Output("pdffonts", {job});
+    EXPECT_TRUE(fonts.contains("LiberationMono") || fonts.contains("Courier")) << fonts.toStdString();
+    const QString info = Output("pdfinfo", {job});
+    EXPECT_TRUE(info.contains(QRegularExpression("Pages:\\s+1\\n"))) << info.toStdString();
+}
+
+class CupsPrint : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        const QString why = CupsMissing();
+        if (!why.isEmpty()) GTEST_SKIP() << why.toStdString();
+        token_ = "Z" + QUuid::createUuid().toString(QUuid::Id128).left(12).toUpper();
+    }
+    QString token_;  // makes this test's job its own among those of parallel runs
+};
+
+TEST_F(CupsPrint, PaymentReceiptReadsBackLineByLine) {
+    ReceiptData d;
+    d.libraryName = "Perpus Harapan";
+    d.libraryAddress = "Jl. Merdeka No. 5";
+    d.libraryPhone = "0211234567";
+    d.todayText = "2016-03-07";
+    d.currentOperator = token_;
+    d.printDate = "07-03-2016";
+    d.memberName = "Budi Santoso";
+    d.memberCategory = "Siswa";
+    ReceiptRow a, b;
+    a.no = "1", a.kode = "R001", a.biaya = "5000";
+    b.no = "2", b.kode = "B001", b.biaya = "0";
+    ReceiptRow c = a;
+    c.no = "3", c.kode = "KUNJUNGAN", c.biaya = "2500";
+    d.rows = {a, b, c};
+    d.jumlah = "7500", d.potongan = "0", d.netto = "7500", d.dibayar = "10000", d.sisa = "2500";
+    const PrintLayout layout = PaymentReceiptLayout(d);
+
+    const QSet<QString> before = SpoolFiles();
+    QtPrinters printers;
+    QString why;
+    ASSERT_TRUE(PrintLayoutJob(printers, layout, &why)) << why.toStdString();
+
+    const QString job = FindJob(before, token_);
+    ASSERT_FALSE(job.isEmpty()) << "no job file in " << kSpool.toStdString()
+                                << " holds the receipt; are job files kept (cupsctl PreserveJobFiles=Yes)?";
+    ExpectLinesInOrder(layout, job);
+    ExpectPositions(layout, job);
+    ExpectFixedPitchSinglePage(job);
+    EXPECT_TRUE(Output("pdfinfo", {job}).contains(QRegularExpression("Title:\\s+Untitled")));
+}
+
+TEST_F(CupsPrint, VoucherReadsBackLineByLine) {
+    VoucherData v;
+    v.libraryName = "Perpus Harapan";
+    v.libraryAddress = "Jl. Merdeka No. 5";
+    v.libraryPhone = "0211234567";
+    v.code = token_;
+    v.receivedFrom = "_______________________";
+    v.purpose = "Sumbangan buku";
+    v.category = "Donasi";
+    v.amount = 1500000;
+    v.receiver = "________________";
+    v.dateText = "07 Maret 2016";
+    const PrintLayout layout = VoucherLayout(v);
+
+    const QSet<QString> before = SpoolFiles();
+    QtPrinters printers;
+    QString why;
+    ASSERT_TRUE(PrintLayoutJob(printers, layout, &why)) << why.toStdString();
+    const QString job = FindJob(before, token_);
+    ASSERT_FALSE(job.isEmpty()) << "no job file holds the voucher; are job files kept?";
+    ExpectLinesInOrder(layout, job);
+    ExpectPositions(layout, job);
+    ExpectFixedPitchSinglePage(job);
+}
+
+// A queue of its own that turns jobs down, so the shared default printer is
+// never touched while other tests print.
+class RefusingQueue : public CupsPrint {
+  protected:
+    void SetUp() override {
+        CupsPrint::SetUp();
+        if (IsSkipped()) return;
+        queue_ = "ZelkorTolak" + token_;
+        if (!RunTool("lpadmin", {"-p", queue_, "-E", "-v", "cups-pdf:/", "-m", "raw"}))
+            GTEST_SKIP() << "cannot add a CUPS queue here (lpadmin needs admin rights)";
+    }
+    void TearDown() override {
+        if (!queue_.isEmpty()) RunTool("lpadmin", {"-x", queue_});
+    }
+    QString queue_;
+};
+
+TEST_F(RefusingQueue, QueueThatRejectsJobsFailsAtOpenWithAReason) {
+    ASSERT_TRUE(RunTool("cupsreject", {queue_}));
+    QtPrinters printers(queue_);
+    QString why;
+    EXPECT_FALSE(PrintLayoutJob(printers, PrintLayout{"Courier New", 8, {{10, 15, "x"}}}, &why));
+    EXPECT_EQ(why, "Printer " + queue_ + " tidak menerima pekerjaan cetak.");
+}
+
+// The queue stops taking jobs while the page is drawn: CUPS's refusal reaches
+// EndDoc, which Qt alone would never report.
+TEST_F(RefusingQueue, RefusalAfterOpeningIsReportedAtEndDoc) {
+    QtPrinters printers(queue_);
+    std::unique_ptr<PrintContext> pc = printers.create();
+    ASSERT_TRUE(pc->open()) << pc->lastError().toStdString();
+    ASSERT_TRUE(pc->startDoc("Untitled"));
+    ASSERT_TRUE(pc->startPage());
+    pc->setFont("Courier New", 8);
+    EXPECT_TRUE(pc->printText(10, 15, "x"));
+    ASSERT_TRUE(RunTool("cupsreject", {queue_}));
+    EXPECT_TRUE(pc->endPage());
+    EXPECT_FALSE(pc->endDoc());
+    EXPECT_TRUE(pc->lastError().startsWith("Printer " + queue_ + " menolak pekerjaan cetak: "))
+        << pc->lastError().toStdString();
+    pc->release();
+}
+
+TEST(QtPrintersWithoutQueue, UnknownPrinterFailsAtOpen) {
+    QtPrinters printers("ZelkorTidakAda");
+    QString why;
+    EXPECT_FALSE(PrintLayoutJob(printers, PrintLayout{"Courier New", 8, {{10, 15, "x"}}}, &why));
+    EXPECT_EQ(why, "Printer default tidak ditemukan.");
+}
+
+}  // namespace
+}  // namespace zelkor

@@ -1,0 +1,8 @@
+#pragma once
+// Lets GoogleTest show QStrings as text in its failure messages.
+#include <QString>
+#include <ostream>
+
+inline void PrintTo(const QString& s, std::ostream* os) {
+    *os << '"' << s.toStdString() << '"';
+}
