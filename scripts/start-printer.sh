@@ -17,5 +17,6 @@ cupsenable PDF >/dev/null 2>&1 || true
 cupsaccept PDF >/dev/null 2>&1 || true
 # Keep each job's file in the spool after printing: the print tests read the
 # document back exactly as the program sent it.
-cupsctl PreserveJobFiles=Yes >/dev/null 2>&1 || true
+# cupsctl restarts the scheduler, so only when the setting is missing.
+cupsctl 2>/dev/null | grep -qx "PreserveJobFiles=Yes" || cupsctl PreserveJobFiles=Yes >/dev/null 2>&1 || true
 lpstat -d 2>/dev/null || true
