@@ -38,7 +38,11 @@ DeskForm::DeskForm(AppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx
     newButton_->setFocus();
 }
 
-DeskForm::~DeskForm() = default;
+// The grids are members and die before the child widgets: the views go first.
+DeskForm::~DeskForm() {
+    delete memberView_;
+    delete cartView_;
+}
 
 // ---- building the form ----------------------------------------------------------
 
