@@ -1,0 +1,49 @@
+#include "circulation/cart.h"
+
+#include "core/money.h"
+
+namespace zelkor {
+
+void SetUpCartColumns(GridData& cart) {
+    cart.setColumns({
+        {QStringLiteral("No."), 50, Align::Left},
+        {QStringLiteral("Kode"), 80, Align::Left},
+        {QStringLiteral("Nama Item"), 180, Align::Left},
+        {QStringLiteral("n Hari"), 50, Align::Center},
+        {QStringLiteral("Biaya"), 60, Align::Right},
+        {QStringLiteral("Trans"), 100, Align::Center},
+        {QStringLiteral("Tgl. Kembali"), 100, Align::Center},
+    });
+}
+
+void AppendCartRow(GridData& cart, const QString& kode, const QString& namaItem, const QString& nHari,
+                   const QString& biaya, const QString& trans, const QString& tglKembali) {
+    cart.appendRow({QString::number(cart.rowCount() + 1), kode, namaItem, nHari, biaya, trans, tglKembali});
+}
+
+std::int64_t CartSum(const GridData& cart) {
+    std::int64_t sum = 0;
+    for (int r = 0; r < cart.rowCount(); ++r)
+        sum = RoundHalfEven(LeadingNumber(cart.cell(r, CartBiaya)) + static_cast<double>(sum));
+    return sum;
+}
+
+CartTotals ComputeTotals(const GridData& cart, const QString& potonganText) {
+    CartTotals t;
+    t.jumlah = CartSum(cart);
+    t.potongan = AmountValue(potonganText);
+    t.netto = t.jumlah - t.potongan;
+    t.dibayar = t.netto;
+    t.sisa = t.dibayar - t.netto;
+    return t;
+}
+
+std::int64_t Remainder(const QString& dibayarText, const QString& nettoText) {
+    return AmountValue(dibayarText) - AmountValue(nettoText);
+}
+
+bool IsCharged(const QString& biaya) {
+    return LeadingNumber(biaya) > 0;
+}
+
+}  // namespace zelkor

@@ -1,0 +1,337 @@
+#include "circulation/desk_form.h"
+
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+
+#include "app/app_context.h"
+#include "circulation/desk_queries.h"
+#include "circulation/desk_save.h"
+#include "core/money.h"
+#include "db/row_sinks.h"
+#include "ui/grid_view.h"
+#include "ui/scaling.h"
+
+namespace zelkor {
+
+namespace {
+
+const QString kBold9 = QStringLiteral("Arial Unicode MS,9,1");
+const QString kRegular9 = QStringLiteral("Arial Unicode MS,9,0");
+const QString kBold10 = QStringLiteral("Arial Unicode MS,10,1");
+
+const char* const kMemberLabels[DeskForm::MemberRowCount] = {"Id Member", "Nama", "Alamat", "Kategori",
+                                                             "N Pinjam"};
+
+}  // namespace
+
+DeskForm::DeskForm(AppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx) {
+    setObjectName(QStringLiteral("FORM_ZELKOR_FORM2_CLASS"));
+    setWindowTitle(QStringLiteral("Transaksi"));
+    setModal(true);
+    setSizeGripEnabled(true);
+    resize(Scaled(this, 945), Scaled(this, 531));
+    createColumns();
+    createControls();
+    newButton_->setFocus();
+}
+
+// The grids are members and die before the child widgets: the views go first.
+DeskForm::~DeskForm() {
+    delete memberView_;
+    delete cartView_;
+}
+
+// ---- building the form ----------------------------------------------------------
+
+void DeskForm::createColumns() {
+    member_.setColumns({{QStringLiteral("1"), 100, Align::Left}, {QStringLiteral("2"), 180, Align::Left}});
+    for (const char* label : kMemberLabels) member_.appendRow({QString::fromLatin1(label), QString()});
+    SetUpCartColumns(cart_);
+}
+
+void DeskForm::createControls() {
+    auto place = [this](QWidget* w, int x, int y, int width, int height, const QString& font) {
+        w->setGeometry(Scaled(this, x), Scaled(this, y), Scaled(this, width), Scaled(this, height));
+        w->setFont(FontFromSpec(font));
+    };
+    // Enter from a barcode scanner must never press a button or close the desk.
+    auto button = [&](const QString& text, const char* name, int x, int y, int w, int h,
+                      const QString& font) {
+        auto* b = new QPushButton(text, this);
+        b->setObjectName(QLatin1String(name));
+        b->setAutoDefault(false);
+        b->setDefault(false);
+        place(b, x, y, w, h, font);
+        return b;
+    };
+    auto label = [&](const QString& text, int x, int y, int w, int h, const QString& font) {
+        auto* l = new QLabel(text, this);
+        place(l, x, y, w, h, font);
+        return l;
+    };
+    auto valueLabel = [&](const QString& name, const char* objectName, int x, int y) {
+        auto* l = label(QStringLiteral("0"), x, y, 165, 22, kBold9);
+        l->setObjectName(QLatin1String(objectName));
+        l->setAccessibleName(name);
+        l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        return l;
+    };
+    auto digitsOnly = new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), this);
+
+    browseButton_ = button(QStringLiteral("Browse"), "browse", 16, 16, 64, 47, kBold9);
+    memberNumber_ = new QLineEdit(this);
+    memberNumber_->setObjectName(QStringLiteral("memberNumber"));
+    memberNumber_->setAccessibleName(QStringLiteral("Ketik/Scan Id Member"));
+    place(memberNumber_, 80, 16, 199, 21, kRegular9);
+    label(QStringLiteral("Ketik/Scan Id Member"), 80, 40, 150, 25, kRegular9)->setBuddy(memberNumber_);
+    rentalButton_ = button(QStringLiteral("RENTAL"), "rental", 296, 16, 130, 47, kBold10);
+    borrowButton_ = button(QStringLiteral("PEMINJAMAN"), "borrow", 432, 16, 130, 47, kBold10);
+    returnButton_ = button(QStringLiteral("PENGEMBALIAN"), "returns", 568, 16, 130, 47, kBold10);
+    visitButton_ = button(QStringLiteral("BERKUNJUNG"), "visit", 704, 16, 130, 47, kBold10);
+
+    memberView_ = new GridView(member_, this, false);
+    memberView_->setObjectName(QStringLiteral("memberPanel"));
+    memberView_->setAccessibleName(QStringLiteral("Data Member"));
+    place(memberView_, 16, 72, 269, 245, kBold10);
+    memberView_->applyColumnWidths();
+    cartView_ = new GridView(cart_, this);
+    cartView_->setObjectName(QStringLiteral("cart"));
+    cartView_->setAccessibleName(QStringLiteral("Daftar Transaksi"));
+    place(cartView_, 296, 72, 606, 245, kRegular9);
+    cartView_->applyColumnWidths();
+
+    receiptKind_ = new QComboBox(this);
+    receiptKind_->setObjectName(QStringLiteral("receiptKind"));
+    receiptKind_->setAccessibleName(QStringLiteral("Struk"));
+    receiptKind_->addItems({QStringLiteral("Struk Kecil"), QStringLiteral("Struk Sedang")});
+    receiptKind_->setCurrentIndex(0);
+    receiptKind_->setMaxVisibleItems(10);
+    place(receiptKind_, 360, 325, 223, 24, kRegular9);
+    label(QStringLiteral("Struk"), 296, 328, 63, 16, kRegular9)->setBuddy(receiptKind_);
+
+    newButton_ = button(QStringLiteral("Trans Baru"), "newTransaction", 16, 374, 269, 45, kBold9);
+    saveButton_ = button(QStringLiteral("Simpan"), "save", 304, 374, 138, 45, kBold10);
+    printButton_ = button(QStringLiteral("Cetak"), "print", 448, 374, 138, 45, kBold10);
+
+    label(QStringLiteral("Jumlah"), 656, 328, 75, 22, kBold9);
+    jumlah_ = valueLabel(QStringLiteral("Jumlah"), "jumlah", 736, 328);
+    potongan_ = new QLineEdit(this);
+    potongan_->setObjectName(QStringLiteral("potongan"));
+    potongan_->setAccessibleName(QStringLiteral("Potongan"));
+    potongan_->setValidator(digitsOnly);
+    potongan_->setAlignment(Qt::AlignRight);
+    place(potongan_, 737, 352, 166, 20, kBold9);
+    label(QStringLiteral("Potongan"), 656, 352, 75, 22, kBold9)->setBuddy(potongan_);
+    label(QStringLiteral("Jml. Netto"), 656, 376, 75, 22, kBold9);
+    netto_ = valueLabel(QStringLiteral("Jml. Netto"), "netto", 736, 376);
+    dibayar_ = new QLineEdit(this);
+    dibayar_->setObjectName(QStringLiteral("dibayar"));
+    dibayar_->setAccessibleName(QStringLiteral("Dibayar"));
+    dibayar_->setValidator(digitsOnly);
+    dibayar_->setAlignment(Qt::AlignRight);
+    place(dibayar_, 736, 400, 166, 20, kBold9);
+    label(QStringLiteral("Dibayar"), 656, 400, 75, 22, kBold9)->setBuddy(dibayar_);
+    label(QStringLiteral("Sisa +/-"), 656, 424, 75, 22, kBold9);
+    sisa_ = valueLabel(QStringLiteral("Sisa +/-"), "sisa", 736, 424);
+    closeButton_ = button(QStringLiteral("Selesai dan tutup"), "finish", 648, 456, 255, 32, kBold10);
+
+    setTabOrder(newButton_, memberNumber_);
+
+    connect(memberNumber_, &QLineEdit::textChanged, this, &DeskForm::lookUpMember);
+    connect(browseButton_, &QPushButton::clicked, this, &DeskForm::openBrowse);
+    connect(rentalButton_, &QPushButton::clicked, this, &DeskForm::openRental);
+    connect(borrowButton_, &QPushButton::clicked, this, &DeskForm::openBorrow);
+    connect(returnButton_, &QPushButton::clicked, this, &DeskForm::openReturns);
+    connect(visitButton_, &QPushButton::clicked, this, &DeskForm::addVisit);
+    connect(saveButton_, &QPushButton::clicked, this, &DeskForm::save);
+    connect(printButton_, &QPushButton::clicked, this, &DeskForm::print);
+    connect(newButton_, &QPushButton::clicked, this, &DeskForm::newTransaction);
+    connect(closeButton_, &QPushButton::clicked, this, &DeskForm::finish);
+    connect(potongan_, &QLineEdit::textChanged, this, &DeskForm::discountChanged);
+    connect(dibayar_, &QLineEdit::textChanged, this, &DeskForm::updateRemainder);
+}
+
+// ---- the API of the desk ----------------------------------------------------------
+
+void DeskForm::appendCartRow(const QString& kode, const QString& namaItem, const QString& nHari,
+                             const QString& biaya, const QString& trans, const QString& tglKembali) {
+    AppendCartRow(cart_, kode, namaItem, nHari, biaya, trans, tglKembali);
+}
+
+void DeskForm::recomputeTotals() {
+    showTotals(ComputeTotals(cart_, potongan_->text()));
+    dibayar_->setFocus();
+    dibayar_->selectAll();
+}
+
+void DeskForm::setMemberNumber(const QString& text) {
+    if (memberNumber_->text() == text)
+        lookUpMember();  // no change signal for the same text
+    else
+        memberNumber_->setText(text);
+}
+
+QString DeskForm::memberNumber() const {
+    return memberNumber_->text();
+}
+
+QString DeskForm::memberValue(MemberRow row) const {
+    return member_.cell(row, 1);
+}
+
+ReceiptData DeskForm::receiptData() const {
+    ReceiptData d;
+    d.memberName = memberValue(MemberNama);
+    d.memberCategory = memberValue(MemberKategori);
+    d.rows.reserve(cart_.rowCount());
+    for (int r = 0; r < cart_.rowCount(); ++r) {
+        d.rows.push_back({cart_.cell(r, CartNo), cart_.cell(r, CartKode), cart_.cell(r, CartNamaItem),
+                          cart_.cell(r, CartNHari), cart_.cell(r, CartBiaya), cart_.cell(r, CartTrans),
+                          cart_.cell(r, CartTglKembali)});
+    }
+    d.jumlah = jumlah_->text();
+    d.potongan = potongan_->text();
+    d.netto = netto_->text();
+    d.dibayar = dibayar_->text();
+    d.sisa = sisa_->text();
+    return d;
+}
+
+ReceiptKind DeskForm::receiptKind() const {
+    return receiptKind_->currentIndex() == 1 ? ReceiptKind::Medium : ReceiptKind::Small;
+}
+
+// ---- handlers ---------------------------------------------------------------------
+
+void DeskForm::lookUpMember() {
+    clearMemberPanel();
+    ctx_.run(kMemberLookupSql, {memberNumber_->text()}, [this](const DbRow& row) {
+        if (row.text(0).isEmpty()) return;
+        for (int i = 0; i < MemberRowCount && i < row.columnCount(); ++i) member_.setCell(i, 1, row.text(i));
+    });
+}
+
+void DeskForm::openBrowse() {
+    if (hooks_.browse) hooks_.browse(*this);
+}
+
+void DeskForm::openRental() {
+    if (!memberNumber_->text().isEmpty() && hooks_.rental) hooks_.rental(*this);
+}
+
+void DeskForm::openBorrow() {
+    if (!memberNumber_->text().isEmpty() && hooks_.borrow) hooks_.borrow(*this);
+}
+
+void DeskForm::openReturns() {
+    if (!memberNumber_->text().isEmpty() && hooks_.returns) hooks_.returns(*this);
+}
+
+void DeskForm::addVisit() {
+    if (memberNumber_->text().isEmpty()) return;
+    QString price;  // stays empty when the category has no tariff
+    ctx_.run(kVisitTariffSql, {memberValue(MemberKategori)}, StoreScalar(price));
+    appendCartRow(QStringLiteral("KUNJUNG"), QStringLiteral("BURKUNJUNG"), QStringLiteral("1"), price,
+                  kTransKunjung, ctx_.todayText);
+    recomputeTotals();
+    visitButton_->setEnabled(false);  // one visit per transaction
+}
+
+void DeskForm::save() {
+    if (!saveButton_->isEnabled()) return;
+    SaveRequest request;
+    request.stamp = ctx_.timeStamp();  // the clock is read once for the whole save
+    request.date = ctx_.todayText;
+    request.ops = ctx_.currentOperator;
+    request.memberId = memberValue(MemberId);
+    request.memberName = memberValue(MemberNama);
+    request.potonganText = potongan_->text();
+
+    const SaveOutcome outcome = SaveCart(ctx_.db(), cart_, request);
+    if (!outcome.ok) {
+        // Nothing was written: the cart stays and Simpan stays enabled for another try.
+        ctx_.sqlError(outcome.error);
+        ctx_.messages().show(
+            outcome.duplicateId
+                ? QStringLiteral("Transaksi belum disimpan: nomor transaksi ") + request.stamp +
+                      QStringLiteral(" sudah terpakai. Tunggu sebentar, lalu tekan Simpan lagi..")
+                : QStringLiteral("Transaksi belum disimpan, tidak ada data yang berubah. "
+                                 "Periksa pesan di atas, lalu tekan Simpan lagi.."),
+            QStringLiteral("Transaksi.."), MsgButtons::Ok, MsgIcon::Warning);
+        return;
+    }
+    saveButton_->setEnabled(false);
+    saved_ = true;
+    ctx_.messages().info(QStringLiteral("Transaksi berhasil disimpan.."), QStringLiteral("Transaksi.."));
+}
+
+void DeskForm::print() {
+    if (saved_ && hooks_.print) hooks_.print(receiptData(), receiptKind());
+}
+
+void DeskForm::newTransaction() {
+    clearMemberPanel();
+    cart_.clearRows();
+    {
+        const QSignalBlocker block(potongan_);
+        potongan_->setText(QStringLiteral("0"));
+    }
+    {
+        const QSignalBlocker block(memberNumber_);
+        memberNumber_->clear();
+    }
+    dibayar_->clear();
+    jumlah_->setText(QStringLiteral("0"));
+    netto_->setText(QStringLiteral("0"));
+    sisa_->setText(QStringLiteral("0"));
+    saveButton_->setEnabled(true);
+    visitButton_->setEnabled(true);
+    saved_ = false;
+}
+
+void DeskForm::finish() {
+    done(QDialog::Accepted);
+}
+
+void DeskForm::done(int result) {
+    ctx_.gridFollowFlag = 0;
+    QDialog::done(result);
+}
+
+void DeskForm::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();  // a scanner's Enter after the number changes nothing
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+// ---- helpers ----------------------------------------------------------------------
+
+void DeskForm::updateRemainder() {
+    sisa_->setText(QString::number(Remainder(dibayar_->text(), netto_->text())));
+}
+
+// A discount shows at once in the net amount, the preset amount paid and Sisa, so the
+// screen always agrees with what Simpan books.
+void DeskForm::discountChanged() {
+    showTotals(ComputeTotals(cart_, potongan_->text()));
+}
+
+void DeskForm::showTotals(const CartTotals& totals) {
+    jumlah_->setText(QString::number(totals.jumlah));
+    netto_->setText(QString::number(totals.netto));
+    dibayar_->setText(QString::number(totals.dibayar));
+    sisa_->setText(QString::number(totals.sisa));
+}
+
+void DeskForm::clearMemberPanel() {
+    for (int r = 0; r < MemberRowCount; ++r) member_.setCell(r, 1, QString());
+}
+
+}  // namespace zelkor

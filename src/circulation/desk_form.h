@@ -1,0 +1,156 @@
+#pragma once
+// The transaction desk ("Transaksi"): one member at a time, a cart collected from the
+// pickers, the return list and one paid visit, then Simpan books it all at once.
+//
+// The other circulation dialogs work on the open desk only through the public
+// functions below. A picker, for example:
+//
+//     desk.appendCartRow(id, nama, "3", "6000", kTransRental, AddDays(today, 3));
+//     desk.recomputeTotals();
+//
+// and the member browser:
+//
+//     desk.setMemberNumber(chosenId);   // looks the member up as typing does
+//
+// The desk opens those dialogs through the hooks in DeskHooks; a hook left empty
+// makes its button do nothing.
+#include <QDialog>
+#include <functional>
+
+#include "circulation/cart.h"
+#include "printing/receipt_data.h"
+#include "ui/grid_data.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace zelkor {
+
+class AppContext;
+class GridView;
+class DeskForm;
+
+// How the desk reaches the dialogs and the printing that live outside it.
+struct DeskHooks {
+    // "Browse": the member browser, modal over the desk. Always opened.
+    std::function<void(DeskForm&)> browse;
+    // "RENTAL", "PEMINJAMAN", "PENGEMBALIAN": the rental picker, the borrow picker and
+    // the return list, modal over the desk. Called only when the member number field
+    // is not empty (its text, not whether a member was found).
+    std::function<void(DeskForm&)> rental;
+    std::function<void(DeskForm&)> borrow;
+    std::function<void(DeskForm&)> returns;
+    // "Cetak": prints the receipt of the kind chosen in the "Struk" list. Called only
+    // after this transaction was saved; the desk is not changed by printing.
+    std::function<void(const ReceiptData&, ReceiptKind)> print;
+};
+
+class DeskForm : public QDialog {
+    Q_OBJECT
+  public:
+    // The five rows of the member panel; memberValue() reads their column 1.
+    enum MemberRow {
+        MemberId,        // "Id Member"  Member.Id
+        MemberNama,      // "Nama"       Member.Nama
+        MemberAlamat,    // "Alamat"     Member.Alamat
+        MemberKategori,  // "Kategori"   Member.Kategori
+        MemberNPinjam,   // "N Pinjam"   Member.DurasiPinjam, the loan period in days
+        MemberRowCount
+    };
+
+    explicit DeskForm(AppContext& ctx, QWidget* parent = nullptr);
+    ~DeskForm() override;
+
+    // ---- for the pickers, the member browser and the return list -------------
+
+    // Appends one cart row, numbered rows-in-cart + 1. Cells are stored as given.
+    // `trans` is one of kTransPinjam, kTransRental, kTransReturn, kTransKunjung
+    // (cart.h); for a return, `kode` is the TransPerpus.Id of the movement returned.
+    // Call recomputeTotals() after appending.
+    void appendCartRow(const QString& kode, const QString& namaItem, const QString& nHari,
+                       const QString& biaya, const QString& trans, const QString& tglKembali);
+
+    // Jumlah, Jml. Netto from the cart and the discount; presets Dibayar to the net
+    // amount (Sisa 0) and puts the focus in Dibayar with its text selected.
+    void recomputeTotals();
+
+    // Writes the member number field, which runs the member lookup exactly as typing does.
+    void setMemberNumber(const QString& text);
+    // The member number field's text (what the return list lists movements for).
+    QString memberNumber() const;
+    // Column 1 of a member panel row: empty when no active member matches the number.
+    QString memberValue(MemberRow row) const;
+
+    // The cart's rows and cells (columns in cart.h's CartColumn order).
+    const GridData& cart() const { return cart_; }
+    AppContext& context() { return ctx_; }
+
+    // What Cetak prints: member name and category, the cart rows, and the texts of
+    // Jumlah, Potongan, Jml. Netto, Dibayar and Sisa as shown. The identity, operator
+    // and clock fields are left for the printing side to fill.
+    ReceiptData receiptData() const;
+    // The kind chosen in the "Struk" list.
+    ReceiptKind receiptKind() const;
+
+    void setHooks(DeskHooks hooks) { hooks_ = std::move(hooks); }
+    DeskHooks& hooks() { return hooks_; }
+
+    // Whether this transaction was saved (Simpan worked; cleared by Trans Baru).
+    bool isSaved() const { return saved_; }
+
+    // ---- control handlers (one per event) --------------------------------------
+  public slots:
+    void lookUpMember();    // member number changed
+    void openBrowse();      // Browse
+    void openRental();      // RENTAL
+    void openBorrow();      // PEMINJAMAN
+    void openReturns();     // PENGEMBALIAN
+    void addVisit();        // BERKUNJUNG
+    void save();            // Simpan
+    void print();           // Cetak
+    void newTransaction();  // Trans Baru
+    void finish();          // Selesai dan tutup
+
+  public:
+    void done(int result) override;  // every way of closing: clears GridFollowFlag
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    void createControls();
+    void createColumns();
+    void updateRemainder();  // Dibayar changed
+    void discountChanged();  // Potongan changed
+    void showTotals(const CartTotals& totals);
+    void clearMemberPanel();
+
+    AppContext& ctx_;
+    DeskHooks hooks_;
+    GridData member_;
+    GridData cart_;
+    bool saved_ = false;
+
+    QPushButton* browseButton_ = nullptr;
+    QLineEdit* memberNumber_ = nullptr;
+    QPushButton* rentalButton_ = nullptr;
+    QPushButton* borrowButton_ = nullptr;
+    QPushButton* returnButton_ = nullptr;
+    QPushButton* visitButton_ = nullptr;
+    GridView* memberView_ = nullptr;
+    GridView* cartView_ = nullptr;
+    QComboBox* receiptKind_ = nullptr;
+    QPushButton* newButton_ = nullptr;
+    QPushButton* saveButton_ = nullptr;
+    QPushButton* printButton_ = nullptr;
+    QLabel* jumlah_ = nullptr;
+    QLineEdit* potongan_ = nullptr;
+    QLabel* netto_ = nullptr;
+    QLineEdit* dibayar_ = nullptr;
+    QLabel* sisa_ = nullptr;
+    QPushButton* closeButton_ = nullptr;
+};
+
+}  // namespace zelkor

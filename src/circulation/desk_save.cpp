@@ -1,0 +1,107 @@
+#include "circulation/desk_save.h"
+
+#include "circulation/cart.h"
+#include "core/money.h"
+
+namespace zelkor {
+
+namespace {
+
+const QString kInsertMovement = QStringLiteral(
+    "INSERT INTO transperpus (id,tglpinjam,idmember,kodetrans,iditemperpus,tglkembali,Status,ops) "
+    "VALUES (?,?,?,?,?,?,'0',?)");
+const QString kReturnMovement = QStringLiteral("UPDATE transperpus Set Status='1', TglReturn=? where Id=?");
+const QString kInsertKas =
+    QStringLiteral("INSERT INTO kas (id,tanggal,kategori,uraian,masuk,keluar,ops) VALUES (?,?,?,?,?,'0',?)");
+
+// The journal's category and description of a charged row. Only rentals, return
+// fines and visits are income; a loan is free and never booked.
+struct Booking {
+    bool booked = false;
+    QString kategori, uraian;
+};
+
+Booking BookingFor(const GridData& cart, int r, const SaveRequest& request) {
+    const QString trans = cart.cell(r, CartTrans);
+    const QString nama = cart.cell(r, CartNamaItem);
+    if (trans == kTransRental)
+        return {true, QStringLiteral("Penerimaan Rental"), QStringLiteral("Penerimaan Rental ") + nama};
+    if (trans == kTransReturn)
+        return {true, QStringLiteral("Penerimaan Administrasi Peminjaman"),
+                QStringLiteral("Sanksi Administrasi ") + nama};
+    if (trans == kTransKunjung)
+        return {true, QStringLiteral("Penerimaan Administrasi Kunjungan"),
+                QStringLiteral("Administrasi ") + request.memberName};
+    return {};
+}
+
+}  // namespace
+
+std::vector<SaveStatement> BuildSaveStatements(const GridData& cart, const SaveRequest& request) {
+    std::vector<SaveStatement> out;
+    const int rows = cart.rowCount();
+
+    for (int r = 0; r < rows; ++r) {
+        const QString trans = cart.cell(r, CartTrans);
+        if (trans == kTransReturn) {
+            out.push_back({kReturnMovement, {request.date, cart.cell(r, CartKode)}});
+        } else {
+            out.push_back({kInsertMovement,
+                           {request.stamp + QString::number(r + 1), request.date, request.memberId, trans,
+                            cart.cell(r, CartKode), cart.cell(r, CartTglKembali), request.ops}});
+        }
+    }
+
+    if (CartSum(cart) <= 0) return out;
+
+    std::int64_t lastBooked = 0;
+    for (int r = 0; r < rows; ++r) {
+        const QString biaya = cart.cell(r, CartBiaya);
+        if (!IsCharged(biaya)) continue;
+        const Booking b = BookingFor(cart, r, request);
+        if (!b.booked) continue;
+        const QString no = cart.cell(r, CartNo);
+        out.push_back(
+            {kInsertKas, {request.stamp + no, request.date, b.kategori, b.uraian, biaya, request.ops}});
+        lastBooked = AmountValue(no);
+    }
+
+    const std::int64_t potongan = AmountValue(request.potonganText);
+    if (potongan > 0) {
+        out.push_back({kInsertKas,
+                       {request.stamp + QString::number(lastBooked + 1), request.date,
+                        QStringLiteral("Potongan"), QStringLiteral("Potongan untuk : ") + request.memberName,
+                        QString::number(-potongan), request.ops}});
+    }
+    return out;
+}
+
+SaveOutcome SaveCart(Database& db, const GridData& cart, const SaveRequest& request) {
+    SaveOutcome outcome;
+    const std::vector<SaveStatement> statements = BuildSaveStatements(cart, request);
+
+    Transaction tx(db);
+    if (!tx.active()) {
+        outcome.ok = false;
+        outcome.error = tx.beginResult().error;
+        return outcome;
+    }
+    for (const SaveStatement& s : statements) {
+        const DbResult r = db.exec(s.sql, s.values);
+        if (!r.ok) {
+            outcome.ok = false;
+            outcome.error = r.error;
+            outcome.duplicateId = r.error.contains(QLatin1String("UNIQUE constraint failed"));
+            return outcome;  // the guard rolls everything back
+        }
+        ++outcome.statements;
+    }
+    const DbResult c = tx.commit();
+    if (!c.ok) {
+        outcome.ok = false;
+        outcome.error = c.error;
+    }
+    return outcome;
+}
+
+}  // namespace zelkor

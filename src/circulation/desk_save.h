@@ -1,0 +1,48 @@
+#pragma once
+// Saving a cart: the movements into TransPerpus, returns as updates of the movements
+// returned, every charge and the discount into Kas. The whole save is one database
+// transaction, so a failure anywhere leaves the books exactly as they were.
+#include <QString>
+#include <QVariantList>
+#include <vector>
+
+#include "db/database.h"
+#include "ui/grid_data.h"
+
+namespace zelkor {
+
+struct SaveRequest {
+    QString stamp;         // yyyymmddHHMMSS, read once when Simpan is pressed
+    QString date;          // TodayText, "yyyy-mm-dd"
+    QString ops;           // CurrentOperator
+    QString memberId;      // member panel "Id Member"
+    QString memberName;    // member panel "Nama"
+    QString potonganText;  // the discount field as typed
+};
+
+struct SaveStatement {
+    QString sql;
+    QVariantList values;
+};
+
+// The statements of one save, in the order they run:
+// 1. each cart row i: a return updates the movement named in its Kode; any other row
+//    inserts a movement with Id stamp + (i + 1);
+// 2. when the cart's sum is above 0, each row whose Biaya is above 0 gets a Kas line
+//    with Id stamp + its No. cell (the same Id as its movement): "RENTAL",
+//    "RETURN" (its fine) and "KUNJUNG"; "PINJAM" rows are never booked;
+// 3. then, when the discount is above 0, a "Potongan" line of Masuk -discount with
+//    Id stamp + (No. of the last booked row + 1).
+std::vector<SaveStatement> BuildSaveStatements(const GridData& cart, const SaveRequest& request);
+
+struct SaveOutcome {
+    bool ok = true;
+    QString error;             // SQLite's message when !ok
+    bool duplicateId = false;  // an identifier was already taken (a second save in the same second)
+    int statements = 0;        // statements run (all of them when ok)
+};
+
+// Runs BuildSaveStatements in one transaction: all of it is written or none of it.
+SaveOutcome SaveCart(Database& db, const GridData& cart, const SaveRequest& request);
+
+}  // namespace zelkor

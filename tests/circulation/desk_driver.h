@@ -1,0 +1,71 @@
+#pragma once
+// Drives the desk the way an operator does: typing into its fields and clicking
+// its buttons, found by their object names.
+#include <gtest/gtest.h>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "circulation/desk_form.h"
+#include "support/fixture.h"
+
+namespace zelkor::test {
+
+struct PrintCall {
+    ReceiptData data;
+    ReceiptKind kind;
+};
+
+class DeskDriver {
+  public:
+    explicit DeskDriver(TestEnv& env) : desk(env.ctx()) {
+        DeskHooks hooks;
+        hooks.browse = [this](DeskForm&) { opened << "browse"; };
+        hooks.rental = [this](DeskForm&) { opened << "rental"; };
+        hooks.borrow = [this](DeskForm&) { opened << "borrow"; };
+        hooks.returns = [this](DeskForm&) { opened << "returns"; };
+        hooks.print = [this](const ReceiptData& d, ReceiptKind k) { printed.push_back({d, k}); };
+        desk.setHooks(hooks);
+        desk.show();
+    }
+
+    template <class T>
+    T* get(const char* name) {
+        T* w = desk.findChild<T*>(QLatin1String(name));
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+    QPushButton* button(const char* name) { return get<QPushButton>(name); }
+    QLineEdit* field(const char* name) { return get<QLineEdit>(name); }
+    QString label(const char* name) { return get<QLabel>(name)->text(); }
+
+    void click(const char* name) { QTest::mouseClick(button(name), Qt::LeftButton); }
+    // Replaces a field's text by typing, as an operator selects it and types over.
+    void type(const char* name, const QString& text) {
+        QLineEdit* f = field(name);
+        f->setFocus();
+        f->selectAll();
+        QTest::keyClick(f, Qt::Key_Backspace);
+        QTest::keyClicks(f, text);
+    }
+    void scanMember(const QString& number) { type("memberNumber", number); }
+
+    // The value labels and fields, in the order the desk shows them.
+    QStringList totals() {
+        return {label("jumlah"), field("potongan")->text(), label("netto"), field("dibayar")->text(),
+                label("sisa")};
+    }
+    QStringList panel() {
+        QStringList out;
+        for (int r = 0; r < DeskForm::MemberRowCount; ++r) out << desk.memberValue(DeskForm::MemberRow(r));
+        return out;
+    }
+
+    DeskForm desk;
+    QStringList opened;
+    std::vector<PrintCall> printed;
+};
+
+}  // namespace zelkor::test
