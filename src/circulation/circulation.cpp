@@ -3,12 +3,18 @@
 #include "app/app_context.h"
 #include "circulation/desk_form.h"
 #include "circulation/tariff_form.h"
+#include "printing/receipts.h"
 
 namespace zelkor {
 
 DeskHooks StandardDeskHooks(AppContext& ctx) {
-    (void)ctx;
-    return {};
+    DeskHooks hooks;
+    hooks.print = [&ctx](const ReceiptData& desk, ReceiptKind kind) {
+        ReceiptData d = desk;
+        FillReceiptContext(d, ctx);
+        PrintDeskReceipts(ctx, d, kind);
+    };
+    return hooks;
 }
 
 void OpenTransactionDesk(AppContext& ctx, QWidget* owner) {

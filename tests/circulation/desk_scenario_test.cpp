@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/app_context.h"
+#include "circulation/circulation.h"
 #include "desk_driver.h"
 #include "qt_print.h"
 
@@ -228,4 +229,46 @@ TEST_F(DeskScenarioTest, OtherFailuresAreReportedWithoutClaimingSuccess) {
                      "Transaksi belum disimpan, tidak ada data yang berubah. Periksa pesan di atas, lalu "
                      "tekan Simpan lagi.."}));
     EXPECT_TRUE(d.button("save")->isEnabled());
+}
+
+TEST_F(DeskScenarioTest, CetakPrintsTheChosenReceiptsOnTheDefaultPrinter) {
+    DeskForm desk(env.ctx());
+    desk.setHooks(StandardDeskHooks(env.ctx()));
+    desk.show();
+    desk.setMemberNumber("M01");
+    appendRental(desk);
+    appendLoan(desk);
+
+    desk.print();  // nothing before Simpan
+    EXPECT_TRUE(env.printers.jobs.empty());
+
+    desk.save();
+    desk.print();  // "Struk Kecil": the loan receipt, then the payment receipt
+    ASSERT_EQ(env.printers.jobs.size(), 2u);
+    EXPECT_EQ(env.printers.jobs[0].docName, "Untitled");
+    EXPECT_EQ(env.printers.jobs[0].lines.at(0).text.trimmed(), "Perpus Harapan");
+    EXPECT_EQ(env.printers.jobs[0].lines.at(4).text, "Nama       : Budi");
+    EXPECT_TRUE(env.printers.jobs[1].lines.back().text.startsWith("Crt: 07-03-2016 By : admin"));
+
+    desk.findChild<QComboBox*>()->setCurrentIndex(1);  // "Struk Sedang"
+    desk.print();
+    ASSERT_EQ(env.printers.jobs.size(), 3u);
+    EXPECT_EQ(env.printers.jobs[2].lines.at(0).points, 12);
+    EXPECT_EQ(desk.cart().rowCount(), 2);  // printing changes nothing
+}
+
+TEST_F(DeskScenarioTest, MissingPrinterIsToldOnceAndTheDeskCarriesOn) {
+    env.printers.failOpen = true;
+    DeskForm desk(env.ctx());
+    desk.setHooks(StandardDeskHooks(env.ctx()));
+    desk.show();
+    desk.setMemberNumber("M01");
+    appendRental(desk);
+    desk.save();
+    env.messages.clear();
+    desk.print();
+    ASSERT_EQ(env.messages.shown.size(), 1u);
+    EXPECT_EQ(env.messages.shown[0].caption, "Info");
+    EXPECT_TRUE(env.messages.shown[0].text.startsWith("Gagal mencetak"));
+    EXPECT_TRUE(desk.isSaved());
 }
