@@ -58,7 +58,7 @@ void splitLine(std::string_view line, size_t columns, std::vector<std::string_vi
     ForEachPiece(line, ',', [&](std::string_view cell) {
         if (cells.size() < columns) {
             cells.push_back(cell);
-        } else {
+        } else if (!cells.empty()) {
             std::string_view& last = cells.back();
             last =
                 std::string_view(last.data(), static_cast<size_t>(cell.data() + cell.size() - last.data()));

@@ -56,7 +56,7 @@ QStringView readCell(QStringView text) {
 }
 
 constexpr char32_t kCommaLookAlike = 0x201A;      // SINGLE LOW-9 QUOTATION MARK
-constexpr char32_t kSemicolonLookAlike = 0xFF1B;  // FULLWIDTH SEMICOLON
+constexpr char32_t kSemicolonLookAlike = 0x037E;  // GREEK QUESTION MARK, drawn as ";"
 
 void appendBrowserText(std::string& out, QStringView text) {
     appendMapped(out, text, [](std::string& o, char32_t cp) {

@@ -19,8 +19,9 @@ inline constexpr int kExportCellChars = 259;
 //   headers:     header texts joined by ";"
 //   rows:        cells joined by ",", rows joined by ";" (empty for an empty grid)
 // A "," or ";" inside a cell or header would split it into false cells or rows, so it
-// travels as a look-alike that the page shows as it is: U+201A for "," and U+FF1B for
-// ";". A ";" in the title or the library's identity travels as U+FF1B too.
+// travels as a look-alike that the page shows as it is: U+201A for "," and U+037E for
+// ";" (drawn like ";" by the common fonts, unlike the fullwidth U+FF1B). A ";" in the
+// title or the library's identity travels as U+037E too.
 struct BrowserPackage {
     std::string information;
     std::string headers;

@@ -2,8 +2,8 @@
 // joined by U+001E, so a test sees the package as any module would.
 #include <string>
 
-extern "C" __attribute__((visibility("default"))) const char* sData(const char* information, const char* headers,
-                                                                     const char* rows) {
+extern "C" __attribute__((visibility("default"))) const char* sData(const char* information,
+                                                                    const char* headers, const char* rows) {
     static std::string reply;
     reply = std::string(information) + '\x1e' + headers + '\x1e' + rows;
     return reply.c_str();

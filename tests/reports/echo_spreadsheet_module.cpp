@@ -3,7 +3,7 @@
 #include <string>
 
 extern "C" __attribute__((visibility("default"))) const char* sData(int rowCount, int columnCount,
-                                                                     const char* data) {
+                                                                    const char* data) {
     static std::string reply;
     reply = std::to_string(rowCount) + '\x1e' + std::to_string(columnCount) + '\x1e' + data;
     return reply.c_str();

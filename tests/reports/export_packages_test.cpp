@@ -7,9 +7,9 @@ using namespace zelkor;
 
 namespace {
 
-// U+201A and U+FF1B, the look-alikes of "," and ";" in the browser package.
+// U+201A and U+037E, the look-alikes of "," and ";" in the browser package.
 const std::string kComma = "\xE2\x80\x9A";
-const std::string kSemicolon = "\xEF\xBC\x9B";
+const std::string kSemicolon = "\xCD\xBE";
 
 void fillJournal(GridData& g) {
     g.addColumn("No.", 40, Align::Right);
@@ -26,7 +26,8 @@ void fillJournal(GridData& g) {
 TEST(BrowserPackage, JournalCellsArriveAsShown) {
     GridData g;
     fillJournal(g);
-    const BrowserPackage p = BuildBrowserPackage("LAPORAN DATA ALUR KAS", "Perpus Harapan", "Jl. Merdeka No. 5", g);
+    const BrowserPackage p =
+        BuildBrowserPackage("LAPORAN DATA ALUR KAS", "Perpus Harapan", "Jl. Merdeka No. 5", g);
     EXPECT_EQ(p.information, "LAPORAN DATA ALUR KAS;Perpus Harapan;Jl. Merdeka No. 5;rclrr");
     EXPECT_EQ(p.headers, "No.;Tanggal;Keterangan;Masuk;Keluar");
     EXPECT_EQ(p.rows, "1.,2016-03-01,Denda keterlambatan,1.500,0;2.,2016-03-02,Sewa buku,2.000,0");
@@ -76,11 +77,14 @@ TEST(BrowserPackage, SeparatorsInsideTextsTravelAsLookAlikes) {
     g.addColumn("Catatan;", 100);
     g.appendRow({"Budi, S.Pd.", "a;b,c"});
     g.appendRow({";", ","});
-    const BrowserPackage p = BuildBrowserPackage("LAPORAN; KAS", "Perpus; Harapan", "Jl. Mawar 1, Bandung", g);
+    const BrowserPackage p =
+        BuildBrowserPackage("LAPORAN; KAS", "Perpus; Harapan", "Jl. Mawar 1, Bandung", g);
     // Only ";" separates the information text; its commas stay as they are.
-    EXPECT_EQ(p.information, "LAPORAN" + kSemicolon + " KAS;Perpus" + kSemicolon + " Harapan;Jl. Mawar 1, Bandung;ll");
+    EXPECT_EQ(p.information,
+              "LAPORAN" + kSemicolon + " KAS;Perpus" + kSemicolon + " Harapan;Jl. Mawar 1, Bandung;ll");
     EXPECT_EQ(p.headers, "Nama" + kComma + " Lengkap;Catatan" + kSemicolon);
-    EXPECT_EQ(p.rows, "Budi" + kComma + " S.Pd.,a" + kSemicolon + "b" + kComma + "c;" + kSemicolon + "," + kComma);
+    EXPECT_EQ(p.rows,
+              "Budi" + kComma + " S.Pd.,a" + kSemicolon + "b" + kComma + "c;" + kSemicolon + "," + kComma);
 }
 
 TEST(SpreadsheetPackage, SeparatorsInsideTextsBecomeHyphens) {
@@ -96,24 +100,24 @@ TEST(SpreadsheetCell, CleaningNeverChangesANumbersValue) {
         const char* cell;
         const char* expected;
     } cases[] = {
-        {"1.500", "1500"},           // thousands point
+        {"1.500", "1500"},  // thousands point
         {"1.250.000", "1250000"},
         {"-1.500", "-1500"},
         {"100.000.000", "100000000"},
-        {"1500.0", "1500"},          // SQLite's rendering of a whole real
+        {"1500.0", "1500"},  // SQLite's rendering of a whole real
         {"-1500.0", "-1500"},
         {"1500.00", "1500"},
         {"0.0", "0"},
-        {"1500.5", "1500.5"},        // a real decimal keeps its point
+        {"1500.5", "1500.5"},  // a real decimal keeps its point
         {"12.30", "12.30"},
-        {"1234.567", "1234.567"},    // four digits before the point: not thousands
-        {"0.500", "0.500"},          // a leading zero is never a thousands group
+        {"1234.567", "1234.567"},  // four digits before the point: not thousands
+        {"0.500", "0.500"},        // a leading zero is never a thousands group
         {"1.23", "1.23"},
         {"1.2345", "1.2345"},
-        {"2.125", "2125"},           // read as thousands, as the grids show money
+        {"2.125", "2125"},  // read as thousands, as the grids show money
         {"1500", "1500"},
         {"007", "007"},
-        {"1.", "1"},                 // the row number column
+        {"1.", "1"},                   // the row number column
         {"07.03.2016", "07.03.2016"},  // dotted codes and dates keep their points
         {"1.0e+15", "1.0e+15"},
         {"Rp 1.500", "Rp 1500"},     // a thousands point inside a text goes too
@@ -137,15 +141,17 @@ TEST(ExportPackages, CellsAndHeadersAreReadUpTo259Characters) {
     // 258 letters then an emoji (a surrogate pair) would be cut in half at 259.
     const QString emojiAtEdge = QString(258, 'x') + QString::fromUtf8("\xF0\x9F\x93\x9A");
     g.appendRow({QString(300, 'a'), emojiAtEdge});
-    g.appendRow({QString(259, 'b'), QString::fromUtf8("Zo\xC3\xAB \xE5\x9B\xB3\xE6\x9B\xB8\xF0\x9F\x93\x9A")});
+    g.appendRow(
+        {QString(259, 'b'), QString::fromUtf8("Zo\xC3\xAB \xE5\x9B\xB3\xE6\x9B\xB8\xF0\x9F\x93\x9A")});
 
     const BrowserPackage b = BuildBrowserPackage("T", "N", "A", g);
     EXPECT_EQ(b.headers, std::string(259, 'H') + ";Emoji");
     EXPECT_EQ(b.rows, std::string(259, 'a') + "," + std::string(258, 'x') + ";" + std::string(259, 'b') +
                           ",Zo\xC3\xAB \xE5\x9B\xB3\xE6\x9B\xB8\xF0\x9F\x93\x9A");
     const SpreadsheetPackage s = BuildSpreadsheetPackage(g);
-    EXPECT_EQ(s.data, std::string(259, 'H') + ",Emoji;" + std::string(259, 'a') + "," + std::string(258, 'x') + ";" +
-                          std::string(259, 'b') + ",Zo\xC3\xAB \xE5\x9B\xB3\xE6\x9B\xB8\xF0\x9F\x93\x9A");
+    EXPECT_EQ(s.data, std::string(259, 'H') + ",Emoji;" + std::string(259, 'a') + "," +
+                          std::string(258, 'x') + ";" + std::string(259, 'b') +
+                          ",Zo\xC3\xAB \xE5\x9B\xB3\xE6\x9B\xB8\xF0\x9F\x93\x9A");
 }
 
 TEST(ExportPackages, ShortRowsNulsAndLoneSurrogates) {

@@ -1,8 +1,8 @@
 #include <dlfcn.h>
 
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
-#include <gtest/gtest.h>
 
 #include "reports/grid_export.h"
 #include "support/fixture.h"
@@ -26,7 +26,9 @@ void fillItems(GridData& g) {
     g.appendRow({"2.", "B002", "Jl. Mawar, 12", "500.0"});
 }
 
-QStringList parts(const std::optional<QString>& reply) { return reply ? reply->split(QChar(0x1e)) : QStringList(); }
+QStringList parts(const std::optional<QString>& reply) {
+    return reply ? reply->split(QChar(0x1e)) : QStringList();
+}
 
 // True while the library at `path` is still mapped into the process.
 bool stillLoaded(const QString& path) {
@@ -36,7 +38,7 @@ bool stillLoaded(const QString& path) {
 }
 
 class GridExportTest : public DbTest {
-protected:
+  protected:
     void SetUp() override { fillItems(grid); }
     GridData grid;
 };
@@ -76,7 +78,8 @@ TEST_F(GridExportTest, EmptyGridsReachTheModules) {
     empty.addColumn("Nama", 100);
     empty.addColumn("Jumlah", 80, Align::Right);
     EXPECT_EQ(parts(ReportGridToBrowser(env.ctx(), "LAPORAN HISTORY TRANSAKSI", empty)),
-              QStringList({"LAPORAN HISTORY TRANSAKSI;Perpus Harapan;Jl. Merdeka No. 5;clr", "No;Nama;Jumlah", ""}));
+              QStringList(
+                  {"LAPORAN HISTORY TRANSAKSI;Perpus Harapan;Jl. Merdeka No. 5;clr", "No;Nama;Jumlah", ""}));
     env.ctx().exportGrid = &empty;
     EXPECT_EQ(parts(ExportGridToSpreadsheet(env.ctx())), QStringList({"0", "3", "No,Nama,Jumlah"}));
 }
@@ -130,20 +133,5 @@ TEST_F(GridExportTest, WithoutAnExportGridNothingIsExported) {
     env.ctx().programDir = ECHO_MODULE_DIR;
     env.ctx().exportGrid = nullptr;
     EXPECT_FALSE(ExportGridToSpreadsheet(env.ctx()));
-    EXPECT_TRUE(env.messages.shown.empty());
-}
-
-// Run by ctest with LD_LIBRARY_PATH naming the stand-in modules' folder
-// (reports_module_in_library_search_path); the library search path is fixed when
-// a process starts.
-TEST(ModuleSearchPath, FoundThroughLibrarySearchPath) {
-    if (qgetenv("ZELKOR_TEST_SEARCH_PATH") != "1") GTEST_SKIP() << "needs LD_LIBRARY_PATH set at start";
-    TestEnv env;
-    env.ctx().programDir = env.dir();  // not beside the program
-    GridData grid;
-    fillItems(grid);
-    env.ctx().exportGrid = &grid;
-    EXPECT_EQ(parts(ReportGridToBrowser(env.ctx(), "LAPORAN", grid)).size(), 3);
-    EXPECT_EQ(parts(ExportGridToSpreadsheet(env.ctx())).value(0), "2");
     EXPECT_TRUE(env.messages.shown.empty());
 }
