@@ -111,15 +111,15 @@ tbody tr:nth-child(even) { background: #f5f5f5; }
 // One table row of exactly `columns` cells (any number when `columns` is 0). More
 // pieces than columns, from a caller that did not replace its commas, stay
 // together in the last cell so no text is lost.
-void writeRow(PageWriter& w, std::string_view row, char sep, size_t columns, const char* tag,
+void writeRow(PageWriter& w, std::string_view row, bool header, size_t columns,
               std::vector<std::string_view>& cells) {
     cells.clear();
-    ForEachPiece(row, sep, [&](std::string_view cell) {
+    ForEachPiece(row, header ? ';' : ',', [&](std::string_view cell) {
         cells.push_back(cell);
         return true;
     });
     const size_t n = columns ? columns : cells.size();
-    const std::string open = std::string("<") + tag + ">", close = std::string("</") + tag + ">";
+    const std::string_view open = header ? "<th>" : "<td>", close = header ? "</th>" : "</td>";
     w.raw("<tr>");
     for (size_t c = 0; c < n; ++c) {
         w.raw(open);
@@ -185,11 +185,11 @@ bool WriteHtmlPage(std::FILE* out, std::string_view information, std::string_vie
     w.raw("</div>\n</header>\n<table>\n<thead>\n");
 
     std::vector<std::string_view> cells;
-    if (columns > 0) writeRow(w, headers, ';', columns, "th", cells);
+    if (columns > 0) writeRow(w, headers, true, columns, cells);
     w.raw("</thead>\n<tbody>\n");
     if (rowCount > 0) {
         ForEachPiece(rows, ';', [&](std::string_view row) {
-            writeRow(w, row, ',', columns, "td", cells);
+            writeRow(w, row, false, columns, cells);
             return true;
         });
     }

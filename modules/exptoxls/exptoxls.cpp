@@ -16,8 +16,8 @@
 #include <xlsxwriter.h>
 
 #include <algorithm>
+#include <charconv>
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -125,8 +125,9 @@ bool writeWorkbook(const std::string& path, std::string_view data, const Shape& 
             const auto col = static_cast<lxw_col_t>(c);
             lxw_error e;
             if (row > 0 && isWholeNumber(cell)) {
-                e = worksheet_write_number(sheet, row, col, std::strtod(std::string(cell).c_str(), nullptr),
-                                           nullptr);
+                long long value = 0;
+                std::from_chars(cell.data(), cell.data() + cell.size(), value);
+                e = worksheet_write_number(sheet, row, col, static_cast<double>(value), nullptr);
             } else {
                 text.assign(cell);
                 // write_string, never write_formula: "=1+1" stays the text "=1+1".
