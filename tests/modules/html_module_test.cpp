@@ -1,0 +1,193 @@
+#include <sys/wait.h>
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <cerrno>
+
+#include "module_fixture.h"
+#include "reports/grid_export.h"
+#include "ui/grid_data.h"
+
+using namespace zelkor;
+using namespace zelkor::test;
+
+namespace {
+
+using HtmlEntry = const char* (*)(const char*, const char*, const char*);
+
+QString readAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+}
+
+struct Word {
+    QString text;
+    double xMin, xMax;
+};
+
+// The page printed to PDF by headless Chromium, read back per page with poppler.
+class PrintedPage {
+  public:
+    explicit PrintedPage(const QString& html) : pdf_(tmp_.filePath("page.pdf")) {
+        RunTool(QStandardPaths::findExecutable("chromium"),
+                {"--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
+                 "--disable-background-networking", "--disable-component-update", "--disable-sync",
+                 "--no-pdf-header-footer", "--user-data-dir=" + tmp_.filePath("profile"),
+                 "--print-to-pdf=" + pdf_, "file://" + html});
+    }
+    int pages() const {
+        const auto m =
+            QRegularExpression("Pages:\\s+(\\d+)").match(QString::fromUtf8(RunTool("pdfinfo", {pdf_})));
+        return m.hasMatch() ? m.captured(1).toInt() : 0;
+    }
+    QString text(int page) const {
+        const QString p = QString::number(page);
+        return QString::fromUtf8(RunTool("pdftotext", {"-layout", "-f", p, "-l", p, pdf_, "-"}));
+    }
+    // The first word of `page` that reads `text`, with its horizontal extent.
+    std::optional<Word> word(int page, const QString& text) const {
+        const QString p = QString::number(page);
+        const QString boxes = QString::fromUtf8(RunTool("pdftotext", {"-bbox", "-f", p, "-l", p, pdf_, "-"}));
+        static const QRegularExpression re(
+            R"re(<word xMin="([\d.]+)" yMin="[\d.]+" xMax="([\d.]+)" yMax="[\d.]+">([^<]*)</word>)re");
+        for (auto it = re.globalMatch(boxes); it.hasNext();) {
+            const auto m = it.next();
+            if (m.captured(3) == text.toHtmlEscaped())
+                return Word{text, m.captured(1).toDouble(), m.captured(2).toDouble()};
+        }
+        return std::nullopt;
+    }
+
+  private:
+    QTemporaryDir tmp_;
+    QString pdf_;
+};
+
+void fillItems(GridData& g, int rows) {
+    g.addColumn("No", 40, Align::Right);
+    g.addColumn("Kode", 80, Align::Center);
+    g.addColumn("Judul <b>", 200, Align::Left);
+    g.addColumn("Denda", 80, Align::Right);
+    for (int i = 1; i <= rows; ++i)
+        g.appendRow({QString::number(i) + ".", "K" + QString::number(i), "Buku " + QString::number(i),
+                     QString::number(i * 1500)});
+}
+
+class HtmlModuleTest : public ModuleTest {};
+
+}  // namespace
+
+TEST_F(HtmlModuleTest, PageShowsEveryTextAsTextInChromium) {
+    if (QStandardPaths::findExecutable("chromium").isEmpty()) GTEST_SKIP() << "chromium is not installed";
+    GridData g;
+    fillItems(g, 150);
+    g.setCell(0, 2, "<script>alert(1)</script>");
+    g.setCell(1, 2, "Jl. Mawar, 12");
+    g.setCell(2, 2, "Tom & \"Jerry\" 'x'");
+    g.setCell(3, 2, QString::fromUtf8("Zoë Ñandú; Bandung"));
+
+    const auto reply = ReportGridToBrowser(env.ctx(), "LAPORAN DATA ITEM PERPUSTAKAAN", g);
+    ASSERT_TRUE(reply);
+    const QString path = *reply;
+    EXPECT_EQ(QFileInfo(path).dir().absolutePath(), QDir(reportDir()).absolutePath());
+    EXPECT_TRUE(QFileInfo(path).fileName().startsWith("LAPORAN_DATA_ITEM_PERPUSTAKAAN_"))
+        << path.toStdString();
+    EXPECT_EQ(reports(), QStringList({QFileInfo(path).fileName()}));  // nothing half-written beside it
+    const QString html = readAll(path);
+    EXPECT_FALSE(html.contains("<script")) << "markup from a cell reached the page";
+    EXPECT_TRUE(html.contains("&lt;script&gt;alert(1)&lt;/script&gt;"));
+
+    const PrintedPage page(path);
+    const int pages = page.pages();
+    ASSERT_GE(pages, 2);
+    const QString first = page.text(1);
+    for (const char* shown : {"Perpus Harapan", "Jl. Merdeka No. 5", "LAPORAN DATA ITEM PERPUSTAKAAN",
+                              "Judul <b>", "<script>alert(1)</script>", "Jl. Mawar\u201A 12",
+                              "Tom & \"Jerry\" 'x'", "Zoë Ñandú\u037E Bandung", "Jumlah data: 150"})
+        EXPECT_TRUE(first.contains(QString::fromUtf8(shown))) << shown << "\n" << first.toStdString();
+    // The column headers head every printed page.
+    const QString last = page.text(pages);
+    EXPECT_TRUE(last.contains("Buku 150"));
+    EXPECT_TRUE(last.contains("Judul <b>") && last.contains("Denda")) << last.toStdString();
+    EXPECT_FALSE(last.contains("Perpus Harapan"));
+
+    // Alignments from the codes: right columns end together, centred ones share a middle.
+    const auto r1 = page.word(1, "1500"), r10 = page.word(1, "15000");
+    const auto c1 = page.word(1, "K1"), c10 = page.word(1, "K10");
+    const auto l5 = page.word(1, "5"), l10 = page.word(1, "10");
+    ASSERT_TRUE(r1 && r10 && c1 && c10 && l5 && l10);
+    EXPECT_NEAR(r1->xMax, r10->xMax, 1.0);
+    EXPECT_LT(r10->xMin, r1->xMin - 2);
+    EXPECT_NEAR((c1->xMin + c1->xMax) / 2, (c10->xMin + c10->xMax) / 2, 1.0);
+    EXPECT_LT(c10->xMin, c1->xMin - 1);
+    const auto b5 = page.word(1, "Buku");
+    ASSERT_TRUE(b5);
+    EXPECT_LT(b5->xMax, r1->xMin);  // "Buku 5" starts at the left of its column
+}
+
+TEST_F(HtmlModuleTest, EmptyGridGivesHeadersAndNoRows) {
+    GridData g;
+    g.addColumn("No", 40, Align::Center);
+    g.addColumn("Nama", 100);
+    g.addColumn("Jumlah", 80, Align::Right);
+    const auto reply = ReportGridToBrowser(env.ctx(), "LAPORAN HISTORY TRANSAKSI", g);
+    ASSERT_TRUE(reply);
+    const QString html = readAll(*reply);
+    EXPECT_TRUE(html.contains("<thead>\n<tr><th>No</th><th>Nama</th><th>Jumlah</th></tr>\n</thead>"));
+    EXPECT_TRUE(html.contains("<tbody>\n</tbody>"));
+    EXPECT_TRUE(html.contains("Jumlah data: 0"));
+    EXPECT_TRUE(html.contains("th:nth-child(1), td:nth-child(1) { text-align: center; }"));
+    EXPECT_TRUE(html.contains("th:nth-child(3), td:nth-child(3) { text-align: right; }"));
+}
+
+TEST_F(HtmlModuleTest, PackageFromAnotherCallerLosesNoText) {
+    DirectModule module("exptohtml");
+    const auto sData = reinterpret_cast<HtmlEntry>(module.entry());
+    ASSERT_TRUE(sData);
+    // An address with a ";" and a row with more cells than columns, as a caller
+    // that replaces no separators would send them.
+    const QString path = QString::fromUtf8(sData("Daftar;Perpus;Jl. A; No. 5;lr", "A;B", "x,a,b;y"));
+    const QString html = readAll(path);
+    EXPECT_TRUE(html.contains("<div class=\"addr\">Jl. A; No. 5</div>"));
+    EXPECT_TRUE(html.contains("<tr><td>x</td><td>a,b</td></tr>\n<tr><td>y</td><td></td></tr>"));
+    // No texts at all still gives a page.
+    EXPECT_FALSE(QString::fromUtf8(sData(nullptr, nullptr, nullptr)).isEmpty());
+    EXPECT_EQ(reports().size(), 2);
+}
+
+TEST_F(HtmlModuleTest, ExportsInTheSameSecondKeepTheirOwnPages) {
+    GridData g;
+    fillItems(g, 2);
+    const auto a = ReportGridToBrowser(env.ctx(), "LAPORAN DATA ALUR KAS", g);
+    const auto b = ReportGridToBrowser(env.ctx(), "LAPORAN DATA ALUR KAS", g);
+    ASSERT_TRUE(a && b);
+    EXPECT_NE(*a, *b);
+    EXPECT_EQ(reports().size(), 2);
+    for (const QString& name : reports()) EXPECT_TRUE(name.endsWith(".html")) << name.toStdString();
+}
+
+TEST_F(HtmlModuleTest, UnwritableFolderGivesAnEmptyReply) {
+    QFile blocker(reportDir());  // a file where the folder should be
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    GridData g;
+    fillItems(g, 2);
+    EXPECT_EQ(ReportGridToBrowser(env.ctx(), "LAPORAN", g), QString());
+    EXPECT_TRUE(env.messages.shown.empty());
+}
+
+TEST_F(HtmlModuleTest, OpensThePageWithoutWaitingForTheBrowser) {
+    QTemporaryDir bin;
+    FakeOpener opener(bin.path());
+    GridData g;
+    fillItems(g, 2);
+    const auto reply = ReportGridToBrowser(env.ctx(), "LAPORAN", g);
+    ASSERT_TRUE(reply && !reply->isEmpty());
+    EXPECT_FALSE(opener.finished()) << "the export waited for the browser";
+    int status = 0;
+    EXPECT_EQ(waitpid(-1, &status, WNOHANG), -1) << "a child was left to reap";
+    EXPECT_EQ(opener.openedPath(), *reply);
+}

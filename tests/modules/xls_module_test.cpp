@@ -1,0 +1,182 @@
+#include <orcus/orcus_xlsx.hpp>
+#include <orcus/spreadsheet/document.hpp>
+#include <orcus/spreadsheet/factory.hpp>
+#include <orcus/zip_archive.hpp>
+#include <orcus/zip_archive_stream.hpp>
+
+#include <QDir>
+#include <QFile>
+#include <QMap>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <sstream>
+
+#include "module_fixture.h"
+#include "reports/grid_export.h"
+#include "ui/grid_data.h"
+
+using namespace zelkor;
+using namespace zelkor::test;
+
+namespace {
+
+using XlsEntry = const char* (*)(int, int, const char*);
+
+// Every cell of a workbook as liborcus reads it: "row,col" -> "type:value", for
+// example "1,0" -> "numeric:1500" or "0,0" -> "string:\"No.\"".
+QMap<QString, QString> ReadCells(const QString& path) {
+    orcus::spreadsheet::document doc{orcus::spreadsheet::range_size_t{1048576, 16384}};
+    orcus::spreadsheet::import_factory factory{doc};
+    orcus::orcus_xlsx reader{&factory};
+    reader.read_file(path.toStdString());
+    std::ostringstream dump;
+    doc.dump_check(dump);
+    QMap<QString, QString> cells;
+    static const QRegularExpression line(R"(^[^/]+/(\d+)/(\d+):(.*)$)");
+    for (const QString& l : QString::fromStdString(dump.str()).split('\n', Qt::SkipEmptyParts)) {
+        const auto m = line.match(l);
+        if (m.hasMatch()) cells[m.captured(1) + "," + m.captured(2)] = m.captured(3);
+    }
+    return cells;
+}
+
+QString ReadEntry(const QString& path, const char* entry) {
+    orcus::zip_archive_stream_fd stream(path.toStdString().c_str());
+    orcus::zip_archive zip(&stream);
+    zip.load();
+    std::vector<unsigned char> buf;
+    if (!zip.read_file_entry(entry, buf)) return {};
+    return QString::fromUtf8(reinterpret_cast<const char*>(buf.data()), static_cast<qsizetype>(buf.size()));
+}
+
+QString str(const char* text) {
+    return QString("string:\"%1\"").arg(QString::fromUtf8(text));
+}
+QString num(const char* value) {
+    return QString("numeric:") + value;
+}
+
+class XlsModuleTest : public ModuleTest {};
+
+}  // namespace
+
+TEST_F(XlsModuleTest, WorkbookHoldsNumbersAsNumbersAndEverythingElseAsText) {
+    GridData g;
+    for (const char* h : {"No.", "ISBN", "Judul", "Kode", "Masuk", "Rumus", "Nilai", "Panjang"})
+        g.addColumn(h, 80);
+    g.appendRow({"1.", "9786020332956", "Laskar Pelangi", "007", "1.500", "=1+1", "1500.0", "12345678901"});
+    g.appendRow({"2.", "978-602-03-3295-6", QString::fromUtf8("Zoë, Ñandú; <b>"), "0", "-250", "=SUM(A1:A2)",
+                 "12.5", "123456789012"});
+    g.appendRow({"3.", "", "", "", "", "", "", ""});
+    env.ctx().exportGrid = &g;
+    const auto reply = ExportGridToSpreadsheet(env.ctx());
+    ASSERT_TRUE(reply && !reply->isEmpty());
+    EXPECT_EQ(QFileInfo(*reply).dir().absolutePath(), QDir(reportDir()).absolutePath());
+    EXPECT_TRUE(QFileInfo(*reply).fileName().endsWith(".xlsx"));
+    EXPECT_EQ(reports(), QStringList({QFileInfo(*reply).fileName()}));
+
+    const QMap<QString, QString> expected = {
+        {"0,0", str("No.")},
+        {"0,1", str("ISBN")},
+        {"0,2", str("Judul")},
+        {"0,3", str("Kode")},
+        {"0,4", str("Masuk")},
+        {"0,5", str("Rumus")},
+        {"0,6", str("Nilai")},
+        {"0,7", str("Panjang")},
+        {"1,0", num("1")},
+        {"1,1", str("9786020332956")},  // 13 digits: an ISBN, not a number
+        {"1,2", str("Laskar Pelangi")},
+        {"1,3", str("007")},  // the leading zero stays
+        {"1,4", num("1500")},
+        {"1,5", str("=1+1")},  // a formula's text, never a formula
+        {"1,6", num("1500")},
+        {"1,7", num("12345678901")},  // eleven digits still a number
+        {"2,0", num("2")},
+        {"2,1", str("978-602-03-3295-6")},
+        {"2,2", str("Zoë- Ñandú- <b>")},
+        {"2,3", num("0")},
+        {"2,4", num("-250")},
+        {"2,5", str("=SUM(A1:A2)")},
+        {"2,6", str("12.5")},
+        {"2,7", str("123456789012")},
+        {"3,0", num("3")},
+    };
+    EXPECT_EQ(ReadCells(*reply), expected);
+
+    // The header row is bold and stays in view; the columns fit their contents.
+    const QString sheet = ReadEntry(*reply, "xl/worksheets/sheet1.xml");
+    EXPECT_TRUE(
+        sheet.contains(R"(<pane ySplit="1" topLeftCell="A2" activePane="bottomLeft" state="frozen"/>)"))
+        << sheet.left(800).toStdString();
+    EXPECT_TRUE(sheet.contains(R"(<c r="A1" s="1" t="s">)"));
+    EXPECT_TRUE(ReadEntry(*reply, "xl/styles.xml").contains("<b/>"));
+    QMap<int, double> widths;
+    static const QRegularExpression col(R"re(<col min="(\d+)" max="\d+" width="([\d.]+)")re");
+    for (auto it = col.globalMatch(sheet); it.hasNext();) {
+        const auto m = it.next();
+        widths[m.captured(1).toInt()] = m.captured(2).toDouble();
+    }
+    ASSERT_EQ(widths.size(), 8);
+    EXPECT_GT(widths[2], 18.0);  // "978-602-03-3295-6"
+    EXPECT_LT(widths[1], widths[2]);
+}
+
+TEST_F(XlsModuleTest, EmptyGridGivesTheHeaderRowAlone) {
+    GridData g;
+    g.addColumn("No", 40, Align::Center);
+    g.addColumn("Nama", 100);
+    g.addColumn("Jumlah", 80, Align::Right);
+    env.ctx().exportGrid = &g;
+    const auto reply = ExportGridToSpreadsheet(env.ctx());
+    ASSERT_TRUE(reply && !reply->isEmpty());
+    EXPECT_EQ(ReadCells(*reply),
+              (QMap<QString, QString>{{"0,0", str("No")}, {"0,1", str("Nama")}, {"0,2", str("Jumlah")}}));
+}
+
+TEST_F(XlsModuleTest, ListTooLongForOneSheetWritesNothing) {
+    DirectModule module("exptoxls");
+    const auto sData = reinterpret_cast<XlsEntry>(module.entry());
+    ASSERT_TRUE(sData);
+    const std::string fits = "H" + std::string(1048575, ';');  // the last row a sheet has
+    const std::string tooMany = fits + ";";
+    EXPECT_STREQ(sData(1048576, 1, tooMany.c_str()), "");
+    EXPECT_TRUE(reports().isEmpty());
+    EXPECT_STRNE(sData(1048575, 1, fits.c_str()), "");
+    EXPECT_EQ(reports().size(), 1);
+}
+
+TEST_F(XlsModuleTest, CellsFromAnotherCallerStayInTheirColumns) {
+    DirectModule module("exptoxls");
+    const auto sData = reinterpret_cast<XlsEntry>(module.entry());
+    ASSERT_TRUE(sData);
+    const QString path = QString::fromUtf8(sData(1, 2, "A,B;x,a,b"));
+    EXPECT_EQ(ReadCells(path),
+              (QMap<QString, QString>{
+                  {"0,0", str("A")}, {"0,1", str("B")}, {"1,0", str("x")}, {"1,1", str("a,b")}}));
+    EXPECT_FALSE(QString::fromUtf8(sData(0, 0, nullptr)).isEmpty());
+}
+
+TEST_F(XlsModuleTest, UnwritableFolderGivesAnEmptyReply) {
+    QFile blocker(reportDir());
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    GridData g;
+    g.addColumn("A", 10);
+    g.appendRow({"1"});
+    env.ctx().exportGrid = &g;
+    EXPECT_EQ(ExportGridToSpreadsheet(env.ctx()), QString());
+}
+
+TEST_F(XlsModuleTest, OpensTheWorkbookWithoutWaiting) {
+    QTemporaryDir bin;
+    FakeOpener opener(bin.path());
+    GridData g;
+    g.addColumn("A", 10);
+    g.appendRow({"1"});
+    env.ctx().exportGrid = &g;
+    const auto reply = ExportGridToSpreadsheet(env.ctx());
+    ASSERT_TRUE(reply && !reply->isEmpty());
+    EXPECT_FALSE(opener.finished()) << "the export waited for the spreadsheet program";
+    EXPECT_EQ(opener.openedPath(), *reply);
+}

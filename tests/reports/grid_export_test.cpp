@@ -1,0 +1,137 @@
+#include <dlfcn.h>
+
+#include <gtest/gtest.h>
+#include <QDir>
+#include <QFile>
+
+#include "reports/grid_export.h"
+#include "support/fixture.h"
+#include "ui/grid_data.h"
+
+using namespace zelkor;
+using namespace zelkor::test;
+
+namespace {
+
+const QString kCaption = "Export To excel..";
+const QString kNoLibrary = "tidak dapat membaca library..";
+const QString kNoEntry = "tidak dapat membaca data yang dibaca library..";
+
+void fillItems(GridData& g) {
+    g.addColumn("No", 40, Align::Right);
+    g.addColumn("Id", 80, Align::Center);
+    g.addColumn("Nama Item", 200);
+    g.addColumn("Denda", 80, Align::Right);
+    g.appendRow({"1.", "B001", "Laskar Pelangi", "1.500"});
+    g.appendRow({"2.", "B002", "Jl. Mawar, 12", "500.0"});
+}
+
+QStringList parts(const std::optional<QString>& reply) {
+    return reply ? reply->split(QChar(0x1e)) : QStringList();
+}
+
+// True while the library at `path` is still mapped into the process.
+bool stillLoaded(const QString& path) {
+    void* h = dlopen(QFile::encodeName(path).constData(), RTLD_LAZY | RTLD_NOLOAD);
+    if (h) dlclose(h);
+    return h != nullptr;
+}
+
+class GridExportTest : public DbTest {
+  protected:
+    void SetUp() override { fillItems(grid); }
+    GridData grid;
+};
+
+}  // namespace
+
+TEST_F(GridExportTest, BrowserModuleReceivesTheExactPackage) {
+    env.ctx().programDir = ECHO_MODULE_DIR;
+    const QStringList got = parts(ReportGridToBrowser(env.ctx(), "LAPORAN DATA ITEM PERPUSTAKAAN", grid));
+    ASSERT_EQ(got.size(), 3);
+    EXPECT_EQ(got[0], "LAPORAN DATA ITEM PERPUSTAKAAN;Perpus Harapan;Jl. Merdeka No. 5;rclr");
+    EXPECT_EQ(got[1], "No;Id;Nama Item;Denda");
+    EXPECT_EQ(got[2], QString::fromUtf8("1.,B001,Laskar Pelangi,1.500;2.,B002,Jl. Mawar\u201A 12,500.0"));
+    EXPECT_TRUE(env.messages.shown.empty());
+    // Loaded for the one call and released after it.
+    EXPECT_FALSE(stillLoaded(QDir(ECHO_MODULE_DIR).filePath("libexptohtml.so")));
+}
+
+TEST_F(GridExportTest, SpreadsheetModuleReceivesExportGrid) {
+    env.ctx().programDir = ECHO_MODULE_DIR;
+    GridData other;
+    other.addColumn("X", 10);
+    env.ctx().exportGrid = &grid;  // the caller's own grid, set just before the call
+    const QStringList got = parts(ExportGridToSpreadsheet(env.ctx()));
+    ASSERT_EQ(got.size(), 3);
+    EXPECT_EQ(got[0], "2");
+    EXPECT_EQ(got[1], "4");
+    EXPECT_EQ(got[2], "No,Id,Nama Item,Denda;1,B001,Laskar Pelangi,1500;2,B002,Jl Mawar- 12,500");
+    EXPECT_TRUE(env.messages.shown.empty());
+    EXPECT_FALSE(stillLoaded(QDir(ECHO_MODULE_DIR).filePath("libexptoxls.so")));
+}
+
+TEST_F(GridExportTest, EmptyGridsReachTheModules) {
+    env.ctx().programDir = ECHO_MODULE_DIR;
+    GridData empty;
+    empty.addColumn("No", 40, Align::Center);
+    empty.addColumn("Nama", 100);
+    empty.addColumn("Jumlah", 80, Align::Right);
+    EXPECT_EQ(parts(ReportGridToBrowser(env.ctx(), "LAPORAN HISTORY TRANSAKSI", empty)),
+              QStringList(
+                  {"LAPORAN HISTORY TRANSAKSI;Perpus Harapan;Jl. Merdeka No. 5;clr", "No;Nama;Jumlah", ""}));
+    env.ctx().exportGrid = &empty;
+    EXPECT_EQ(parts(ExportGridToSpreadsheet(env.ctx())), QStringList({"0", "3", "No,Nama,Jumlah"}));
+}
+
+TEST_F(GridExportTest, MissingModuleIsReportedAndTheProgramGoesOn) {
+    env.ctx().programDir = env.dir();  // nothing there, nor in the library search path
+    env.ctx().exportGrid = &grid;
+    EXPECT_FALSE(ReportGridToBrowser(env.ctx(), "LAPORAN", grid));
+    EXPECT_FALSE(ExportGridToSpreadsheet(env.ctx()));
+    ASSERT_EQ(env.messages.shown.size(), 2u);
+    for (const auto& m : env.messages.shown) {
+        EXPECT_EQ(m.text, kNoLibrary);
+        EXPECT_EQ(m.caption, kCaption);
+        EXPECT_EQ(m.icon, MsgIcon::Information);
+        EXPECT_EQ(m.buttons, MsgButtons::Ok);
+    }
+    // Still running: the next export, with the module in place, works.
+    env.ctx().programDir = ECHO_MODULE_DIR;
+    EXPECT_TRUE(ExportGridToSpreadsheet(env.ctx()));
+    EXPECT_EQ(env.messages.shown.size(), 2u);
+}
+
+TEST_F(GridExportTest, UnloadableModuleIsReportedLikeAMissingOne) {
+    for (const char* name : {"libexptohtml.so", "libexptoxls.so"}) {
+        QFile f(QDir(env.dir()).filePath(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("not a library");
+    }
+    env.ctx().programDir = env.dir();
+    env.ctx().exportGrid = &grid;
+    EXPECT_FALSE(ReportGridToBrowser(env.ctx(), "LAPORAN", grid));
+    EXPECT_FALSE(ExportGridToSpreadsheet(env.ctx()));
+    EXPECT_EQ(env.messages.texts(), QStringList({kNoLibrary, kNoLibrary}));
+}
+
+TEST_F(GridExportTest, MissingEntryPointExportsNothing) {
+    env.ctx().programDir = NO_ENTRY_MODULE_DIR;
+    env.ctx().exportGrid = &grid;
+    EXPECT_FALSE(ReportGridToBrowser(env.ctx(), "LAPORAN", grid));
+    EXPECT_FALSE(ExportGridToSpreadsheet(env.ctx()));
+    ASSERT_EQ(env.messages.shown.size(), 2u);
+    for (const auto& m : env.messages.shown) {
+        EXPECT_EQ(m.text, kNoEntry);
+        EXPECT_EQ(m.caption, kCaption);
+        EXPECT_EQ(m.icon, MsgIcon::Information);
+    }
+    EXPECT_FALSE(stillLoaded(QDir(NO_ENTRY_MODULE_DIR).filePath("libexptohtml.so")));
+}
+
+TEST_F(GridExportTest, WithoutAnExportGridNothingIsExported) {
+    env.ctx().programDir = ECHO_MODULE_DIR;
+    env.ctx().exportGrid = nullptr;
+    EXPECT_FALSE(ExportGridToSpreadsheet(env.ctx()));
+    EXPECT_TRUE(env.messages.shown.empty());
+}
