@@ -21,9 +21,7 @@ QString HashPassword(const QString& password) {
     return QString::fromLatin1(out);
 }
 
-bool IsPasswordHash(const QString& stored) {
-    return stored.startsWith(QLatin1String("$argon2id$"));
-}
+bool IsPasswordHash(const QString& stored) { return stored.startsWith(QLatin1String("$argon2id$")); }
 
 bool VerifyPassword(const QString& stored, const QString& typed, bool* needsUpgrade) {
     if (needsUpgrade) *needsUpgrade = false;
@@ -31,8 +29,7 @@ bool VerifyPassword(const QString& stored, const QString& typed, bool* needsUpgr
         if (!sodiumReady()) return false;
         const QByteArray h = stored.toLatin1();
         const QByteArray pw = typed.toUtf8();
-        return crypto_pwhash_str_verify(h.constData(), pw.constData(),
-                                        static_cast<unsigned long long>(pw.size())) == 0;
+        return crypto_pwhash_str_verify(h.constData(), pw.constData(), static_cast<unsigned long long>(pw.size())) == 0;
     }
     // A plain-text password compares exactly, letter case included.
     const bool ok = stored == typed;

@@ -7,9 +7,7 @@ namespace zelkor {
 AppContext::AppContext(std::unique_ptr<Database> db, AppServices services)
     : db_(std::move(db)), services_(services) {}
 
-QString AppContext::timeStamp() const {
-    return TimeStamp(todayText, clockText());
-}
+QString AppContext::timeStamp() const { return TimeStamp(todayText, clockText()); }
 
 void AppContext::sqlError(const QString& message) {
     services_.messages.show(QStringLiteral("SQL error: ") + message, QStringLiteral("Info"), MsgButtons::Ok,

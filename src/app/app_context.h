@@ -19,7 +19,7 @@ struct AppServices {
 };
 
 class AppContext {
-  public:
+public:
     AppContext(std::unique_ptr<Database> db, AppServices services);
 
     // ---- the connection --------------------------------------------------
@@ -62,7 +62,7 @@ class AppContext {
     // returns false. The common case of every form.
     bool run(const QString& sql, const QVariantList& values = {}, const Database::RowCallback& onRow = {});
 
-  private:
+private:
     std::unique_ptr<Database> db_;
     AppServices services_;
 };
