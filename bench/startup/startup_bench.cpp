@@ -1,0 +1,142 @@
+// Start-up to the login window on a library database.
+//
+//   bench_startup DB [--runs N] [--login USER PASSWORD]
+//
+// 1. The real program, N times: build/bin/zelkor started in a fresh folder whose
+//    conn.txt names DB, with ZELKOR_BENCH_STARTUP=1 so it reports the time from
+//    main() to the shown login form and stops there. Wall time is from the start
+//    of the process to its end.
+// 2. In this process: opening DB as start-up does, building the main window, and
+//    with --login the check of one log-in (the password hash is slow on purpose).
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+#include "accounts/login.h"
+#include "app/program/main_window.h"
+#include "app/program/no_printers.h"
+#include "app/startup.h"
+#include "ui/qt_services.h"
+
+namespace {
+
+struct Stats {
+    std::vector<double> ms;
+    void add(double v) { ms.push_back(v); }
+    void print(const char* what) {
+        if (ms.empty()) return;
+        std::sort(ms.begin(), ms.end());
+        std::printf("%-38s min %8.2f  median %8.2f  max %8.2f ms  (%zu runs)\n", what, ms.front(),
+                    ms[ms.size() / 2], ms.back(), ms.size());
+    }
+};
+
+double msSince(const QElapsedTimer& t) {
+    return t.nsecsElapsed() / 1e6;
+}
+
+bool writeConn(const QString& dir, const QString& db) {
+    QFile conn(QDir(dir).filePath("conn.txt"));
+    QFile perpus(QDir(dir).filePath("perpus.txt"));
+    if (!conn.open(QIODevice::WriteOnly) || !perpus.open(QIODevice::WriteOnly)) return false;
+    conn.write((db + ";-;-\n").toUtf8());
+    perpus.write("Perpustakaan Bench;Jl. Uji 1;0000;bench@perpus.id;-\n");
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() < 2) {
+        std::fprintf(stderr, "usage: bench_startup DB [--runs N] [--login USER PASSWORD]\n");
+        return 2;
+    }
+    const QString db = QFileInfo(args[1]).absoluteFilePath();
+    int runs = 10;
+    QString user, password;
+    for (int i = 2; i < args.size(); ++i) {
+        if (args[i] == "--runs" && i + 1 < args.size())
+            runs = args[++i].toInt();
+        else if (args[i] == "--login" && i + 2 < args.size()) {
+            user = args[++i];
+            password = args[++i];
+        }
+    }
+    std::printf("database %s (%.1f MB)\n", qPrintable(db), QFileInfo(db).size() / 1048576.0);
+
+    // 1. The real program.
+    const QString program = QDir(QCoreApplication::applicationDirPath()).filePath("zelkor");
+    Stats wall, inProcess, painted;
+    for (int r = 0; r < runs; ++r) {
+        QTemporaryDir dir;
+        if (!writeConn(dir.path(), db)) return 1;
+        QProcess p;
+        p.setWorkingDirectory(dir.path());
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("ZELKOR_BENCH_STARTUP", "1");
+        if (!env.contains("DISPLAY")) env.insert("QT_QPA_PLATFORM", "offscreen");
+        p.setProcessEnvironment(env);
+        QElapsedTimer t;
+        t.start();
+        p.start(program, {});
+        if (!p.waitForFinished(60000) || p.exitCode() != 0) {
+            std::fprintf(stderr, "zelkor did not reach the login window: %s\n",
+                         p.readAllStandardError().constData());
+            return 1;
+        }
+        wall.add(msSince(t));
+        const QString err = QString::fromUtf8(p.readAllStandardError());
+        const qsizetype at = err.indexOf("startup-to-login-ms: ");
+        if (at >= 0) {
+            const QStringList f = err.mid(at).split(' ', Qt::SkipEmptyParts);
+            inProcess.add(f.value(1).toDouble());
+            painted.add(f.value(3).remove(')').toDouble());
+        }
+    }
+    std::printf("platform %s\n", qgetenv("DISPLAY").isEmpty() ? "offscreen" : "X11");
+    wall.print("process start to exit at login");
+    inProcess.print("main() to login form shown");
+    painted.print("main() to login form painted");
+
+    // 2. The parts, in this process.
+    zelkor::QtMessages messages;
+    zelkor::SystemClock clock;
+    zelkor::QtFileDialogs files;
+    zelkor::NoPrinters printers;
+    Stats open, window, login;
+    for (int r = 0; r < runs; ++r) {
+        QTemporaryDir dir;
+        if (!writeConn(dir.path(), db)) return 1;
+        QElapsedTimer t;
+        t.start();
+        auto ctx = zelkor::StartUp(dir.path(), dir.path(), {messages, clock, files, printers});
+        if (!ctx) return 1;
+        open.add(msSince(t));
+        t.restart();
+        {
+            zelkor::MainWindow w(*ctx);
+            w.setLoginStep([](zelkor::MainWindow&) { return true; });
+            w.finishCreation();
+            w.show();
+            QCoreApplication::processEvents();
+            window.add(msSince(t));
+        }
+        if (!user.isEmpty()) {
+            t.restart();
+            if (!zelkor::CheckLogin(*ctx, user, password)) std::fprintf(stderr, "login refused\n");
+            login.add(msSince(t));
+        }
+    }
+    open.print("conn.txt read and database opened");
+    window.print("main window built and shown");
+    login.print("one log-in checked");
+    return 0;
+}

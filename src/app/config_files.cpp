@@ -1,0 +1,48 @@
+#include "app/config_files.h"
+
+#include "app/app_context.h"
+#include "core/field.h"
+
+namespace zelkor {
+
+namespace {
+QString dashAsEmpty(const QString& text) {
+    return text == QLatin1String("-") ? QString() : text;
+}
+}  // namespace
+
+ConnSettings ParseConnLine(const QString& line) {
+    ConnSettings s;
+    s.databasePath = Field(line, ';', 1);
+    s.text2 = dashAsEmpty(Field(line, ';', 2));
+    s.text3 = dashAsEmpty(Field(line, ';', 3));
+    return s;
+}
+
+Identity ParseIdentityLine(const QString& line) {
+    Identity id;
+    id.name = Field(line, ';', 1);
+    id.address = Field(line, ';', 2);
+    id.phone = Field(line, ';', 3);
+    id.email = Field(line, ';', 4);
+    id.field5 = Field(line, ';', 5);
+    return id;
+}
+
+ConnSettings ReadConnFile(const QString& path) {
+    return ParseConnLine(ReadLastLine(path));
+}
+
+Identity ReadIdentityFile(const QString& path) {
+    return ParseIdentityLine(ReadLastLine(path));
+}
+
+void ApplyIdentity(AppContext& ctx, const Identity& identity) {
+    ctx.libraryName = identity.name;
+    ctx.libraryAddress = identity.address;
+    ctx.libraryPhone = identity.phone;
+    ctx.libraryEmail = identity.email;
+    ctx.identityField5 = identity.field5;
+}
+
+}  // namespace zelkor

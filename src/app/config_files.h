@@ -1,0 +1,32 @@
+#pragma once
+// The small text files read from the working directory at start-up: the
+// connection file "conn.txt" and the identity file "perpus.txt". Each is one
+// ";"-separated record (the last line of the file wins), read by the field rule.
+#include <QString>
+
+namespace zelkor {
+
+class AppContext;
+
+struct ConnSettings {
+    QString databasePath;  // field 1, unchanged (absolute, or relative to the working directory)
+    QString text2, text3;  // fields 2 and 3; a field that reads "-" is held as empty
+};
+
+struct Identity {
+    QString name, address, phone, email;  // fields 1 to 4
+    QString field5;                       // carried as read, only written back by the settings
+};
+
+ConnSettings ParseConnLine(const QString& line);
+Identity ParseIdentityLine(const QString& line);
+
+// The files themselves; a missing file gives an empty record, hence empty values
+// (an empty database path opens SQLite's private temporary database).
+ConnSettings ReadConnFile(const QString& path);
+Identity ReadIdentityFile(const QString& path);
+
+// Puts the identity into the run's values.
+void ApplyIdentity(AppContext& ctx, const Identity& identity);
+
+}  // namespace zelkor

@@ -1,0 +1,34 @@
+// Zelkor + Rental: start-up. Reads conn.txt, opens the database, creates the
+// main window (which runs the login) and runs it until it is closed.
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+
+#include "app/program/bench_probe.h"
+#include "app/program/images.h"
+#include "app/program/main_window.h"
+#include "app/program/no_printers.h"
+#include "app/startup.h"
+#include "ui/qt_services.h"
+
+int main(int argc, char** argv) {
+    QElapsedTimer sinceMain;
+    sinceMain.start();
+    QApplication app(argc, argv);
+    zelkor::InitProgramImages();
+    zelkor::InstallStartupBenchProbe(sinceMain);
+
+    zelkor::QtMessages messages;
+    zelkor::SystemClock clock;
+    zelkor::QtFileDialogs files;
+    zelkor::NoPrinters printers;
+    auto ctx = zelkor::StartUp(QDir::currentPath(), QCoreApplication::applicationDirPath(),
+                               zelkor::AppServices{messages, clock, files, printers});
+    if (!ctx) return zelkor::kExitStopped;  // no window was created
+
+    zelkor::MainWindow window(*ctx);
+    if (!window.finishCreation()) return zelkor::kExitStopped;
+    window.showMaximized();
+    // The connection closes with the context when the loop ends.
+    return app.exec();
+}

@@ -1,0 +1,194 @@
+#include "app/program/main_window.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QScreen>
+
+#include "accounts/login_form.h"
+#include "accounts/password_form.h"
+#include "app/app_context.h"
+#include "app/config_files.h"
+#include "app/program/images.h"
+#include "app/program/status_bar.h"
+#include "app/program/toolbar.h"
+#include "app/program/welcome_window.h"
+#include "app/startup.h"
+#include "core/dates.h"
+#include "ui/scaling.h"
+
+namespace zelkor {
+
+MainWindow::MainWindow(AppContext& ctx, QWidget* parent)
+    : QMainWindow(parent),
+      ctx_(ctx),
+      exit_([](int code) { QCoreApplication::exit(code); }),
+      login_(RunLoginForm) {
+    InitProgramImages();
+    setObjectName(QStringLiteral("FORM_ZELKOR_MDIFORM1_CLASS"));
+    setWindowTitle(QStringLiteral("Zelkor + Rental"));
+    QIcon icon(QStringLiteral(":/IMAGE_GRAPH"));
+    icon.addFile(QStringLiteral(":/IMAGE_GRAPH_16"), QSize(16, 16));
+    setWindowIcon(icon);
+    // The normal frame, centred; the program shows it maximised.
+    resize(Scaled(this, 1054), Scaled(this, 514));
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+
+    createMdiClient();
+    createCommands();
+    createMenu();
+    addToolBar(Qt::TopToolBarArea, CreateMainToolbar(this, [this](int id) { runCommand(id); }));
+    createStatusBar();
+    startClock();
+}
+
+bool MainWindow::finishCreation() {
+    if (!login_(*this)) {
+        exit_(kExitStopped);
+        return false;
+    }
+    openBackground();
+    // Fixed for the whole run, also when it goes on past midnight.
+    ctx_.todayText = IsoDate(ctx_.clock().today());
+    readIdentity();
+    return true;
+}
+
+void MainWindow::createMdiClient() {
+    mdi_ = new QMdiArea(this);
+    mdi_->setBackground(palette().brush(QPalette::Dark));  // the application-workspace colour
+    setCentralWidget(mdi_);
+}
+
+void MainWindow::createMenu() {
+    for (const MenuPopup& popup : MenuTable()) {
+        QMenu* menu = menuBar()->addMenu(QString::fromUtf8(popup.text));
+        menu->setProperty("commandId", popup.id);
+        for (const MenuEntry& entry : popup.entries) {
+            QAction* action = menu->addAction(QString::fromUtf8(entry.text));
+            action->setData(entry.id);
+            const int id = entry.id;
+            connect(action, &QAction::triggered, this, [this, id] { runCommand(id); });
+        }
+    }
+}
+
+void MainWindow::createStatusBar() {
+    status_ = new MainStatusBar(this);
+    setStatusBar(status_);
+    ctx_.currentOperator = status_->partText(1);
+}
+
+// Every command of the menu and the toolbar. Forms still to be written have
+// an empty handler, so the table stays complete.
+void MainWindow::createCommands() {
+    auto& c = commands_;
+    c.set(cmd::ChangePassword, [this] { changePassword(); });
+    c.set(cmd::BackUp, [] {});              // backup
+    c.set(cmd::Restore, [] {});             // restore
+    c.set(cmd::DatabaseConnection, [] {});  // connection settings, modal
+    c.set(cmd::Exit, [this] { exitProgram(); });
+    c.set(cmd::Items, [] {});    // item records, child
+    c.set(cmd::Members, [] {});  // member records, child
+    c.set(cmd::Operators, [this] { openOperators(); });
+    c.set(cmd::LibraryIdentity, [this] { openLibraryIdentity(); });
+    c.set(cmd::VisitTariffs, [] {});  // TO WIRE: OpenVisitTariffs(ctx_, this) from circulation/circulation.h
+    c.set(cmd::ResetData, [this] { resetData(); });
+    c.set(cmd::TransactionDesk,
+          [] {});  // TO WIRE: OpenTransactionDesk(ctx_, this) from circulation/circulation.h
+    c.set(cmd::CashJournal, [] {});  // cash journal, child
+    c.set(cmd::Catalogue, [] {});    // catalogue, child
+    c.set(cmd::LostItems, [] {});    // lost items, modal
+    c.set(cmd::History, [] {});      // transaction history, child
+    for (int id : {cmd::ReportRental, cmd::ReportLoans, cmd::ReportReturns, cmd::ReportVisits,
+                   cmd::ReportFines, cmd::ReportNotReturned, cmd::ReportLostItems})
+        c.set(id, [this, id] { showReport(id); });
+    c.set(cmd::About, [this] { showAbout(); });
+    c.set(cmd::DownloadOther, [] {});  // no action
+}
+
+void MainWindow::startClock() {
+    // On the main loop: a modal form's own loop keeps it ticking.
+    connect(&clock_, &QTimer::timeout, this, &MainWindow::showClock);
+    clock_.start(200);
+    showClock();
+}
+
+void MainWindow::showClock() {
+    status_->showClock(ctx_.clock().now());
+}
+
+void MainWindow::openBackground() {
+    QMdiSubWindow* sub = mdi_->addSubWindow(new WelcomeWindow);
+    sub->setObjectName(QStringLiteral("welcomeSubWindow"));
+    sub->setWindowTitle(QStringLiteral("Welcome"));
+    sub->showMaximized();
+}
+
+void MainWindow::readIdentity() {
+    ApplyIdentity(ctx_, ReadIdentityFile(QDir(ctx_.workDir).filePath(QStringLiteral("perpus.txt"))));
+    status_->setPartText(3, ctx_.libraryName);
+}
+
+QString MainWindow::currentOperator() const {
+    return status_->partText(1);
+}
+
+void MainWindow::setCurrentOperator(const QString& user) {
+    status_->setPartText(1, user);
+    ctx_.currentOperator = user;
+}
+
+void MainWindow::changePassword() {
+    PasswordForm form(ctx_, this);
+    form.exec();
+}
+
+void MainWindow::exitProgram() {
+    exit_(kExitStopped);
+}
+
+void MainWindow::openOperators() {
+    if (!IsAdministrator(currentOperator())) return;
+    // operator list, child
+}
+
+void MainWindow::openLibraryIdentity() {
+    if (!IsAdministrator(currentOperator())) return;
+    // library identity, modal
+}
+
+void MainWindow::resetData() {
+    if (!IsAdministrator(currentOperator())) {
+        ctx_.messages().show(QStringLiteral("Hanya user admin yang diperbolehkan menggunakan fitur ini.."),
+                             QStringLiteral("Info"), MsgButtons::Ok, MsgIcon::None);
+        return;
+    }
+    // data reset, modal
+}
+
+void MainWindow::showReport(int command) {
+    ctx_.reportCode = ReportCodeFor(command);
+    // The report window opens here (or produces the report when already open).
+}
+
+void MainWindow::showAbout() {
+    ctx_.messages().show(QStringLiteral("Zelkor + Rental versi 1.0\n\n"
+                                        "Aplikasi perpustakaan sekolah dan komunitas: peminjaman, rental, "
+                                        "kunjungan, item hilang dan buku kas dalam satu program.\n\n"
+                                        "Dibuat oleh tim pengembang Zelkor."),
+                         QStringLiteral("Tentang Kami"), MsgButtons::Ok, MsgIcon::Information);
+}
+
+bool RunLoginForm(MainWindow& window) {
+    LoginForm form(window.context(), &window);
+    QObject::connect(&form, &LoginForm::loggedIn, &window, &MainWindow::setCurrentOperator);
+    return form.exec() == QDialog::Accepted;
+}
+
+}  // namespace zelkor

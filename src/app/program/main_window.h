@@ -1,0 +1,77 @@
+#pragma once
+// The main window: the frame of the whole program, with its menu, toolbar,
+// client area for the child forms and status bar. Its creation drives the rest
+// of start-up: login, background window, the date of the day and the identity.
+#include <QMainWindow>
+#include <QTimer>
+#include <functional>
+
+#include "app/program/commands.h"
+
+class QMdiArea;
+
+namespace zelkor {
+
+class AppContext;
+class MainStatusBar;
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+  public:
+    // Ends the process with the given code. The program's default leaves the main
+    // loop with that code; tests record it instead.
+    using ExitHandler = std::function<void(int code)>;
+    // Runs the login over the main window; true when an operator was admitted.
+    using LoginStep = std::function<bool(MainWindow& window)>;
+
+    explicit MainWindow(AppContext& ctx, QWidget* parent = nullptr);
+
+    void setExitHandler(ExitHandler handler) { exit_ = std::move(handler); }
+    void setLoginStep(LoginStep step) { login_ = std::move(step); }
+
+    // The rest of creation: the login, then the background window, TodayText and
+    // the identity. When the login is abandoned the exit handler is called with 1
+    // and false returned.
+    bool finishCreation();
+
+    AppContext& context() { return ctx_; }
+    QMdiArea* mdiArea() const { return mdi_; }
+    MainStatusBar* statusParts() const { return status_; }
+    const CommandTable& commands() const { return commands_; }
+    void runCommand(int id) { commands_.dispatch(id); }
+
+    // CurrentOperator is the text of status bar part 1.
+    QString currentOperator() const;
+    void setCurrentOperator(const QString& user);
+
+  private:
+    void createMdiClient();
+    void createMenu();
+    void createStatusBar();
+    void createCommands();
+    void startClock();
+    void openBackground();
+    void readIdentity();
+
+    void showClock();
+    void changePassword();
+    void exitProgram();
+    void openOperators();
+    void openLibraryIdentity();
+    void resetData();
+    void showReport(int command);
+    void showAbout();
+
+    AppContext& ctx_;
+    QMdiArea* mdi_ = nullptr;
+    MainStatusBar* status_ = nullptr;
+    QTimer clock_;
+    CommandTable commands_;
+    ExitHandler exit_;
+    LoginStep login_;
+};
+
+// The login step of the program: the login form, modal over the window.
+bool RunLoginForm(MainWindow& window);
+
+}  // namespace zelkor

@@ -1,0 +1,30 @@
+#include "app/startup.h"
+
+#include <QDir>
+
+#include "app/config_files.h"
+
+namespace zelkor {
+
+std::unique_ptr<AppContext> StartUp(const QString& workDir, const QString& programDir, AppServices services) {
+    const ConnSettings conn = ReadConnFile(QDir(workDir).filePath(QStringLiteral("conn.txt")));
+    // An empty path stays empty: SQLite then gives its private temporary database.
+    const QString openPath =
+        conn.databasePath.isEmpty() ? QString() : QDir(workDir).filePath(conn.databasePath);
+    QString error;
+    auto db = Database::open(openPath, &error);
+    if (!db) {
+        services.messages.show(QStringLiteral("Tidak dapat membuka database: ") + error,
+                               QStringLiteral("Info"), MsgButtons::Ok, MsgIcon::None);
+        return nullptr;
+    }
+    auto ctx = std::make_unique<AppContext>(std::move(db), services);
+    ctx->databasePath = conn.databasePath;
+    ctx->connText2 = conn.text2;
+    ctx->connText3 = conn.text3;
+    ctx->workDir = workDir;
+    ctx->programDir = programDir;
+    return ctx;
+}
+
+}  // namespace zelkor

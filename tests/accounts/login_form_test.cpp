@@ -1,0 +1,118 @@
+// The login and password forms as the operator sees them.
+#include <gtest/gtest.h>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "accounts/login_form.h"
+#include "accounts/password_form.h"
+#include "accounts/password_hash.h"
+#include "app/program/images.h"
+#include "support/fixture.h"
+
+using namespace zelkor;
+
+namespace {
+
+QStringList labelTexts(const QWidget& w) {
+    QStringList out;
+    for (const QLabel* l : w.findChildren<QLabel*>())
+        if (!l->text().isEmpty()) out << l->text();
+    return out;
+}
+
+class LoginFormTest : public test::DbTest {
+  protected:
+    void SetUp() override {
+        InitProgramImages();
+        env.exec("insert into useradmin (User, Password) values (?, ?)", {"admin", HashPassword("admin")});
+    }
+};
+
+}  // namespace
+
+TEST_F(LoginFormTest, Controls) {
+    LoginForm form(env.ctx());
+    form.show();
+    EXPECT_EQ(form.objectName(), "FORM_ZELKOR_FORMLOGIN_CLASS");
+    EXPECT_EQ(form.windowTitle(), "Login");
+    EXPECT_TRUE(form.isModal());
+    EXPECT_EQ(form.minimumSize(), form.maximumSize()) << "not resizable";
+    EXPECT_EQ(labelTexts(form),
+              (QStringList{"Login pengguna..", "Silahkan masukan username dan password anda!", "Username",
+                           "Password"}));
+    EXPECT_TRUE(form.findChild<QLabel*>("loginPicture")->pixmap().toImage().width() > 0);
+    EXPECT_EQ(form.userField()->toolTip(), "Isikan nama pengguna disini");
+    EXPECT_EQ(form.passwordField()->toolTip(), "Password Pengguna");
+    EXPECT_EQ(form.userField()->accessibleName(), "Username");
+    EXPECT_EQ(form.passwordField()->accessibleName(), "Password");
+    EXPECT_EQ(form.passwordField()->echoMode(), QLineEdit::Password);
+    EXPECT_EQ(form.logInButton()->text(), "Log in");
+    EXPECT_EQ(form.cancelButton()->text(), "Cancel");
+    EXPECT_EQ(form.focusWidget(), form.userField());
+}
+
+TEST_F(LoginFormTest, FailedLoginKeepsTheFormOpenForAnotherTry) {
+    LoginForm form(env.ctx());
+    QSignalSpy admitted(&form, &LoginForm::loggedIn);
+    form.show();
+    QTest::keyClicks(form.userField(), "Admin");
+    QTest::keyClicks(form.passwordField(), "admin");
+    QTest::mouseClick(form.logInButton(), Qt::LeftButton);
+    ASSERT_EQ(env.messages.shown.size(), 1u);
+    EXPECT_EQ(env.messages.shown[0].text, "Gagal Login, coba isi Username dan Password dengan benar..");
+    EXPECT_EQ(env.messages.shown[0].caption, "Login User..");
+    EXPECT_EQ(env.messages.shown[0].icon, MsgIcon::Information);
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_EQ(admitted.count(), 0);
+
+    form.userField()->setText("admin");
+    QTest::mouseClick(form.logInButton(), Qt::LeftButton);
+    ASSERT_EQ(admitted.count(), 1);
+    EXPECT_EQ(admitted[0][0].toString(), "admin");
+    ASSERT_EQ(env.messages.shown.size(), 2u);
+    EXPECT_EQ(env.messages.shown[1].text,
+              "Selamat datang di Zelkor, admin diperkenankan menjalankan aplikasi ini..");
+    EXPECT_EQ(env.messages.shown[1].caption, "Login User..");
+    EXPECT_EQ(env.messages.shown[1].icon, MsgIcon::Information);
+    EXPECT_EQ(form.result(), QDialog::Accepted);
+    EXPECT_FALSE(form.isVisible());
+}
+
+TEST_F(LoginFormTest, CancelEscapeAndTheFrameReject) {
+    for (int how = 0; how < 3; ++how) {
+        LoginForm form(env.ctx());
+        form.show();
+        if (how == 0) QTest::mouseClick(form.cancelButton(), Qt::LeftButton);
+        if (how == 1) QTest::keyClick(form.userField(), Qt::Key_Escape);
+        if (how == 2) form.close();
+        EXPECT_EQ(form.result(), QDialog::Rejected) << how;
+        EXPECT_FALSE(form.isVisible()) << how;
+    }
+    EXPECT_TRUE(env.messages.shown.empty());
+}
+
+TEST_F(LoginFormTest, PasswordFormSavesAHashAndClosesEitherWay) {
+    for (const char* typed : {"", "Baru#2016"}) {
+        PasswordForm form(env.ctx());
+        form.show();
+        EXPECT_EQ(form.objectName(), "FORM_ZELKOR_PASSWORD_CLASS");
+        EXPECT_EQ(form.windowTitle(), "Ubah Password");
+        EXPECT_EQ(labelTexts(form), QStringList{"Password Baru"});
+        EXPECT_EQ(form.passwordField()->echoMode(), QLineEdit::Password);
+        EXPECT_EQ(form.passwordField()->accessibleName(), "Password Baru");
+        EXPECT_EQ(form.saveButton()->text(), "Simpan");
+        const QString before = env.scalar("select Password from useradmin where User='admin'");
+        QTest::keyClicks(form.passwordField(), typed);
+        QTest::mouseClick(form.saveButton(), Qt::LeftButton);
+        EXPECT_FALSE(form.isVisible()) << typed;
+        const QString after = env.scalar("select Password from useradmin where User='admin'");
+        if (*typed)
+            EXPECT_TRUE(VerifyPassword(after, typed));
+        else
+            EXPECT_EQ(after, before);
+    }
+    EXPECT_TRUE(env.messages.shown.empty());
+}

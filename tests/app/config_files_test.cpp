@@ -1,0 +1,92 @@
+// conn.txt and perpus.txt: the field rule, "-" held as empty for the two carried
+// connection texts only, the last line of a file wins.
+#include <gtest/gtest.h>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "app/config_files.h"
+#include "support/fixture.h"
+
+using namespace zelkor;
+
+namespace {
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes);
+}
+}  // namespace
+
+TEST(ConnFile, LinesReadByTheFieldRule) {
+    struct Case {
+        const char *line, *path, *text2, *text3;
+    } cases[] = {
+        {"P;-;-", "P", "", ""},                                                        // "-" held as empty
+        {"/data/perpus.db", "/data/perpus.db", "/data/perpus.db", "/data/perpus.db"},  // a path alone
+        {"perpus.db;alpha;beta", "perpus.db", "alpha", "beta"},
+        {"perpus.db;-;beta", "perpus.db", "", "beta"},
+        {"perpus.db;;", "perpus.db", "", ""},
+        {"perpus.db;--;- ", "perpus.db", "--", "- "},     // only a field that is exactly "-"
+        {"perpus.db;-", "perpus.db", "", "perpus.db;-"},  // two fields: the third is the whole line
+        {"", "", "", ""},                                 // no file, no line: SQLite's temporary database
+        {"C:\\Data\\O'Neil perpus.db;-;-", "C:\\Data\\O'Neil perpus.db", "", ""},
+    };
+    for (const auto& c : cases) {
+        const ConnSettings s = ParseConnLine(QString::fromUtf8(c.line));
+        EXPECT_EQ(s.databasePath, QString::fromUtf8(c.path)) << c.line;
+        EXPECT_EQ(s.text2, QString::fromUtf8(c.text2)) << c.line;
+        EXPECT_EQ(s.text3, QString::fromUtf8(c.text3)) << c.line;
+    }
+}
+
+TEST(IdentityFile, LinesReadByTheFieldRule) {
+    struct Case {
+        const char *line, *name, *address, *phone, *email, *field5;
+    } cases[] = {
+        {"Perpus;Jl. Mawar 1;0221;a@b.id;x", "Perpus", "Jl. Mawar 1", "0221", "a@b.id", "x"},
+        {"X;Y;Z", "X", "Y", "Z", "X;Y;Z", "X;Y;Z"},        // three fields: e-mail is the whole line
+        {"Perpus;-;-;-;-", "Perpus", "-", "-", "-", "-"},  // "-" is kept in the identity
+        {"", "", "", "", "", ""},
+        {"Taman Baca \"Pelangi\";Jl. O'Hara;;;", "Taman Baca \"Pelangi\"", "Jl. O'Hara", "", "", ""},
+    };
+    for (const auto& c : cases) {
+        const Identity id = ParseIdentityLine(QString::fromUtf8(c.line));
+        EXPECT_EQ(id.name, QString::fromUtf8(c.name)) << c.line;
+        EXPECT_EQ(id.address, QString::fromUtf8(c.address)) << c.line;
+        EXPECT_EQ(id.phone, QString::fromUtf8(c.phone)) << c.line;
+        EXPECT_EQ(id.email, QString::fromUtf8(c.email)) << c.line;
+        EXPECT_EQ(id.field5, QString::fromUtf8(c.field5)) << c.line;
+    }
+}
+
+TEST(ConfigFiles, LastLineOfTheFileWinsAndAMissingFileIsEmpty) {
+    QTemporaryDir dir;
+    const QString conn = dir.filePath("conn.txt"), perpus = dir.filePath("perpus.txt");
+    writeFile(conn, "first.db;a;b\nsecond.db;c;d\r\nthird.db;-;-\n");
+    const ConnSettings s = ReadConnFile(conn);
+    EXPECT_EQ(s.databasePath, "third.db");
+    EXPECT_EQ(s.text2, "");
+    EXPECT_EQ(s.text3, "");
+
+    writeFile(perpus, "Lama;A;B;C;D\nPerpus Baru;Jl. Baru;0222;baru@perpus.id;lima");
+    const Identity id = ReadIdentityFile(perpus);
+    EXPECT_EQ(id.name, "Perpus Baru");
+    EXPECT_EQ(id.field5, "lima");
+
+    const ConnSettings none = ReadConnFile(dir.filePath("nothing.txt"));
+    EXPECT_TRUE(none.databasePath.isEmpty());
+    const Identity nobody = ReadIdentityFile(dir.filePath("nothing.txt"));
+    EXPECT_TRUE(nobody.name.isEmpty());
+    EXPECT_TRUE(nobody.email.isEmpty());
+}
+
+TEST(ConfigFiles, IdentityGoesIntoTheRun) {
+    test::TestEnv env;
+    ApplyIdentity(env.ctx(), ParseIdentityLine("Perpus;Jl. Mawar;0221;p@x.id;lima"));
+    EXPECT_EQ(env.ctx().libraryName, "Perpus");
+    EXPECT_EQ(env.ctx().libraryAddress, "Jl. Mawar");
+    EXPECT_EQ(env.ctx().libraryPhone, "0221");
+    EXPECT_EQ(env.ctx().libraryEmail, "p@x.id");
+    EXPECT_EQ(env.ctx().identityField5, "lima");
+}

@@ -1,0 +1,303 @@
+// The main window: its frame, menu, toolbar and status bar, the rest of start-up
+// after the login, the clock, and the commands that do something already.
+#include <gtest/gtest.h>
+#include <QAction>
+#include <QFile>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "accounts/login_form.h"
+#include "accounts/password_form.h"
+#include "accounts/password_hash.h"
+#include "app/program/main_window.h"
+#include "app/program/status_bar.h"
+#include "support/fixture.h"
+#include "support/modal.h"
+
+using namespace zelkor;
+using test::WhenModal;
+
+namespace {
+
+MainWindow::LoginStep admit(const QString& user) {
+    return [user](MainWindow& w) {
+        w.setCurrentOperator(user);
+        return true;
+    };
+}
+
+class MainWindowTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        QFile f(env.dir() + "/perpus.txt");
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("Perpustakaan Lama;-;-;-;-\nTaman Baca Pelangi;Jl. Kenanga 3;0274 555;pelangi@baca.id;-\n");
+        env.ctx().todayText.clear();
+        env.ctx().libraryName.clear();
+        window = std::make_unique<MainWindow>(env.ctx());
+        window->setExitHandler([this](int code) { exits.push_back(code); });
+    }
+    void start(const QString& user = "admin") {
+        window->setLoginStep(admit(user));
+        ASSERT_TRUE(window->finishCreation());
+    }
+    QString part(int i) const { return window->statusParts()->partText(i); }
+
+    test::TestEnv env;
+    std::vector<int> exits;
+    std::unique_ptr<MainWindow> window;
+};
+
+}  // namespace
+
+TEST_F(MainWindowTest, Frame) {
+    EXPECT_EQ(window->objectName(), "FORM_ZELKOR_MDIFORM1_CLASS");
+    EXPECT_EQ(window->windowTitle(), "Zelkor + Rental");
+    const QList<QSize> sizes = window->windowIcon().availableSizes();
+    EXPECT_TRUE(sizes.contains(QSize(16, 16)));
+    EXPECT_TRUE(sizes.contains(QSize(32, 32)));
+    EXPECT_EQ(window->centralWidget(), window->mdiArea());
+}
+
+TEST_F(MainWindowTest, MenuCarriesTheCommandIdentifiersAndEveryEntryHasAHandler) {
+    struct Popup {
+        int id;
+        QString text;
+        QStringList entries;  // "id text"
+    } expected[] = {
+        {6000,
+         "File",
+         {"6001 Rubah Password", "6002 BackUp", "6003 Restore", "6004 Koneksi Database", "6005 Keluar"}},
+        {6006,
+         "Data",
+         {"6007 Data Item Perpustakaan", "6008 Data Member", "6009 Data Operator",
+          "6010 Data Identitas Perpustakaan", "6011 Tarif Kunjungan", "6012 Reset Data"}},
+        {6013, "Proses", {"6014 Transaksi", "6015 Alur Kas", "6016 Katalog", "6017 Item Hilang"}},
+        {6018,
+         "Hasil",
+         {"6019 Laporan Transaksi Rental", "6020 Laporan Transaksi Peminjaman",
+          "6021 Laporan Transaksi Pengembalian", "6022 Laporan Transaksi Kunjungan",
+          "6023 Laporan Penerimaan Sanksi Administrasi", "6024 Laporan Item yang belum dikembalikan",
+          "6025 Laporan Item Hilang"}},
+        {6026, "Bantuan", {"6027 Tentang Kami", "6028 Download Produk Lainnya"}},
+    };
+    const QList<QAction*> popups = window->menuBar()->actions();
+    ASSERT_EQ(popups.size(), 5);
+    for (int i = 0; i < 5; ++i) {
+        QMenu* menu = popups[i]->menu();
+        ASSERT_NE(menu, nullptr);
+        EXPECT_EQ(popups[i]->text(), expected[i].text);
+        EXPECT_EQ(menu->property("commandId").toInt(), expected[i].id);
+        EXPECT_FALSE(window->commands().has(expected[i].id)) << "a popup carries no command";
+        QStringList entries;
+        for (QAction* a : menu->actions()) {
+            entries << QString::number(a->data().toInt()) + ' ' + a->text();
+            EXPECT_TRUE(window->commands().has(a->data().toInt())) << a->text().toStdString();
+        }
+        EXPECT_EQ(entries, expected[i].entries);
+    }
+}
+
+TEST_F(MainWindowTest, ToolbarOfFiveWithImagesAboveTheirTexts) {
+    auto* bar = window->findChild<QToolBar*>();
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(bar->iconSize(), QSize(32, 32));
+    EXPECT_EQ(bar->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
+    const QStringList expected = {
+        "6014 TRANSAKSI|Proses peminjaman, pengembalian, presensi dan rental",
+        "6015 ALUR KAS|Jurnal kas masuk dan keluar",
+        "6016 KATALOG|Pusat pencarian item perpustakaan",
+        "6100 HISTORI|Riwayat proses rekam data perpustakaan",
+        "6017 ITEM HILANG|Mencatat item yang hilang dan rusak",
+    };
+    QStringList seen;
+    for (QAction* a : bar->actions()) {
+        seen << QString::number(a->data().toInt()) + ' ' + a->text() + '|' + a->toolTip();
+        EXPECT_FALSE(a->icon().pixmap(32, 32).isNull()) << a->text().toStdString();
+        EXPECT_TRUE(window->commands().has(a->data().toInt())) << a->text().toStdString();
+    }
+    EXPECT_EQ(seen, expected);
+}
+
+TEST_F(MainWindowTest, AbandonedLoginEndsTheRunWithCodeOne) {
+    window->setLoginStep([](MainWindow&) { return false; });
+    EXPECT_FALSE(window->finishCreation());
+    EXPECT_EQ(exits, std::vector<int>{1});
+    EXPECT_TRUE(window->mdiArea()->subWindowList().isEmpty());
+    EXPECT_TRUE(env.ctx().todayText.isEmpty());
+    EXPECT_TRUE(env.messages.shown.empty());
+}
+
+TEST_F(MainWindowTest, AfterLoginTheBackgroundTheDateAndTheIdentity) {
+    EXPECT_EQ(part(1), "admin");  // before any login
+    start("siti");
+    EXPECT_TRUE(exits.empty());
+    const QList<QMdiSubWindow*> subs = window->mdiArea()->subWindowList();
+    ASSERT_EQ(subs.size(), 1);
+    EXPECT_EQ(subs[0]->widget()->objectName(), "FORM_ZELKOR_FORM1_CLASS");
+    EXPECT_EQ(subs[0]->windowTitle(), "Welcome");
+    EXPECT_TRUE(subs[0]->isMaximized());
+    EXPECT_FALSE(subs[0]->widget()->palette().window().texture().isNull());  // IMAGE_BACKG as a pattern
+
+    EXPECT_EQ(env.ctx().todayText, "2016-03-07");
+    EXPECT_EQ(env.ctx().libraryName, "Taman Baca Pelangi");  // last line of perpus.txt
+    EXPECT_EQ(env.ctx().libraryPhone, "0274 555");
+    EXPECT_EQ(env.ctx().currentOperator, "siti");
+
+    const QStringList parts = {part(0), part(1), part(2), part(3), part(4), part(5), part(6), part(7)};
+    EXPECT_EQ(parts, (QStringList{"User:", "siti", "Hak Pakai :", "Taman Baca Pelangi",
+                                  StatusDateText(QDate(2016, 3, 7)), "09:05:02", "", ""}));
+}
+
+TEST_F(MainWindowTest, ClockAdvancesAndTodayTextStaysAfterMidnight) {
+    env.clock.set(QDateTime(QDate(2016, 3, 7), QTime(23, 59, 58)));
+    start();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return part(5) == "23:59:58"; }, 5000)) << part(5).toStdString();
+    env.clock.advance(3);
+    // The next tick of the 200 ms timer shows it (waiting longer only on a busy machine).
+    EXPECT_TRUE(QTest::qWaitFor([&] { return part(5) == "00:00:01"; }, 5000)) << part(5).toStdString();
+    EXPECT_EQ(part(4), StatusDateText(QDate(2016, 3, 8)));
+    EXPECT_EQ(env.ctx().todayText, "2016-03-07");
+}
+
+TEST_F(MainWindowTest, ClockKeepsTickingWhileAModalFormIsOpen) {
+    start();
+    QString seen;
+    WhenModal<PasswordForm>([&](PasswordForm* form) {
+        env.clock.advance(5);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return part(5) == "09:05:07"; }, 5000));
+        seen = part(5);
+        form->reject();
+    });
+    window->runCommand(cmd::ChangePassword);
+    EXPECT_EQ(seen, "09:05:07");
+}
+
+TEST_F(MainWindowTest, AdministratorChecks) {
+    struct Case {
+        const char* user;
+        bool refused;
+    } cases[] = {{"admin", false}, {"Admin", true}, {"siti", true}, {"admin ", true}, {"", true}};
+    for (const auto& c : cases) {
+        window->setCurrentOperator(QString::fromUtf8(c.user));
+        env.messages.clear();
+        window->runCommand(cmd::Operators);
+        window->runCommand(cmd::LibraryIdentity);
+        EXPECT_TRUE(env.messages.shown.empty()) << "operators and identity say nothing: " << c.user;
+        window->runCommand(cmd::ResetData);
+        if (c.refused) {
+            ASSERT_EQ(env.messages.shown.size(), 1u) << c.user;
+            EXPECT_EQ(env.messages.shown[0].text,
+                      "Hanya user admin yang diperbolehkan menggunakan fitur ini..");
+            EXPECT_EQ(env.messages.shown[0].caption, "Info");
+            EXPECT_EQ(env.messages.shown[0].buttons, MsgButtons::Ok);
+        } else {
+            EXPECT_TRUE(env.messages.shown.empty()) << c.user;
+        }
+        EXPECT_TRUE(QApplication::topLevelWidgets().contains(window.get()));
+    }
+}
+
+TEST_F(MainWindowTest, KeluarEndsWithCodeOneWithoutAsking) {
+    start();
+    window->runCommand(cmd::Exit);
+    EXPECT_EQ(exits, std::vector<int>{1});
+    EXPECT_TRUE(env.messages.shown.empty());
+}
+
+TEST_F(MainWindowTest, ReportCommandsSetTheReportCode) {
+    const std::pair<int, const char*> cases[] = {{6019, "0001"}, {6020, "0002"}, {6021, "0003"},
+                                                 {6022, "0004"}, {6023, "0007"}, {6024, "0005"},
+                                                 {6025, "0006"}};
+    for (const auto& [id, code] : cases) {
+        window->runCommand(id);
+        EXPECT_EQ(env.ctx().reportCode, code) << id;
+    }
+}
+
+TEST_F(MainWindowTest, TentangKamiShowsAnInformationWindow) {
+    window->runCommand(cmd::About);
+    ASSERT_EQ(env.messages.shown.size(), 1u);
+    EXPECT_EQ(env.messages.shown[0].caption, "Tentang Kami");
+    EXPECT_TRUE(env.messages.shown[0].text.contains("Zelkor + Rental"));
+    window->runCommand(cmd::DownloadOther);  // no action
+    EXPECT_EQ(env.messages.shown.size(), 1u);
+}
+
+TEST_F(MainWindowTest, RubahPasswordStoresAHashForTheOperator) {
+    env.exec("insert into useradmin (User, Password) values ('siti', 'lama'), ('admin', 'admin')");
+    start("siti");
+    WhenModal<PasswordForm>([](PasswordForm* form) {
+        EXPECT_EQ(form->objectName(), "FORM_ZELKOR_PASSWORD_CLASS");
+        QTest::keyClicks(form->passwordField(), "baru'; drop table useradmin; --");
+        QTest::mouseClick(form->saveButton(), Qt::LeftButton);
+    });
+    window->runCommand(cmd::ChangePassword);
+    const QString stored = env.scalar("select Password from useradmin where User='siti'");
+    EXPECT_TRUE(VerifyPassword(stored, "baru'; drop table useradmin; --"));
+    EXPECT_EQ(env.scalar("select Password from useradmin where User='admin'"), "admin");
+}
+
+// Message boxes that note what the main window shows at the moment a box opens.
+class WatchingMessages : public test::ScriptedMessages {
+  public:
+    std::function<void()> onShow;
+    MsgAnswer show(const QString& text, const QString& caption, MsgButtons buttons, MsgIcon icon) override {
+        if (onShow) onShow();
+        return ScriptedMessages::show(text, caption, buttons, icon);
+    }
+};
+
+// Scenario: the program's own login form, over a library whose operator has a
+// hashed password.
+TEST_F(MainWindowTest, LoggingInShowsTheOperatorInStatusPartOne) {
+    env.exec("insert into useradmin (User, Password) values (?, ?)", {"siti", HashPassword("siti123")});
+    WatchingMessages messages;
+    QString error;
+    AppContext ctx(Database::open(env.dir() + "/test.db", &error),
+                   {messages, env.clock, env.files, env.printers});
+    ctx.workDir = env.dir();
+    MainWindow w(ctx);
+    w.setExitHandler([this](int code) { exits.push_back(code); });
+    int subWindowsAtWelcome = -1;
+    messages.onShow = [&] { subWindowsAtWelcome = w.mdiArea()->subWindowList().size(); };
+    WhenModal<LoginForm>([&](LoginForm* form) {
+        EXPECT_TRUE(form->userField()->hasFocus());
+        QTest::keyClicks(form->userField(), "siti");
+        QTest::keyClicks(form->passwordField(), "siti123");
+        QTest::keyClick(form->passwordField(), Qt::Key_Return);  // "Log in" is the default button
+    });
+    ASSERT_TRUE(w.finishCreation());
+    EXPECT_EQ(w.statusParts()->partText(1), "siti");
+    EXPECT_EQ(ctx.currentOperator, "siti");
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text,
+              "Selamat datang di Zelkor, siti diperkenankan menjalankan aplikasi ini..");
+    EXPECT_EQ(messages.shown[0].caption, "Login User..");
+    EXPECT_EQ(subWindowsAtWelcome, 0);  // the welcome box comes before the background window
+    EXPECT_EQ(w.mdiArea()->subWindowList().size(), 1);
+    EXPECT_EQ(w.statusParts()->partText(3), "Taman Baca Pelangi");
+    EXPECT_TRUE(exits.empty());
+}
+
+TEST_F(MainWindowTest, CancelOrClosingTheLoginFormEndsTheRun) {
+    for (bool byFrame : {false, true}) {
+        exits.clear();
+        window->setLoginStep(RunLoginForm);
+        WhenModal<LoginForm>([byFrame](LoginForm* form) {
+            if (byFrame)
+                form->close();
+            else
+                QTest::mouseClick(form->cancelButton(), Qt::LeftButton);
+        });
+        EXPECT_FALSE(window->finishCreation());
+        EXPECT_EQ(exits, std::vector<int>{1}) << (byFrame ? "closed" : "Cancel");
+        EXPECT_EQ(part(1), "admin");
+    }
+}

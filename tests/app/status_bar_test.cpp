@@ -1,0 +1,63 @@
+// The status bar's parts: widths scaled by the screen's dots per inch, the date
+// in the user's locale, the time of the clock.
+#include <gtest/gtest.h>
+#include <QLabel>
+
+#include "app/program/images.h"
+#include "app/program/status_bar.h"
+
+using namespace zelkor;
+
+TEST(StatusBar, PartWidthsScaleWithTheDotsPerInch) {
+    struct Case {
+        int dpi;
+        std::array<int, 8> widths;
+    } cases[] = {
+        {96, {50, 100, 75, 250, 100, 80, 200, 300}},
+        {144, {75, 150, 113, 375, 150, 120, 300, 450}},  // 150 %: 112.5 rounds up
+        {120, {63, 125, 94, 313, 125, 100, 250, 375}},
+        {0, {50, 100, 75, 250, 100, 80, 200, 300}},  // an unknown screen counts as 96
+    };
+    for (const auto& c : cases) EXPECT_EQ(MainStatusBar::PartWidths(c.dpi), c.widths) << c.dpi;
+}
+
+TEST(StatusBar, PartsLieSideBySideAtTheirWidths) {
+    InitProgramImages();
+    QWidget window;
+    window.resize(1400, 300);
+    auto* bar = new MainStatusBar(&window);
+    bar->setGeometry(0, 270, 1400, 30);
+    window.show();
+    const auto widths = MainStatusBar::PartWidths(bar->logicalDpiY());
+    int edge = bar->part(0)->mapTo(bar, QPoint(0, 0)).x();
+    for (int i = 0; i < MainStatusBar::kParts; ++i) {
+        EXPECT_EQ(bar->part(i)->width(), widths[i]) << "part " << i;
+        EXPECT_EQ(bar->part(i)->mapTo(bar, QPoint(0, 0)).x(), edge) << "part " << i;
+        edge += widths[i];
+    }
+    // Resizing lays the parts out again at the same widths.
+    bar->resize(900, 30);
+    EXPECT_EQ(bar->part(3)->width(), widths[3]);
+
+    EXPECT_EQ(bar->partText(0), "User:");
+    EXPECT_EQ(bar->partText(1), "admin");
+    EXPECT_EQ(bar->partText(2), "Hak Pakai :");
+    EXPECT_EQ(bar->part(1)->toolTip(), "Pengguna aplikasi saat ini");
+    EXPECT_EQ(bar->part(0)->frameShadow(), QFrame::Raised);
+    for (int i : {0, 4}) EXPECT_FALSE(bar->part(i)->findChild<QLabel*>()->pixmap().isNull()) << "icon " << i;
+}
+
+TEST(StatusBar, ClockTexts) {
+    struct Case {
+        QDate date;
+        QLocale locale;
+        const char* text;
+    } cases[] = {
+        {QDate(2016, 3, 7), QLocale(QLocale::English, QLocale::UnitedStates), "Mar 07, 2016"},
+        {QDate(2016, 8, 17), QLocale(QLocale::Indonesian, QLocale::Indonesia), "Agu 17, 2016"},
+        {QDate(2016, 12, 31), QLocale(QLocale::English, QLocale::UnitedStates), "Dec 31, 2016"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(StatusDateText(c.date, c.locale), c.text) << c.text;
+    EXPECT_EQ(StatusTimeText(QTime(9, 5, 2)), "09:05:02");
+    EXPECT_EQ(StatusTimeText(QTime(23, 59, 59)), "23:59:59");
+}
