@@ -7,8 +7,8 @@
 #include "app/program/bench_probe.h"
 #include "app/program/images.h"
 #include "app/program/main_window.h"
-#include "app/program/no_printers.h"
 #include "app/startup.h"
+#include "printing/qt_printers.h"
 #include "ui/qt_services.h"
 
 int main(int argc, char** argv) {
@@ -21,7 +21,7 @@ int main(int argc, char** argv) {
     zelkor::QtMessages messages;
     zelkor::SystemClock clock;
     zelkor::QtFileDialogs files;
-    zelkor::NoPrinters printers;
+    zelkor::QtPrinters printers;  // the default printer, looked up for every job
     auto ctx = zelkor::StartUp(QDir::currentPath(), QCoreApplication::applicationDirPath(),
                                zelkor::AppServices{messages, clock, files, printers});
     if (!ctx) return zelkor::kExitStopped;  // no window was created

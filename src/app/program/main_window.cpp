@@ -18,6 +18,7 @@
 #include "app/program/toolbar.h"
 #include "app/program/welcome_window.h"
 #include "app/startup.h"
+#include "circulation/circulation.h"
 #include "core/dates.h"
 #include "ui/scaling.h"
 
@@ -97,10 +98,9 @@ void MainWindow::createCommands() {
     c.set(cmd::Members, [] {});  // member records, child
     c.set(cmd::Operators, [this] { openOperators(); });
     c.set(cmd::LibraryIdentity, [this] { openLibraryIdentity(); });
-    c.set(cmd::VisitTariffs, [] {});  // TO WIRE: OpenVisitTariffs(ctx_, this) from circulation/circulation.h
+    c.set(cmd::VisitTariffs, [this] { OpenVisitTariffs(ctx_, this); });
     c.set(cmd::ResetData, [this] { resetData(); });
-    c.set(cmd::TransactionDesk,
-          [] {});  // TO WIRE: OpenTransactionDesk(ctx_, this) from circulation/circulation.h
+    c.set(cmd::TransactionDesk, [this] { OpenTransactionDesk(ctx_, this); });
     c.set(cmd::CashJournal, [] {});  // cash journal, child
     c.set(cmd::Catalogue, [] {});    // catalogue, child
     c.set(cmd::LostItems, [] {});    // lost items, modal
