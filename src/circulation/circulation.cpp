@@ -1,14 +1,34 @@
 #include "circulation/circulation.h"
 
 #include "app/app_context.h"
+#include "circulation/borrow_picker.h"
 #include "circulation/desk_form.h"
+#include "circulation/member_browser.h"
+#include "circulation/rental_picker.h"
+#include "circulation/return_list.h"
 #include "circulation/tariff_form.h"
 
 namespace zelkor {
 
+namespace {
+
+// Each dialog opens modally over the desk and acts on it through the desk's API.
+template <class Dialog>
+void OpenOver(DeskForm& desk) {
+    Dialog dialog(desk);
+    dialog.exec();
+}
+
+}  // namespace
+
 DeskHooks StandardDeskHooks(AppContext& ctx) {
     (void)ctx;
-    return {};
+    DeskHooks hooks;
+    hooks.browse = &OpenOver<MemberBrowser>;
+    hooks.rental = &OpenOver<RentalPicker>;
+    hooks.borrow = &OpenOver<BorrowPicker>;
+    hooks.returns = &OpenOver<ReturnList>;
+    return hooks;
 }
 
 void OpenTransactionDesk(AppContext& ctx, QWidget* owner) {
