@@ -124,8 +124,10 @@ void MemberBrowser::categorySelected() {
 void MemberBrowser::search() {
     const BoundStatement s = MemberSearchStatement(search_->text(), ctx_.memberBrowserCategory);
     fill(s.sql, s.values);
-    view_->setFocus();
+    // Selected before the focus arrives: a view focused without a current row makes
+    // its first row current without showing it selected.
     members_.select(members_.rowCount() > 0 ? 0 : -1);
+    view_->setFocus();
 }
 
 void MemberBrowser::showHint() {

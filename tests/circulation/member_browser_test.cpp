@@ -43,7 +43,7 @@ class MemberBrowserTest : public DbTest {
 TEST_F(MemberBrowserTest, TreeListsTheCategoriesAndANodeItsActiveMembers) {
     DeskDriver d(env);
     MemberBrowser b(d.desk);
-    b.show();
+    ShowActive(b);
     EXPECT_EQ(b.objectName(), "FORM_ZELKOR_FORMCRMEMBER_CLASS");
     EXPECT_EQ(b.windowTitle(), "Browse Member");
     EXPECT_EQ(b.focusWidget(), Child<QLineEdit>(&b, "search"));
@@ -80,7 +80,7 @@ TEST_F(MemberBrowserTest, TreeListsTheCategoriesAndANodeItsActiveMembers) {
 TEST_F(MemberBrowserTest, SearchIsExactWithTheNumberBeforeTheCategory) {
     DeskDriver d(env);
     MemberBrowser b(d.desk);
-    b.show();
+    ShowActive(b);
     SelectNode(b, "Siswa");
     const struct {
         QString text;
@@ -101,6 +101,8 @@ TEST_F(MemberBrowserTest, SearchIsExactWithTheNumberBeforeTheCategory) {
         // The grid takes the focus with its first row selected.
         EXPECT_EQ(b.focusWidget(), Child<GridView>(&b, "members"));
         EXPECT_EQ(b.members().selectedRow(), c.ids.isEmpty() ? -1 : 0);
+        // and shows it selected, so Sisip takes the row the operator sees.
+        EXPECT_EQ(Child<GridView>(&b, "members")->selectionModel()->selectedRows().size(), c.ids.size());
     }
     SelectNode(b, "Umum");
     TypeInto(&b, "search", "Ma'ruf");
@@ -113,12 +115,12 @@ TEST_F(MemberBrowserTest, ChosenCategoryIsKeptForTheRun) {
     DeskDriver d(env);
     {
         MemberBrowser b(d.desk);
-        b.show();
+        ShowActive(b);
         SelectNode(b, "Guru");
         Click(&b, "cancel");
     }
     MemberBrowser b(d.desk);
-    b.show();
+    ShowActive(b);
     Search(b, "Budi");
     EXPECT_EQ(Column(b.members(), 0), QStringList({"G01"}));
     // Before any node was ever chosen, a name finds nobody.
@@ -131,7 +133,7 @@ TEST_F(MemberBrowserTest, ClickShowsTheHintAndSisipWritesTheNumberIntoTheDesk) {
     DeskDriver d(env);
     d.scanMember("S02");
     MemberBrowser b(d.desk);
-    b.show();
+    ShowActive(b);
     SelectNode(b, "Guru");
     env.messages.clear();
     ClickRow(&b, "members", 0);
@@ -151,7 +153,7 @@ TEST_F(MemberBrowserTest, ClickShowsTheHintAndSisipWritesTheNumberIntoTheDesk) {
 TEST_F(MemberBrowserTest, InactiveMemberByNumberLeavesThePanelEmpty) {
     DeskDriver d(env);
     MemberBrowser b(d.desk);
-    b.show();
+    ShowActive(b);
     Search(b, "S03");
     Click(&b, "insert");
     EXPECT_EQ(d.desk.memberNumber(), "S03");
@@ -162,7 +164,7 @@ TEST_F(MemberBrowserTest, BatalAndSisipWithoutAMemberChangeNothing) {
     DeskDriver d(env);
     d.scanMember("S01");
     MemberBrowser b(d.desk);
-    b.show();
+    ShowActive(b);
     Click(&b, "insert");  // nobody listed yet
     EXPECT_TRUE(b.isVisible());
     ASSERT_EQ(env.messages.shown.size(), 1u);

@@ -2,8 +2,10 @@
 // Drives the pickers, the member browser and the return list the way an operator
 // does: the mouse over a grid, a click on a row, typing into a field.
 #include <gtest/gtest.h>
+#include <QApplication>
 #include <QDialog>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTest>
 
@@ -16,6 +18,14 @@ T* Child(QWidget* form, const char* name) {
     T* w = form->findChild<T*>(QLatin1String(name));
     EXPECT_NE(w, nullptr) << name;
     return w;
+}
+
+// Shows a dialog as the desk's modal child appears: the active window, so a click
+// into a field gives it the focus.
+inline void ShowActive(QWidget& dialog) {
+    dialog.show();
+    dialog.activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog)) << dialog.objectName().toStdString();
 }
 
 inline void Click(QWidget* form, const char* button) {
@@ -39,7 +49,11 @@ inline void PressEnter(QWidget* form, const char* field) {
 inline void ClickRow(QWidget* form, const char* grid, int row) {
     GridView* view = Child<GridView>(form, grid);
     const QPoint at = view->visualRect(view->model()->index(row, 1)).center();
-    QTest::mouseMove(view->viewport(), at);
+    // Sent to the grid itself: the offscreen cursor may hand a moved mouse to
+    // another window at the same place.
+    QMouseEvent move(QEvent::MouseMove, at, view->viewport()->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(view->viewport(), &move);
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
 }
 

@@ -40,7 +40,7 @@ TEST_F(PickersTest, RentalOfAnItemAt2500ForFourDays) {
     env.clock.set(QDateTime(QDate(2016, 3, 8), QTime(8, 0, 0)));
 
     RentalPicker p(d.desk);
-    p.show();
+    ShowActive(p);
     EXPECT_EQ(p.objectName(), "FORM_ZELKOR_FORM3_CLASS");
     EXPECT_EQ(p.windowTitle(), "Item Rental");
     EXPECT_EQ(Headers(p.items()), QStringList({"No.", "Id", "Nama Item", "Hrg. Rental Perhari"}));
@@ -93,7 +93,7 @@ TEST_F(PickersTest, RentalPresetRunsOnItsTimer) {
     DeskDriver d(env);
     d.scanMember("M01");
     RentalPicker p(d.desk);
-    p.show();
+    ShowActive(p);
     ClickRow(&p, "items", 1);
     EXPECT_TRUE(QTest::qWaitFor([&] { return p.price() == "30000"; }, 2000)) << p.price().toStdString();
     EXPECT_EQ(p.days(), "3");
@@ -104,7 +104,7 @@ TEST_F(PickersTest, RentalSearchWithGoAndEnter) {
     DeskDriver d(env);
     d.scanMember("M01");
     RentalPicker p(d.desk);
-    p.show();
+    ShowActive(p);
 
     TypeInto(&p, "search", "kam");
     PressEnter(&p, "search");
@@ -132,7 +132,7 @@ TEST_F(PickersTest, SisipWithoutAnItemAddsNothing) {
             p = std::make_unique<RentalPicker>(d.desk);
         else
             p = std::make_unique<BorrowPicker>(d.desk);
-        p->show();
+        ShowActive(*p);
         Click(p.get(), "insert");
         EXPECT_TRUE(p->isVisible()) << kind;
         EXPECT_EQ(d.desk.cart().rowCount(), 0) << kind;
@@ -149,7 +149,7 @@ TEST_F(PickersTest, BorrowDueAfterTheMembersLoanPeriod) {
     DeskDriver d(env);
     d.scanMember("M01");
     BorrowPicker p(d.desk);
-    p.show();
+    ShowActive(p);
     EXPECT_EQ(p.objectName(), "FORM_ZELKOR_FORM4_CLASS");
     EXPECT_EQ(p.windowTitle(), "Browse Item");
     EXPECT_EQ(p.focusWidget(), Child<QLineEdit>(&p, "search"));
@@ -180,7 +180,7 @@ TEST_F(PickersTest, BorrowSearchNeverListsRentedItemsOrTariffs) {
     DeskDriver d(env);
     d.scanMember("M01");
     BorrowPicker p(d.desk);
-    p.show();
+    ShowActive(p);
     const struct {
         QString text;
         QStringList ids;

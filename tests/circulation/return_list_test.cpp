@@ -54,7 +54,7 @@ TEST_F(ReturnListTest, ListsTheMembersOutstandingItemsWithDaysLateAndFine) {
     DeskDriver d(env);
     d.scanMember("M01");
     ReturnList list(d.desk);
-    list.show();
+    ShowActive(list);
     EXPECT_EQ(list.objectName(), "FORM_ZELKOR_FORM5_CLASS");
     EXPECT_EQ(list.windowTitle(), "Daftar item perpus yang masih di-rental atau di-pinjam oleh member.");
     EXPECT_EQ(list.focusWidget(), Child<QPushButton>(&list, "insert"));
@@ -73,7 +73,7 @@ TEST_F(ReturnListTest, ReturnsAreFinedForTheirDaysLateAndBookedOnSave) {
     DeskDriver d(env);
     d.scanMember("M01");
     ReturnList list(d.desk);
-    list.show();
+    ShowActive(list);
     Tick(list, 0);
     Tick(list, 2);
     Click(&list, "insert");
@@ -102,7 +102,7 @@ TEST_F(ReturnListTest, ARentalAndALoanReturnedTogether) {
     DeskDriver d(env);
     d.scanMember("M01");
     ReturnList list(d.desk);
-    list.show();
+    ShowActive(list);
     Tick(list, 0);
     Tick(list, 1);
     Click(&list, "insert");
@@ -120,12 +120,12 @@ TEST_F(ReturnListTest, MovementAlreadyInTheCartIsNotListedAgain) {
     d.scanMember("M01");
     {
         ReturnList list(d.desk);
-        list.show();
+        ShowActive(list);
         Tick(list, 1);
         Click(&list, "insert");
     }
     ReturnList list(d.desk);
-    list.show();
+    ShowActive(list);
     EXPECT_EQ(Rows(list.movements()), QStringList({"1.|201603010800001|Matematika|2016-03-01|10|10000",
                                                    "2.|201603040800002|Sejarah|2016-03-18|0|0"}));
     Tick(list, 0);
@@ -142,7 +142,7 @@ TEST_F(ReturnListTest, NothingTickedOrBatalChangesNothing) {
     const QStringList before = d.totals();
     for (const char* button : {"insert", "cancel"}) {
         ReturnList list(d.desk);
-        list.show();
+        ShowActive(list);
         if (QString(button) == "cancel") Tick(list, 0);
         Click(&list, button);
         EXPECT_FALSE(list.isVisible()) << button;
