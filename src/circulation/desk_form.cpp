@@ -8,6 +8,7 @@
 #include <QRegularExpressionValidator>
 
 #include "app/app_context.h"
+#include "circulation/desk_queries.h"
 #include "circulation/desk_save.h"
 #include "core/money.h"
 #include "db/row_sinks.h"
@@ -209,13 +210,10 @@ ReceiptKind DeskForm::receiptKind() const {
 
 void DeskForm::lookUpMember() {
     clearMemberPanel();
-    ctx_.run(QStringLiteral(
-                 "select Id, Nama, Alamat, Kategori, DurasiPinjam from MEMBER WHERE Id = ? and Status>0"),
-             {memberNumber_->text()}, [this](const DbRow& row) {
-                 if (row.text(0).isEmpty()) return;
-                 for (int i = 0; i < MemberRowCount && i < row.columnCount(); ++i)
-                     member_.setCell(i, 1, row.text(i));
-             });
+    ctx_.run(kMemberLookupSql, {memberNumber_->text()}, [this](const DbRow& row) {
+        if (row.text(0).isEmpty()) return;
+        for (int i = 0; i < MemberRowCount && i < row.columnCount(); ++i) member_.setCell(i, 1, row.text(i));
+    });
 }
 
 void DeskForm::openBrowse() {
@@ -237,8 +235,7 @@ void DeskForm::openReturns() {
 void DeskForm::addVisit() {
     if (memberNumber_->text().isEmpty()) return;
     QString price;  // stays empty when the category has no tariff
-    ctx_.run(QStringLiteral("select HargaRental from ItemPerpus Where Id='KUNJUNG' and Pengarang=?"),
-             {memberValue(MemberKategori)}, StoreScalar(price));
+    ctx_.run(kVisitTariffSql, {memberValue(MemberKategori)}, StoreScalar(price));
     appendCartRow(QStringLiteral("KUNJUNG"), QStringLiteral("BURKUNJUNG"), QStringLiteral("1"), price,
                   kTransKunjung, ctx_.todayText);
     recomputeTotals();
