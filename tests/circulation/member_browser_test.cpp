@@ -91,8 +91,10 @@ TEST_F(MemberBrowserTest, SearchIsExactWithTheNumberBeforeTheCategory) {
         {"S03", {"S03"}},   // inactive
         {"Budi", {"S01"}},  // the name only in the chosen category, active only
         {"Bud", {}},        // a part of a name finds nobody
+        {"budi", {}},       // nor the name in another case
         {"Rahmat", {}},     // a name of another category
-        {"Ma'ruf", {}},    {"S0", {}},
+        {"Ma'ruf", {}},     // a name of another category, with an apostrophe
+        {"S0", {}},         // a part of a number
     };
     for (const auto& c : cases) {
         Search(b, c.text);

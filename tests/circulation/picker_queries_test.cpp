@@ -1,5 +1,5 @@
-// The statements behind the pickers, the member browser and the return list, run on
-// a real database, and the price and due-date sums of the pickers.
+// The statements behind the pickers and the return list, run on a real database, and
+// the price and due-date sums of the pickers.
 #include <gtest/gtest.h>
 
 #include "app/app_context.h"
@@ -125,27 +125,4 @@ TEST_F(PickerQueriesTest, OutstandingMovementsWithLatenessAndFine) {
     EXPECT_EQ(Rows(env, OutstandingStatement("M02", "2016-03-02")),
               QStringList({"12|Matematika|2016-03-01|1|1000"}));
     EXPECT_TRUE(Rows(env, OutstandingStatement("M03", "2016-03-11")).isEmpty());
-}
-
-TEST_F(PickerQueriesTest, MemberSearchIsExactWithTheNumberFirst) {
-    env.addMember("M01", "Budi", "Siswa");
-    env.addMember("M02", "Budi", "Guru");
-    env.addMember("M03", "Budi", "Siswa", 7, "0");  // inactive
-    env.addMember("M04", "Ani", "Guru", 7, "0");    // inactive, another category
-    env.addMember("M05", "Ma'ruf", "Siswa");
-    const struct {
-        QString text, category;
-        QStringList ids;
-    } cases[] = {
-        {"Budi", "Siswa", {"M01"}},   {"Budi", "Guru", {"M02"}}, {"Budi", "", {}},
-        {"Bud", "Siswa", {}},         {"budi", "Siswa", {}},  // exact, as stored
-        {"M04", "Siswa", {"M04"}},    {"M02", "Siswa", {"M02"}}, {"M0", "Siswa", {}},
-        {"Ma'ruf", "Siswa", {"M05"}}, {"", "Siswa", {}},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(Ids(env, MemberSearchStatement(c.text, c.category)), c.ids)
-            << c.text.toStdString() << " in " << c.category.toStdString();
-    EXPECT_EQ(Ids(env, MembersOfCategoryStatement("Siswa")), QStringList({"M01", "M05"}));
-    EXPECT_EQ(Ids(env, MembersOfCategoryStatement("Member Kategori")), QStringList());
-    EXPECT_EQ(Rows(env, MemberCategoriesStatement()), QStringList({"Guru", "Siswa"}));
 }
