@@ -37,6 +37,7 @@ public:
     QString todayText;        // "yyyy-mm-dd", fixed when the main window is created
     QString currentOperator;  // the logged-in operator, shown in status bar part 1
     int gridFollowFlag = 0;   // shared by the record forms' follow-the-selection timers
+    QString memberBrowserCategory;  // the member browser's chosen category, kept for the run
     QString reportCode;       // "0001".."0007", the report the Hasil menu asks for
     QString importTarget;     // "ItemPerpus" or "Member"
     const GridData* exportGrid = nullptr;

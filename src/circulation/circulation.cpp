@@ -1,14 +1,33 @@
 #include "circulation/circulation.h"
 
 #include "app/app_context.h"
+#include "circulation/borrow_picker.h"
 #include "circulation/desk_form.h"
+#include "circulation/member_browser.h"
+#include "circulation/rental_picker.h"
+#include "circulation/return_list.h"
 #include "circulation/tariff_form.h"
 #include "printing/receipts.h"
 
 namespace zelkor {
 
+namespace {
+
+// Each dialog opens modally over the desk and acts on it through the desk's API.
+template <class Dialog>
+void OpenOver(DeskForm& desk) {
+    Dialog dialog(desk);
+    dialog.exec();
+}
+
+}  // namespace
+
 DeskHooks StandardDeskHooks(AppContext& ctx) {
     DeskHooks hooks;
+    hooks.browse = &OpenOver<MemberBrowser>;
+    hooks.rental = &OpenOver<RentalPicker>;
+    hooks.borrow = &OpenOver<BorrowPicker>;
+    hooks.returns = &OpenOver<ReturnList>;
     hooks.print = [&ctx](const ReceiptData& desk, ReceiptKind kind) {
         ReceiptData d = desk;
         FillReceiptContext(d, ctx);

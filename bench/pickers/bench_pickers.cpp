@@ -1,0 +1,189 @@
+// Times each circulation dialog from its construction until its grid is filled and
+// shown, over a large sample library (build/bin/zelkor-demo PATH --scale 100), with
+// the dialogs over a real desk as the operator opens them. Offscreen; reads only.
+//
+//   build/bin/bench_pickers /tmp/big.db [repeats]
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/app_context.h"
+#include "circulation/borrow_picker.h"
+#include "circulation/desk_form.h"
+#include "circulation/member_browser.h"
+#include "circulation/rental_picker.h"
+#include "circulation/return_list.h"
+#include "ui/qt_services.h"
+
+using namespace zelkor;
+
+namespace {
+
+// SQL errors and hints are counted and printed, never shown.
+class CountingMessages : public MessageService {
+  public:
+    MsgAnswer show(const QString& text, const QString&, MsgButtons, MsgIcon) override {
+        ++count;
+        std::fprintf(stderr, "message: %s\n", qPrintable(text));
+        return MsgAnswer::Ok;
+    }
+    int count = 0;
+};
+
+class NoFiles : public FileDialogs {
+  public:
+    QString openFile(const QString&, const QString&, const QString&, const QString&) override { return {}; }
+    QString saveFile(const QString&, const QString&, const QString&, const QString&) override { return {}; }
+};
+
+class NoPrinters : public Printers {
+  public:
+    std::unique_ptr<PrintContext> create() override { return nullptr; }
+};
+
+struct Figure {
+    std::string what;
+    std::vector<double> ms;
+    int rows = 0;
+};
+
+// Runs `once` `repeats` times; `once` returns the rows shown.
+Figure Measure(const std::string& what, int repeats, const std::function<int()>& once) {
+    Figure f{what, {}, 0};
+    for (int i = 0; i < repeats; ++i) {
+        QElapsedTimer t;
+        t.start();
+        f.rows = once();
+        f.ms.push_back(t.nsecsElapsed() / 1e6);
+    }
+    return f;
+}
+
+void Print(const Figure& f) {
+    std::vector<double> sorted = f.ms;
+    std::sort(sorted.begin(), sorted.end());
+    std::printf("%-52s %8d rows  first %8.1f ms  median %8.1f ms  min %8.1f ms\n", f.what.c_str(), f.rows,
+                f.ms.front(), sorted[sorted.size() / 2], sorted.front());
+}
+
+// Shown and painted, as the operator first sees it.
+void ShowAndPaint(QWidget& w) {
+    w.show();
+    w.repaint();
+    QApplication::processEvents();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: bench_pickers PATH [repeats]\n  PATH: a library made by zelkor-demo\n");
+        return 2;
+    }
+    const int repeats = argc > 2 ? std::max(1, atoi(argv[2])) : 5;
+    QString error;
+    auto db = Database::open(QString::fromLocal8Bit(argv[1]), &error);
+    if (!db) {
+        std::fprintf(stderr, "cannot open %s: %s\n", argv[1], qPrintable(error));
+        return 1;
+    }
+    CountingMessages messages;
+    SystemClock clock;
+    NoFiles files;
+    NoPrinters printers;
+    AppContext ctx(std::move(db), AppServices{messages, clock, files, printers});
+    ctx.todayText = clock.today().toString(QStringLiteral("yyyy-MM-dd"));
+    ctx.currentOperator = QStringLiteral("admin");
+
+    // The member with the most items still out, and the largest category.
+    const QString busiest = ctx.db().scalar(
+        QStringLiteral("select IdMember from TransPerpus where Status<1 and KodeTrans<>'KUNJUNG' "
+                       "group by IdMember order by count(*) desc limit 1"));
+    const QString largest = ctx.db().scalar(
+        QStringLiteral("select Kategori from Member group by Kategori order by count(*) desc limit 1"));
+    const QString someone =
+        ctx.db().scalar(QStringLiteral("select Id from Member where Status>0 limit 1 offset 500"));
+
+    DeskForm desk(ctx);
+    desk.show();
+    desk.setMemberNumber(busiest);
+    std::printf("library %s, today %s, member %s, category %s, %d repeats\n", argv[1],
+                qPrintable(ctx.todayText), qPrintable(busiest), qPrintable(largest), repeats);
+
+    std::vector<Figure> figures;
+    figures.push_back(Measure("rental picker: open (all items for rent)", repeats, [&] {
+        RentalPicker p(desk);
+        ShowAndPaint(p);
+        return p.items().rowCount();
+    }));
+    figures.push_back(Measure("borrow picker: open (all items for lending)", repeats, [&] {
+        BorrowPicker p(desk);
+        ShowAndPaint(p);
+        return p.items().rowCount();
+    }));
+    {
+        BorrowPicker p(desk);
+        ShowAndPaint(p);
+        auto* search = p.findChild<QLineEdit*>(QStringLiteral("search"));
+        for (const char* text : {"a", "Matematika", "zzzz"}) {
+            const QByteArray what = QByteArray("borrow picker: search \"") + text + "\"";
+            figures.push_back(Measure(what.toStdString(), repeats, [&] {
+                search->setText(QString::fromLatin1(text));
+                p.search();
+                p.repaint();
+                QApplication::processEvents();
+                return p.items().rowCount();
+            }));
+        }
+    }
+    figures.push_back(Measure("member browser: open (category tree)", repeats, [&] {
+        MemberBrowser b(desk);
+        ShowAndPaint(b);
+        return b.tree()->topLevelItem(0)->childCount();
+    }));
+    {
+        MemberBrowser b(desk);
+        ShowAndPaint(b);
+        QTreeWidgetItem* node = b.tree()->findItems(largest, Qt::MatchExactly | Qt::MatchRecursive).value(0);
+        figures.push_back(Measure("member browser: select the largest category", repeats, [&] {
+            b.tree()->clearSelection();
+            node->setSelected(true);
+            b.repaint();
+            QApplication::processEvents();
+            return b.members().rowCount();
+        }));
+        auto* search = b.findChild<QLineEdit*>(QStringLiteral("search"));
+        figures.push_back(Measure("member browser: search by number", repeats, [&] {
+            search->setText(someone);
+            b.search();
+            b.repaint();
+            QApplication::processEvents();
+            return b.members().rowCount();
+        }));
+    }
+    figures.push_back(Measure("return list: open (busiest member)", repeats, [&] {
+        ReturnList r(desk);
+        ShowAndPaint(r);
+        return r.movements().rowCount();
+    }));
+    desk.setMemberNumber(someone);
+    figures.push_back(Measure("return list: open (an ordinary member)", repeats, [&] {
+        ReturnList r(desk);
+        ShowAndPaint(r);
+        return r.movements().rowCount();
+    }));
+
+    for (const Figure& f : figures) Print(f);
+    if (messages.count > 0) std::printf("%d messages were shown (see above)\n", messages.count);
+    return messages.count > 0 ? 1 : 0;
+}

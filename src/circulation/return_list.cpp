@@ -1,0 +1,89 @@
+#include "circulation/return_list.h"
+
+#include <QSet>
+
+#include "app/app_context.h"
+#include "circulation/desk_form.h"
+#include "circulation/form_parts.h"
+#include "circulation/picker_queries.h"
+#include "ui/grid_view.h"
+
+namespace zelkor {
+
+ReturnList::ReturnList(DeskForm& desk) : QDialog(&desk), desk_(desk), ctx_(desk.context()) {
+    setObjectName(QStringLiteral("FORM_ZELKOR_FORM5_CLASS"));
+    setWindowTitle(QStringLiteral("Daftar item perpus yang masih di-rental atau di-pinjam oleh member."));
+    setModal(true);
+    setFont(FontFromSpec(QStringLiteral("Arial Unicode MS,9,0")));
+    resize(Scaled(this, 918), Scaled(this, 499));
+    createColumns();
+    createControls();
+    load();
+    insertButton_->setFocus();
+}
+
+// The grid is a member and dies before the child widgets: the view goes first.
+ReturnList::~ReturnList() {
+    delete view_;
+}
+
+void ReturnList::createColumns() {
+    movements_.setColumns({{QStringLiteral("No."), 50, Align::Left},
+                           {QStringLiteral("IdTrans"), 150, Align::Left},
+                           {QStringLiteral("Nama Item"), 250, Align::Left},
+                           {QStringLiteral("Tgl.Kembali"), 120, Align::Center},
+                           {QStringLiteral("Terlambat N hari?"), 120, Align::Center},
+                           {QStringLiteral("Denda Rp."), 120, Align::Right}});
+    movements_.setCheckable(true);
+}
+
+void ReturnList::createControls() {
+    view_ = new GridView(movements_, this);
+    view_->setObjectName(QStringLiteral("movements"));
+    view_->setAccessibleName(QStringLiteral("Daftar item perpus yang masih di-rental atau di-pinjam"));
+    view_->setStyleSheet(QStringLiteral("QTableView { background: white; color: black; }"));
+    PlaceAt(this, view_, 8, 8, 890, 406);
+    view_->applyColumnWidths();
+
+    cancelButton_ = MakeButton(this, QStringLiteral("Batal"), "cancel", 664, 424, 115, 33);
+    insertButton_ = MakeButton(this, QStringLiteral("Sisip"), "insert", 784, 424, 115, 33);
+
+    connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
+    connect(insertButton_, &QPushButton::clicked, this, &ReturnList::insert);
+}
+
+void ReturnList::load() {
+    // A movement already on its way back in this cart is not offered again, so it
+    // cannot be returned and fined twice in one transaction.
+    QSet<QString> inCart;
+    const GridData& cart = desk_.cart();
+    for (int r = 0; r < cart.rowCount(); ++r)
+        if (cart.cell(r, CartTrans) == kTransReturn) inCart.insert(cart.cell(r, CartKode));
+
+    const BoundStatement s = OutstandingStatement(desk_.memberNumber(), ctx_.todayText);
+    GridData::Batch batch(movements_);
+    ctx_.run(s.sql, s.values, [&](const DbRow& row) {
+        if (inCart.contains(row.text(0))) return;
+        QStringList cells{QString::number(movements_.rowCount() + 1) + QLatin1Char('.')};
+        for (int i = 0; i < row.columnCount(); ++i) cells.append(row.text(i));
+        movements_.appendRow(std::move(cells));
+    });
+}
+
+// ---- handlers ---------------------------------------------------------------------
+
+void ReturnList::insert() {
+    int added = 0;
+    for (int r = 0; r < movements_.rowCount(); ++r) {
+        if (!movements_.isChecked(r)) continue;
+        desk_.appendCartRow(movements_.cell(r, ColIdTrans), movements_.cell(r, ColNamaItem),
+                            movements_.cell(r, ColTerlambat), movements_.cell(r, ColDenda), kTransReturn,
+                            movements_.cell(r, ColTglKembali));
+        ++added;
+    }
+    accept();
+    // Nothing ticked changes nothing, not even an amount paid already typed.
+    if (added > 0) desk_.recomputeTotals();
+}
+
+}  // namespace zelkor

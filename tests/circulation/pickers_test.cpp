@@ -1,0 +1,239 @@
+// The rental and borrow pickers over a real desk: choosing, searching, Sisip into the
+// cart, and what the desk's Simpan then stores.
+#include <gtest/gtest.h>
+#include <QLabel>
+#include <QTimer>
+
+#include "app/app_context.h"
+#include "circulation/borrow_picker.h"
+#include "circulation/circulation.h"
+#include "circulation/rental_picker.h"
+#include "desk_driver.h"
+#include "picker_driver.h"
+#include "qt_print.h"
+
+using namespace zelkor;
+using namespace zelkor::test;
+
+namespace {
+
+class PickersTest : public DbTest {
+  protected:
+    void SetUp() override {
+        env.addMember("M01", "Budi", "Umum", 7);
+        env.addItem("B01", "Matematika", 1000, 0, "Andrea", "Erlangga");
+        env.addItem("B02", "Sejarah Umum", 500, 0, "Kuntowijoyo", "Gramedia");
+        env.addItem("R01", "Kamera", 0, 2500, "Tere Liye", "Canon");
+        env.addItem("R02", "Proyektor", 0, 10000, "", "Epson");
+        env.addTariff("Umum", "1500");
+        env.addTariff("Pelajar", "1000");
+    }
+    QString label(QWidget* form, const char* name) { return Child<QLabel>(form, name)->text(); }
+};
+
+}  // namespace
+
+TEST_F(PickersTest, RentalOfAnItemAt2500ForFourDays) {
+    DeskDriver d(env);
+    d.scanMember("M01");
+    // The computer's date has moved on since the run started: the due date counts from it.
+    env.clock.set(QDateTime(QDate(2016, 3, 8), QTime(8, 0, 0)));
+
+    RentalPicker p(d.desk);
+    ShowActive(p);
+    EXPECT_EQ(p.objectName(), "FORM_ZELKOR_FORM3_CLASS");
+    EXPECT_EQ(p.windowTitle(), "Item Rental");
+    EXPECT_EQ(Headers(p.items()), QStringList({"No.", "Id", "Nama Item", "Hrg. Rental Perhari"}));
+    EXPECT_EQ(Widths(p.items()), std::vector<int>({80, 100, 300, 180}));
+    EXPECT_EQ(Column(p.items(), 0), QStringList({"1.", "2."}));
+    EXPECT_EQ(Column(p.items(), 1), QStringList({"R01", "R02"}));
+    EXPECT_EQ(p.focusWidget(), Child<QPushButton>(&p, "insert"));
+
+    // The mouse over the grid raises the flag; the timer presets 3 days and the price.
+    ClickRow(&p, "items", 0);
+    EXPECT_EQ(env.ctx().gridFollowFlag, 1);
+    p.followSelection();
+    EXPECT_EQ(p.itemName(), "Kamera");
+    EXPECT_EQ(p.days(), "3");
+    EXPECT_EQ(p.price(), "7500");
+
+    // Another item while the flag is up: the preset follows it.
+    ClickRow(&p, "items", 1);
+    p.followSelection();
+    EXPECT_EQ(p.itemName(), "Proyektor");
+    EXPECT_EQ(p.price(), "30000");
+    ClickRow(&p, "items", 0);
+    p.followSelection();
+
+    // Clicking into the days field stops the preset; the price follows the typing.
+    TypeInto(&p, "days", "4");
+    EXPECT_EQ(env.ctx().gridFollowFlag, 0);
+    EXPECT_EQ(p.price(), "10000");
+    p.followSelection();
+    EXPECT_EQ(p.days(), "4");
+    EXPECT_EQ(p.price(), "10000");
+
+    Click(&p, "insert");
+    EXPECT_FALSE(p.isVisible());
+    EXPECT_EQ(p.result(), QDialog::Accepted);
+    ASSERT_EQ(d.desk.cart().rowCount(), 1);
+    EXPECT_EQ(d.desk.cart().row(0),
+              QStringList({"1", "R01", "Kamera", "4", "10000", "RENTAL", "2016-03-12"}));
+    EXPECT_EQ(d.totals(), QStringList({"10000", "", "10000", "10000", "0"}));
+
+    d.click("save");
+    EXPECT_EQ(env.rows("select * from TransPerpus"),
+              QStringList({"201603070800001|2016-03-07|M01|RENTAL|R01|2016-03-12|0|admin|NULL"}));
+    EXPECT_EQ(
+        env.rows("select * from Kas"),
+        QStringList({"201603070800001|2016-03-07|Penerimaan Rental|Penerimaan Rental Kamera|10000|0|admin"}));
+}
+
+TEST_F(PickersTest, RentalPresetRunsOnItsTimer) {
+    DeskDriver d(env);
+    d.scanMember("M01");
+    RentalPicker p(d.desk);
+    ShowActive(p);
+    ClickRow(&p, "items", 1);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return p.price() == "30000"; }, 2000)) << p.price().toStdString();
+    EXPECT_EQ(p.days(), "3");
+    EXPECT_EQ(p.itemName(), "Proyektor");
+}
+
+TEST_F(PickersTest, RentalSearchWithGoAndEnter) {
+    DeskDriver d(env);
+    d.scanMember("M01");
+    RentalPicker p(d.desk);
+    ShowActive(p);
+
+    TypeInto(&p, "search", "kam");
+    PressEnter(&p, "search");
+    EXPECT_TRUE(p.isVisible());  // Enter searches and never closes the picker
+    EXPECT_EQ(d.desk.cart().rowCount(), 0);
+    EXPECT_EQ(Column(p.items(), 1), QStringList({"R01"}));
+    EXPECT_EQ(Column(p.items(), 0), QStringList({"1."}));
+
+    TypeInto(&p, "search", "Matematika");  // an item for lending
+    Click(&p, "go");
+    EXPECT_EQ(p.items().rowCount(), 0);
+    TypeInto(&p, "search", "");
+    Click(&p, "go");
+    EXPECT_EQ(Column(p.items(), 1), QStringList({"R01", "R02"}));
+}
+
+// Sisip with nothing chosen would store a movement of no item: it says so instead.
+TEST_F(PickersTest, SisipWithoutAnItemAddsNothing) {
+    DeskDriver d(env);
+    d.scanMember("M01");
+    for (int kind = 0; kind < 2; ++kind) {
+        env.messages.clear();
+        std::unique_ptr<QDialog> p;
+        if (kind == 0)
+            p = std::make_unique<RentalPicker>(d.desk);
+        else
+            p = std::make_unique<BorrowPicker>(d.desk);
+        ShowActive(*p);
+        Click(p.get(), "insert");
+        EXPECT_TRUE(p->isVisible()) << kind;
+        EXPECT_EQ(d.desk.cart().rowCount(), 0) << kind;
+        ASSERT_EQ(env.messages.shown.size(), 1u) << kind;
+        EXPECT_EQ(env.messages.shown[0].caption, "Info");
+        Click(p.get(), "cancel");
+        EXPECT_FALSE(p->isVisible()) << kind;
+        EXPECT_EQ(p->result(), QDialog::Rejected);
+    }
+    EXPECT_EQ(d.totals(), QStringList({"0", "", "0", "", "0"}));
+}
+
+TEST_F(PickersTest, BorrowDueAfterTheMembersLoanPeriod) {
+    DeskDriver d(env);
+    d.scanMember("M01");
+    BorrowPicker p(d.desk);
+    ShowActive(p);
+    EXPECT_EQ(p.objectName(), "FORM_ZELKOR_FORM4_CLASS");
+    EXPECT_EQ(p.windowTitle(), "Browse Item");
+    EXPECT_EQ(p.focusWidget(), Child<QLineEdit>(&p, "search"));
+    EXPECT_EQ(Headers(p.items()), QStringList({"No.", "Id", "Nama Item", "Penerbit", "Pengarang"}));
+    EXPECT_EQ(Column(p.items(), 1), QStringList({"B01", "B02"}));
+    EXPECT_EQ(Column(p.detail(), 0), QStringList({"Id", "Nama Item", "Penerbit", "Pengarang"}));
+
+    ClickRow(&p, "items", 1);
+    p.followSelection();
+    EXPECT_EQ(Column(p.detail(), 1), QStringList({"B02", "Sejarah Umum", "Gramedia", "Kuntowijoyo"}));
+    ClickRow(&p, "items", 0);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return p.detail().cell(0, 1) == "B01"; }, 2000));  // on its timer
+
+    Click(&p, "insert");
+    EXPECT_FALSE(p.isVisible());
+    ASSERT_EQ(d.desk.cart().rowCount(), 1);
+    EXPECT_EQ(d.desk.cart().row(0),
+              QStringList({"1", "B01", "Matematika", "7", "0", "PINJAM", "2016-03-14"}));
+    EXPECT_EQ(d.totals(), QStringList({"0", "", "0", "0", "0"}));
+
+    d.click("save");
+    EXPECT_EQ(env.rows("select * from TransPerpus"),
+              QStringList({"201603070905021|2016-03-07|M01|PINJAM|B01|2016-03-14|0|admin|NULL"}));
+    EXPECT_EQ(env.scalar("select count(*) from Kas"), "0");
+}
+
+TEST_F(PickersTest, BorrowSearchNeverListsRentedItemsOrTariffs) {
+    DeskDriver d(env);
+    d.scanMember("M01");
+    BorrowPicker p(d.desk);
+    ShowActive(p);
+    const struct {
+        QString text;
+        QStringList ids;
+    } cases[] = {
+        {"Tere Liye", {}},  // the author of a rented item
+        {"Umum", {"B02"}},  // a member category: the lending item, no tariff row
+        {"Pelajar", {}},   {"gramedia", {"B02"}}, {"B0", {"B01", "B02"}},
+    };
+    for (const auto& c : cases) {
+        TypeInto(&p, "search", c.text);
+        PressEnter(&p, "search");
+        EXPECT_EQ(Column(p.items(), 1), c.ids) << c.text.toStdString();
+    }
+    EXPECT_TRUE(p.isVisible());
+    Click(&p, "cancel");
+    EXPECT_EQ(d.desk.cart().rowCount(), 0);
+}
+
+// The program's desk opens each dialog modally over itself.
+TEST_F(PickersTest, TheDeskOpensItsDialogsModally) {
+    DeskForm desk(env.ctx());
+    desk.setHooks(StandardDeskHooks(env.ctx()));
+    desk.show();
+    desk.setMemberNumber("M01");
+    const struct {
+        const char* button;
+        QString form;
+    } cases[] = {
+        {"browse", "FORM_ZELKOR_FORMCRMEMBER_CLASS"},
+        {"rental", "FORM_ZELKOR_FORM3_CLASS"},
+        {"borrow", "FORM_ZELKOR_FORM4_CLASS"},
+        {"returns", "FORM_ZELKOR_FORM5_CLASS"},
+    };
+    for (const auto& c : cases) {
+        QString seen;
+        bool modal = false;
+        // Closes whichever dialog the desk opened, once its own loop runs.
+        QTimer closer;
+        QObject::connect(&closer, &QTimer::timeout, [&] {
+            for (QWidget* w : QApplication::topLevelWidgets()) {
+                auto* dialog = qobject_cast<QDialog*>(w);
+                if (!dialog || dialog == &desk || !dialog->isVisible() || dialog->parentWidget() != &desk)
+                    continue;
+                seen = dialog->objectName();
+                modal = dialog->isModal();
+                dialog->reject();
+            }
+        });
+        closer.start(10);
+        QTest::mouseClick(desk.findChild<QPushButton*>(c.button), Qt::LeftButton);
+        closer.stop();
+        EXPECT_EQ(seen, c.form) << c.button;
+        EXPECT_TRUE(modal) << c.button;
+    }
+    EXPECT_EQ(desk.cart().rowCount(), 0);
+}

@@ -1,0 +1,157 @@
+// The return list over a real desk: what is listed, the lateness and the fine, the
+// ticked rows going into the cart, and what Simpan then stores.
+#include <gtest/gtest.h>
+
+#include "app/app_context.h"
+#include "circulation/return_list.h"
+#include "desk_driver.h"
+#include "picker_driver.h"
+#include "qt_print.h"
+
+using namespace zelkor;
+using namespace zelkor::test;
+
+namespace {
+
+class ReturnListTest : public DbTest {
+  protected:
+    void SetUp() override {
+        env.ctx().todayText = "2016-03-11";
+        env.addMember("M01", "Budi", "Umum", 7);
+        env.addMember("M02", "Ani", "Umum", 7);
+        env.addItem("B01", "Matematika", 1000);
+        env.addItem("B02", "Sejarah", 500);
+        env.addItem("R01", "Kamera", 2000, 2500);
+        env.addTariff("Umum", "1500");
+        movement("201603010800001", "M01", "PINJAM", "B01", "2016-03-01");       // 10 days late
+        movement("201603040800001", "M01", "RENTAL", "R01", "2016-03-09");       // 2 days late
+        movement("201603040800002", "M01", "PINJAM", "B02", "2016-03-18");       // not yet due
+        movement("201603040800003", "M01", "KUNJUNG", "KUNJUNG", "2016-03-04");  // a visit
+        movement("201602010800001", "M01", "PINJAM", "B02", "2016-02-08", "1");  // returned
+        movement("201603010800002", "M02", "PINJAM", "B02", "2016-03-08");       // another member
+    }
+    void movement(const QString& id, const QString& member, const QString& kode, const QString& item,
+                  const QString& due, const QString& status = "0") {
+        env.exec(
+            "insert into TransPerpus (Id,TglPinjam,IdMember,KodeTrans,IdItemPerpus,TglKembali,Status,Ops) "
+            "values (?,?,?,?,?,?,?,'admin')",
+            {id, "2016-03-01", member, kode, item, due, status});
+    }
+    static void Tick(ReturnList& list, int row) {
+        QAbstractItemModel* model = Child<GridView>(&list, "movements")->model();
+        EXPECT_TRUE(model->setData(model->index(row, 0), Qt::Checked, Qt::CheckStateRole));
+    }
+    static QStringList Rows(const GridData& g) {
+        QStringList out;
+        for (int r = 0; r < g.rowCount(); ++r) out << g.row(r).join('|');
+        return out;
+    }
+};
+
+}  // namespace
+
+TEST_F(ReturnListTest, ListsTheMembersOutstandingItemsWithDaysLateAndFine) {
+    DeskDriver d(env);
+    d.scanMember("M01");
+    ReturnList list(d.desk);
+    ShowActive(list);
+    EXPECT_EQ(list.objectName(), "FORM_ZELKOR_FORM5_CLASS");
+    EXPECT_EQ(list.windowTitle(), "Daftar item perpus yang masih di-rental atau di-pinjam oleh member.");
+    EXPECT_EQ(list.focusWidget(), Child<QPushButton>(&list, "insert"));
+    EXPECT_EQ(Headers(list.movements()),
+              QStringList({"No.", "IdTrans", "Nama Item", "Tgl.Kembali", "Terlambat N hari?", "Denda Rp."}));
+    EXPECT_EQ(Widths(list.movements()), std::vector<int>({50, 150, 250, 120, 120, 120}));
+    EXPECT_TRUE(list.movements().checkable());
+    // Neither the visit nor the returned loan nor the other member's.
+    EXPECT_EQ(Rows(list.movements()), QStringList({"1.|201603010800001|Matematika|2016-03-01|10|10000",
+                                                   "2.|201603040800001|Kamera|2016-03-09|2|4000",
+                                                   "3.|201603040800002|Sejarah|2016-03-18|0|0"}));
+}
+
+// A loan 10 days late at 1000 a day and one not yet due, returned in one cart.
+TEST_F(ReturnListTest, ReturnsAreFinedForTheirDaysLateAndBookedOnSave) {
+    DeskDriver d(env);
+    d.scanMember("M01");
+    ReturnList list(d.desk);
+    ShowActive(list);
+    Tick(list, 0);
+    Tick(list, 2);
+    Click(&list, "insert");
+    EXPECT_FALSE(list.isVisible());
+    EXPECT_EQ(Rows(d.desk.cart()), QStringList({"1|201603010800001|Matematika|10|10000|RETURN|2016-03-01",
+                                                "2|201603040800002|Sejarah|0|0|RETURN|2016-03-18"}));
+    EXPECT_EQ(d.totals(), QStringList({"10000", "", "10000", "10000", "0"}));
+
+    d.click("save");
+    EXPECT_EQ(env.rows("select Id, Status, TglReturn from TransPerpus where IdMember='M01' order by Id"),
+              QStringList({"201602010800001|1|NULL", "201603010800001|1|2016-03-11", "201603040800001|0|NULL",
+                           "201603040800002|1|2016-03-11", "201603040800003|0|NULL"}));
+    // Only the fine above 0 is booked; the loan not yet due writes no journal line.
+    EXPECT_EQ(env.rows("select * from Kas"),
+              QStringList({"201603110905021|2016-03-11|Penerimaan Administrasi Peminjaman|"
+                           "Sanksi Administrasi Matematika|10000|0|admin"}));
+
+    // Returned movements are never listed again.
+    d.click("newTransaction");
+    d.scanMember("M01");
+    ReturnList again(d.desk);
+    EXPECT_EQ(Column(again.movements(), 1), QStringList({"201603040800001"}));
+}
+
+TEST_F(ReturnListTest, ARentalAndALoanReturnedTogether) {
+    DeskDriver d(env);
+    d.scanMember("M01");
+    ReturnList list(d.desk);
+    ShowActive(list);
+    Tick(list, 0);
+    Tick(list, 1);
+    Click(&list, "insert");
+    EXPECT_EQ(Column(d.desk.cart(), CartTrans), QStringList({"RETURN", "RETURN"}));
+    EXPECT_EQ(Column(d.desk.cart(), CartBiaya), QStringList({"10000", "4000"}));
+    EXPECT_EQ(d.totals(), QStringList({"14000", "", "14000", "14000", "0"}));
+    d.click("save");
+    EXPECT_EQ(env.rows("select Uraian, Masuk from Kas order by Id"),
+              QStringList({"Sanksi Administrasi Matematika|10000", "Sanksi Administrasi Kamera|4000"}));
+}
+
+// A movement already going back in this cart cannot be returned and fined twice.
+TEST_F(ReturnListTest, MovementAlreadyInTheCartIsNotListedAgain) {
+    DeskDriver d(env);
+    d.scanMember("M01");
+    {
+        ReturnList list(d.desk);
+        ShowActive(list);
+        Tick(list, 1);
+        Click(&list, "insert");
+    }
+    ReturnList list(d.desk);
+    ShowActive(list);
+    EXPECT_EQ(Rows(list.movements()), QStringList({"1.|201603010800001|Matematika|2016-03-01|10|10000",
+                                                   "2.|201603040800002|Sejarah|2016-03-18|0|0"}));
+    Tick(list, 0);
+    Click(&list, "insert");
+    EXPECT_EQ(Column(d.desk.cart(), CartKode), QStringList({"201603040800001", "201603010800001"}));
+    EXPECT_EQ(d.totals(), QStringList({"14000", "", "14000", "14000", "0"}));
+}
+
+TEST_F(ReturnListTest, NothingTickedOrBatalChangesNothing) {
+    DeskDriver d(env);
+    d.scanMember("M01");
+    d.click("visit");
+    d.type("dibayar", "2000");
+    const QStringList before = d.totals();
+    for (const char* button : {"insert", "cancel"}) {
+        ReturnList list(d.desk);
+        ShowActive(list);
+        if (QString(button) == "cancel") Tick(list, 0);
+        Click(&list, button);
+        EXPECT_FALSE(list.isVisible()) << button;
+        EXPECT_EQ(d.desk.cart().rowCount(), 1) << button;
+        EXPECT_EQ(d.totals(), before) << button;
+    }
+    // A member number without outstanding items lists nothing.
+    d.click("newTransaction");
+    d.scanMember("M09");
+    ReturnList empty(d.desk);
+    EXPECT_EQ(empty.movements().rowCount(), 0);
+}
