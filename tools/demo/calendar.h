@@ -20,9 +20,6 @@ class Calendar {
     int lastDay() const { return lastDay_; }  // yesterday's index; day 0 is 1 January of last year
     int year() const { return year_; }        // this year
     const std::vector<int>& openDays() const { return openDays_; }
-    bool isOpen(int day) const {
-        return day >= 0 && day <= lastDay_ && QDate(start_.addDays(day)).dayOfWeek() != 7;
-    }
     // The first day from `day` on that the library is open (it closes on Sundays).
     int openFrom(int day) const;
     int monthOf(int day) const { return months_.at(day); }  // 1..12

@@ -194,7 +194,7 @@ void Desk::save(int day, int second, const Cart& cart) {
 void Desk::lend(const std::string& id, int day, const Member& m, int memberIndex, const Item& item,
                 int itemIndex, int due, bool rental, const std::string& ops) {
     // Most come back in time, some late, a few never.
-    const double never = m.active ? (rental ? 0.02 : 0.04) : 0.0;
+    const double never = m.active ? (rental ? 0.01 : 0.015) : 0.0;
     const double late = 0.05;
     const double roll = rng_.unit();
     int back = INT_MAX;
