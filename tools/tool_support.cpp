@@ -65,7 +65,7 @@ NewFile::~NewFile() {
 
 bool NewFile::targetExists() const {
     struct stat st;
-    return lstat(target_.c_str(), &st) == 0 || errno != ENOENT;
+    return lstat(target_.c_str(), &st) == 0;
 }
 
 bool NewFile::create(std::string* error) {
@@ -99,17 +99,35 @@ bool NewFile::commit(std::string* error, bool* existed) {
         *error = "cannot write " + temp_ + ": " + errnoText();
         return false;
     }
-    // link() refuses an existing name, where rename() would replace it: a file
-    // made at the target meanwhile stays as it is.
-    if (link(temp_.c_str(), target_.c_str()) != 0) {
+    if (!moveToTarget()) {
         if (existed) *existed = errno == EEXIST;
         *error = "cannot create " + target_ + ": " + errnoText();
         return false;
     }
-    discard();
+    g_haveTemp = 0;
+    temp_.clear();
     committed_ = true;
     syncPath(folderOf(target_), O_RDONLY | O_DIRECTORY);
     return true;
+}
+
+// Gives the temporary file the target's name, never replacing a file made there
+// meanwhile: link() and renameat2(RENAME_NOREPLACE) refuse an existing name where
+// rename() would replace it. A file system with neither (some USB sticks) gets a
+// last look before the plain rename.
+bool NewFile::moveToTarget() {
+    if (link(temp_.c_str(), target_.c_str()) == 0) {
+        unlink(temp_.c_str());
+        return true;
+    }
+    if (errno == EEXIST) return false;
+    if (renameat2(AT_FDCWD, temp_.c_str(), AT_FDCWD, target_.c_str(), RENAME_NOREPLACE) == 0) return true;
+    if (errno != EINVAL && errno != ENOSYS) return false;
+    if (targetExists()) {
+        errno = EEXIST;
+        return false;
+    }
+    return rename(temp_.c_str(), target_.c_str()) == 0;
 }
 
 void NewFile::discard() {

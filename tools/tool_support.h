@@ -34,6 +34,7 @@ class NewFile {
     bool commit(std::string* error, bool* existed = nullptr);
 
   private:
+    bool moveToTarget();
     void discard();
 
     std::string target_;
