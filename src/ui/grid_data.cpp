@@ -14,8 +14,47 @@ void GridData::setColumns(std::vector<GridColumn> columns) {
     notifyReset();
 }
 
-void GridData::appendRow(QStringList cells) {
-    rows_.push_back(std::move(cells));
+namespace {
+// Texts longer than this keep their own QString rather than fill a block.
+constexpr std::uint32_t kLongText = 1u << 14;
+}  // namespace
+
+GridData::CellRef GridData::store(QStringView text) {
+    const auto len = static_cast<std::uint32_t>(text.size());
+    if (len == 0) return {};
+    if (len > kLongText) {
+        longTexts_.push_back(text.toString());
+        return {static_cast<std::uint32_t>(longTexts_.size() - 1), kLong};
+    }
+    if (blockUsed_ + len > kBlockSize) {
+        blocks_.push_back(std::make_unique<char16_t[]>(kBlockSize));
+        blockUsed_ = 0;
+    }
+    const auto block = static_cast<std::uint32_t>(blocks_.size() - 1);
+    std::copy(text.utf16(), text.utf16() + len, blocks_.back().get() + blockUsed_);
+    const CellRef ref{block << kBlockBits | blockUsed_, len};
+    blockUsed_ += len;
+    storedChars_ += len;
+    return ref;
+}
+
+QString GridData::text(const CellRef& ref) const {
+    if (ref.len == kLong) return longTexts_[ref.pos];
+    if (ref.len == 0) return {};
+    const char16_t* p = blocks_[ref.pos >> kBlockBits].get() + (ref.pos & (kBlockSize - 1));
+    return QString(reinterpret_cast<const QChar*>(p), static_cast<qsizetype>(ref.len));
+}
+
+void GridData::forget(const CellRef& ref) {
+    if (ref.len == kLong)
+        longTexts_[ref.pos] = QString();
+    else
+        wastedChars_ += ref.len;
+}
+
+void GridData::appendRow(const QStringList& cells) {
+    rows_.push_back({static_cast<std::uint32_t>(cells_.size()), static_cast<std::uint32_t>(cells.size())});
+    for (const QString& c : cells) cells_.push_back(store(c));
     if (checkable_) checked_.push_back(0);
     if (batchDepth_ > 0) {
         batchDirty_ = true;
@@ -25,17 +64,40 @@ void GridData::appendRow(QStringList cells) {
     for (auto* l : listeners_) l->gridRowsAppended(r, r);
 }
 
+void GridData::reserve(int rows) {
+    rows_.reserve(rows);
+    cells_.reserve(static_cast<std::size_t>(rows) * std::max(1, columnCount()));
+}
+
+QStringList GridData::row(int r) const {
+    const RowRef& row = rows_.at(r);
+    QStringList out;
+    out.reserve(row.count);
+    for (std::uint32_t i = 0; i < row.count; ++i) out.append(text(cells_[row.first + i]));
+    return out;
+}
+
 QString GridData::cell(int r, int c) const {
     if (r < 0 || r >= rowCount() || c < 0) return {};
-    const QStringList& cells = rows_[r];
-    return c < cells.size() ? cells.at(c) : QString();
+    const RowRef& row = rows_[r];
+    return static_cast<std::uint32_t>(c) < row.count ? text(cells_[row.first + c]) : QString();
 }
 
 void GridData::setCell(int r, int c, const QString& text) {
     if (r < 0 || r >= rowCount() || c < 0) return;
-    QStringList& cells = rows_[r];
-    while (cells.size() <= c) cells.append(QString());
-    cells[c] = text;
+    RowRef& row = rows_[r];
+    if (static_cast<std::uint32_t>(c) >= row.count) {
+        // The row grows to c + 1 cells: its cells move to the end.
+        const auto first = static_cast<std::uint32_t>(cells_.size());
+        for (std::uint32_t i = 0; i < row.count; ++i) cells_.push_back(cells_[row.first + i]);
+        cells_.resize(first + c + 1);
+        wastedCells_ += row.count;
+        row = {first, static_cast<std::uint32_t>(c) + 1};
+    }
+    CellRef& ref = cells_[row.first + c];
+    forget(ref);
+    ref = store(text);
+    compactIfWasteful();
     if (batchDepth_ > 0) {
         batchDirty_ = true;
         return;
@@ -45,10 +107,18 @@ void GridData::setCell(int r, int c, const QString& text) {
 
 void GridData::removeRow(int r) {
     if (r < 0 || r >= rowCount()) return;
+    if (batchDepth_ == 0)
+        for (auto* l : listeners_) l->gridRowAboutToBeRemoved(r);
+    const RowRef row = rows_[r];
+    for (std::uint32_t i = 0; i < row.count; ++i) forget(cells_[row.first + i]);
+    wastedCells_ += row.count;
     rows_.erase(rows_.begin() + r);
     if (checkable_) checked_.erase(checked_.begin() + r);
-    if (selected_ == r) selected_ = -1;
-    else if (selected_ > r) --selected_;
+    if (selected_ == r)
+        selected_ = -1;
+    else if (selected_ > r)
+        --selected_;
+    compactIfWasteful();
     if (batchDepth_ > 0) {
         batchDirty_ = true;
         return;
@@ -56,9 +126,52 @@ void GridData::removeRow(int r) {
     for (auto* l : listeners_) l->gridRowRemoved(r);
 }
 
+// Changed and removed cells leave their old text behind; once that is more than
+// half of what is stored, the rows are copied afresh.
+void GridData::compactIfWasteful() {
+    const bool chars = wastedChars_ > (1u << 16) && wastedChars_ * 2 > storedChars_;
+    const bool cells = wastedCells_ > (1u << 12) && wastedCells_ * 2 > cells_.size();
+    if (!chars && !cells) return;
+    std::vector<RowRef> rows;
+    rows.reserve(rows_.size());
+    std::vector<CellRef> oldCells;
+    oldCells.swap(cells_);
+    std::vector<std::unique_ptr<char16_t[]>> oldBlocks;
+    oldBlocks.swap(blocks_);
+    std::vector<QString> oldLong;
+    oldLong.swap(longTexts_);
+    blockUsed_ = kBlockSize;
+    storedChars_ = wastedChars_ = wastedCells_ = 0;
+    cells_.reserve(oldCells.size());
+    for (const RowRef& row : rows_) {
+        rows.push_back({static_cast<std::uint32_t>(cells_.size()), row.count});
+        for (std::uint32_t i = 0; i < row.count; ++i) {
+            const CellRef& ref = oldCells[row.first + i];
+            if (ref.len == kLong) {
+                longTexts_.push_back(std::move(oldLong[ref.pos]));
+                cells_.push_back({static_cast<std::uint32_t>(longTexts_.size() - 1), kLong});
+            } else if (ref.len == 0) {
+                cells_.push_back({});
+            } else {
+                const char16_t* p = oldBlocks[ref.pos >> kBlockBits].get() + (ref.pos & (kBlockSize - 1));
+                cells_.push_back(store(QStringView(p, ref.len)));
+            }
+        }
+    }
+    rows_.swap(rows);
+}
+
 void GridData::clearRows() {
     rows_.clear();
     rows_.shrink_to_fit();
+    cells_.clear();
+    cells_.shrink_to_fit();
+    blocks_.clear();
+    blocks_.shrink_to_fit();
+    longTexts_.clear();
+    longTexts_.shrink_to_fit();
+    blockUsed_ = kBlockSize;
+    storedChars_ = wastedChars_ = wastedCells_ = 0;
     checked_.clear();
     selected_ = -1;
     notifyReset();

@@ -9,12 +9,13 @@ namespace zelkor {
 
 GridModel::GridModel(GridData& grid, QObject* parent) : QAbstractTableModel(parent), grid_(grid) {
     grid_.addListener(this);
+    shownRows_ = grid_.rowCount();
     shownColumns_ = grid_.columnCount();
 }
 
 GridModel::~GridModel() { grid_.removeListener(this); }
 
-int GridModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : grid_.rowCount(); }
+int GridModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : shownRows_; }
 
 int GridModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : shownColumns_; }
 
@@ -62,6 +63,7 @@ QVariant GridModel::headerData(int section, Qt::Orientation orientation, int rol
 }
 
 Qt::ItemFlags GridModel::flags(const QModelIndex& index) const {
+    if (!index.isValid()) return Qt::NoItemFlags;
     Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
     if (grid_.checkable() && index.column() == 0) f |= Qt::ItemIsUserCheckable;
     return f;
@@ -69,6 +71,7 @@ Qt::ItemFlags GridModel::flags(const QModelIndex& index) const {
 
 void GridModel::gridReset() {
     beginResetModel();
+    shownRows_ = grid_.rowCount();
     shownColumns_ = grid_.columnCount();
     endResetModel();
 }
@@ -79,15 +82,22 @@ void GridModel::gridRowsAppended(int first, int last) {
         return;
     }
     beginInsertRows({}, first, last);
+    shownRows_ = grid_.rowCount();
     endInsertRows();
 }
 
+void GridModel::gridRowAboutToBeRemoved(int row) {
+    if (row < shownRows_) beginRemoveRows({}, row, row);
+}
+
 void GridModel::gridRowRemoved(int row) {
-    beginRemoveRows({}, row, row);
+    if (row >= shownRows_) return;
+    shownRows_ = grid_.rowCount();
     endRemoveRows();
 }
 
 void GridModel::gridCellChanged(int row, int column) {
+    if (row >= shownRows_ || column >= shownColumns_) return;  // a cell past the columns is not shown
     const QModelIndex i = index(row, column);
     emit dataChanged(i, i);
 }

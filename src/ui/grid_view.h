@@ -26,6 +26,7 @@ public:
 
     void gridReset() override;
     void gridRowsAppended(int first, int last) override;
+    void gridRowAboutToBeRemoved(int row) override;
     void gridRowRemoved(int row) override;
     void gridCellChanged(int row, int column) override;
     void gridSelectionChanged(int row) override;
@@ -35,6 +36,10 @@ signals:
 
 private:
     GridData& grid_;
+    // The size the views were last told of: GridData reports an append or a
+    // removal after it happened, and the model answers with these until it has
+    // announced it.
+    int shownRows_ = 0;
     int shownColumns_ = 0;
 };
 

@@ -1,0 +1,82 @@
+// GridView shows a GridData through GridModel: the model must stay consistent
+// through every kind of change, and the selection mark and the view agree.
+#include <gtest/gtest.h>
+#include <QAbstractItemModelTester>
+#include <QHeaderView>
+
+#include "ui/grid_data.h"
+#include "ui/grid_view.h"
+
+using namespace zelkor;
+
+namespace {
+
+void fill(GridData& grid, int rows) {
+    GridData::Batch batch(grid);
+    for (int i = 0; i < rows; ++i)
+        grid.appendRow({QString::number(i + 1) + ".", "Buku " + QString::number(i), "500"});
+}
+
+}  // namespace
+
+TEST(GridView, ModelStaysConsistentThroughEveryChange) {
+    GridData grid;
+    grid.setColumns({{"No.", 50}, {"Nama", 200}, {"Denda", 80, Align::Right}});
+    GridView view(grid);
+    QAbstractItemModelTester tester(view.model(), QAbstractItemModelTester::FailureReportingMode::Fatal);
+    fill(grid, 50);
+    grid.appendRow({"51.", "Satu lagi"});
+    grid.setCell(3, 2, "1000");
+    grid.setCell(4, 5, "di luar kolom");  // past the columns: stored, not shown
+    grid.removeRow(0);
+    grid.setCheckable(true);
+    grid.setChecked(2, true);
+    grid.addColumn("Rak", 60, Align::Center);
+    grid.clearRows();
+    fill(grid, 10);
+
+    QAbstractItemModel* m = view.model();
+    EXPECT_EQ(m->rowCount(), 10);
+    EXPECT_EQ(m->columnCount(), 4);
+    EXPECT_EQ(m->headerData(2, Qt::Horizontal).toString(), "Denda");
+    EXPECT_EQ(m->data(m->index(9, 1)).toString(), "Buku 9");
+    EXPECT_EQ(m->data(m->index(9, 3)).toString(), "");
+    EXPECT_EQ(m->data(m->index(0, 2), Qt::TextAlignmentRole).value<Qt::Alignment>(),
+              Qt::AlignRight | Qt::AlignVCenter);
+    EXPECT_EQ(m->data(m->index(0, 0), Qt::CheckStateRole).toInt(), Qt::Unchecked);
+    EXPECT_TRUE(m->setData(m->index(1, 0), Qt::Checked, Qt::CheckStateRole));
+    EXPECT_TRUE(grid.isChecked(1));
+}
+
+TEST(GridView, SelectionMarkAndViewFollowEachOther) {
+    GridData grid;
+    grid.setColumns({{"No.", 50}, {"Nama", 200}, {"Denda", 80}});
+    fill(grid, 1000);
+    GridView view(grid);
+    view.resize(400, 300);
+    view.show();
+
+    grid.select(700);
+    EXPECT_EQ(view.currentIndex().row(), 700);
+    EXPECT_TRUE(view.selectionModel()->isRowSelected(700, {}));
+
+    view.setCurrentIndex(view.model()->index(12, 1));
+    EXPECT_EQ(grid.selectedRow(), 12);
+    EXPECT_EQ(grid.selectedCell(1), "Buku 12");
+
+    grid.select(-1);
+    EXPECT_FALSE(view.currentIndex().isValid());
+}
+
+// Rows are never sized to their contents: one height for all, however long a text.
+TEST(GridView, RowsHaveOneFixedHeight) {
+    GridData grid;
+    grid.setColumns({{"No.", 50}, {"Uraian", 100}});
+    grid.appendRow({"1.", "pendek"});
+    grid.appendRow({"2.", QString(2000, 'x') + "\nbaris kedua\nbaris ketiga"});
+    GridView view(grid);
+    view.show();
+    EXPECT_EQ(view.verticalHeader()->sectionResizeMode(0), QHeaderView::Fixed);
+    EXPECT_EQ(view.rowHeight(0), view.rowHeight(1));
+    EXPECT_FALSE(view.wordWrap());
+}

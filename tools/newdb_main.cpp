@@ -1,0 +1,125 @@
+// zelkor-newdb PATH [--password PW]: a new, empty library database with the
+// administrator account "admin". The file appears only when it is complete, and
+// an existing file is never touched.
+#include <QString>
+#include <cstring>
+#include <iostream>
+#include <string>
+
+#include "accounts/password_hash.h"
+#include "db/database.h"
+#include "db/schema.h"
+#include "tool_support.h"
+
+using namespace zelkor;
+using namespace zelkor::tools;
+
+namespace {
+
+const char* const kUsage =
+    "usage: zelkor-newdb PATH [--password PW]\n"
+    "Creates a new, empty library database at PATH with the administrator account \"admin\".\n"
+    "Without --password the password is asked twice on the terminal (or read as two lines\n"
+    "from standard input). An existing PATH is never changed.\n";
+
+struct Options {
+    std::string path;
+    std::string password;
+    bool passwordGiven = false;
+};
+
+// 0 to go on, otherwise the exit code.
+int parse(int argc, char** argv, Options* o) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string a = argv[i];
+        if (a == "--help" || a == "-h") {
+            std::cout << kUsage;
+            return -1;
+        }
+        if (a == "--password") {
+            if (i + 1 >= argc) {
+                std::cerr << "zelkor-newdb: --password needs a value\n" << kUsage;
+                return kExitFailed;
+            }
+            o->password = argv[++i];
+            o->passwordGiven = true;
+        } else if (a.rfind("--password=", 0) == 0) {
+            o->password = a.substr(std::strlen("--password="));
+            o->passwordGiven = true;
+        } else if (!a.empty() && a[0] != '-' && o->path.empty()) {
+            o->path = a;
+        } else {
+            std::cerr << "zelkor-newdb: unexpected argument \"" << a << "\"\n" << kUsage;
+            return kExitFailed;
+        }
+    }
+    if (o->path.empty()) {
+        std::cerr << kUsage;
+        return kExitFailed;
+    }
+    return 0;
+}
+
+bool askPassword(std::string* out) {
+    std::string again;
+    if (!ReadPassword("Password for admin: ", out) || !ReadPassword("Repeat the password: ", &again)) {
+        std::cerr << "zelkor-newdb: no password given; nothing was created.\n";
+        return false;
+    }
+    if (*out != again) {
+        std::cerr << "zelkor-newdb: the two passwords differ; nothing was created.\n";
+        return false;
+    }
+    return true;
+}
+
+bool fillDatabase(const std::string& file, const QString& hash, std::string* error) {
+    QString message;
+    auto db = Database::open(QString::fromLocal8Bit(file.c_str()), &message);
+    if (!db) {
+        *error = message.toStdString();
+        return false;
+    }
+    Transaction tx(*db);
+    DbResult r = tx.beginResult();
+    if (r) r = ApplySchema(*db);
+    if (r)
+        r = db->exec("insert into useradmin (User, Password) values (?, ?)", {QStringLiteral("admin"), hash});
+    if (r) r = tx.commit();
+    if (!r) *error = r.error.toStdString();
+    return r.ok;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    Options o;
+    if (const int rc = parse(argc, argv, &o)) return rc < 0 ? kExitOk : rc;
+
+    NewFile file(o.path);
+    if (file.targetExists()) {
+        std::cerr << "zelkor-newdb: " << o.path
+                  << " exists already; it was left as it is. Choose a new file name.\n";
+        return kExitFileExists;
+    }
+    if (!o.passwordGiven && !askPassword(&o.password)) return kExitFailed;
+    if (o.password.empty()) {
+        std::cerr << "zelkor-newdb: the password must not be empty; nothing was created.\n";
+        return kExitFailed;
+    }
+    const QString hash = HashPassword(QString::fromLocal8Bit(o.password.c_str()));
+    if (hash.isEmpty()) {
+        std::cerr << "zelkor-newdb: the password could not be hashed; nothing was created.\n";
+        return kExitFailed;
+    }
+
+    std::string error;
+    bool existed = false;
+    if (!file.create(&error) || !fillDatabase(file.tempPath(), hash, &error) ||
+        !file.commit(&error, &existed)) {
+        std::cerr << "zelkor-newdb: " << error << "; nothing was created.\n";
+        return existed ? kExitFileExists : kExitFailed;
+    }
+    std::cout << "Created " << o.path << ": an empty library with the administrator account \"admin\".\n";
+    return kExitOk;
+}
