@@ -30,11 +30,8 @@ BorrowPicker::BorrowPicker(DeskForm& desk) : QDialog(&desk), desk_(desk), ctx_(d
     timer_->start();
 }
 
-// The grids are members and die before the child widgets: the views go first.
 BorrowPicker::~BorrowPicker() {
     timer_->stop();
-    delete view_;
-    delete detailView_;
 }
 
 void BorrowPicker::createColumns() {

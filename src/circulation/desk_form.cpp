@@ -39,11 +39,6 @@ DeskForm::DeskForm(AppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx
     newButton_->setFocus();
 }
 
-// The grids are members and die before the child widgets: the views go first.
-DeskForm::~DeskForm() {
-    delete memberView_;
-    delete cartView_;
-}
 
 // ---- building the form ----------------------------------------------------------
 

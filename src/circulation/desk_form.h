@@ -61,7 +61,6 @@ class DeskForm : public QDialog {
     };
 
     explicit DeskForm(AppContext& ctx, QWidget* parent = nullptr);
-    ~DeskForm() override;
 
     // ---- for the pickers, the member browser and the return list -------------
 

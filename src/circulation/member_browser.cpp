@@ -37,10 +37,6 @@ MemberBrowser::MemberBrowser(DeskForm& desk) : QDialog(&desk), desk_(desk), ctx_
     search_->setFocus();
 }
 
-// The grid is a member and dies before the child widgets: the view goes first.
-MemberBrowser::~MemberBrowser() {
-    delete view_;
-}
 
 void MemberBrowser::createControls() {
     tree_ = new QTreeWidget(this);

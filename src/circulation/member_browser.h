@@ -23,7 +23,6 @@ class MemberBrowser : public QDialog {
     enum Column { ColId, ColNama, ColAlamat, ColKategori };
 
     explicit MemberBrowser(DeskForm& desk);
-    ~MemberBrowser() override;
 
     GridData& members() { return members_; }
     QTreeWidget* tree() { return tree_; }

@@ -32,10 +32,8 @@ RentalPicker::RentalPicker(DeskForm& desk) : QDialog(&desk), desk_(desk), ctx_(d
     timer_->start();
 }
 
-// The grid is a member and dies before the child widgets: the view goes first.
 RentalPicker::~RentalPicker() {
     timer_->stop();
-    delete view_;
 }
 
 void RentalPicker::createColumns() {

@@ -22,10 +22,6 @@ ReturnList::ReturnList(DeskForm& desk) : QDialog(&desk), desk_(desk), ctx_(desk.
     insertButton_->setFocus();
 }
 
-// The grid is a member and dies before the child widgets: the view goes first.
-ReturnList::~ReturnList() {
-    delete view_;
-}
 
 void ReturnList::createColumns() {
     movements_.setColumns({{QStringLiteral("No."), 50, Align::Left},

@@ -21,7 +21,6 @@ class ReturnList : public QDialog {
     enum Column { ColNo, ColIdTrans, ColNamaItem, ColTglKembali, ColTerlambat, ColDenda };
 
     explicit ReturnList(DeskForm& desk);
-    ~ReturnList() override;
 
     GridData& movements() { return movements_; }
 

@@ -29,10 +29,6 @@ TariffForm::TariffForm(AppContext& ctx, QWidget* parent) : QDialog(parent), ctx_
     deleteButton_->setFocus();
 }
 
-// The grid is a member and dies before the child widgets: the view goes first.
-TariffForm::~TariffForm() {
-    delete view_;
-}
 
 void TariffForm::createColumns() {
     grid_.setColumns({{QStringLiteral("No"), 50, Align::Center},

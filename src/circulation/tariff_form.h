@@ -21,7 +21,6 @@ class TariffForm : public QDialog {
     enum Column { ColNo, ColKategori, ColTarif };
 
     explicit TariffForm(AppContext& ctx, QWidget* parent = nullptr);
-    ~TariffForm() override;
 
     const GridData& grid() const { return grid_; }
 

@@ -4,6 +4,11 @@
 
 namespace zelkor {
 
+GridData::~GridData() {
+    const std::vector<GridListener*> listeners = listeners_;
+    for (auto* l : listeners) l->gridDestroyed();
+}
+
 void GridData::addColumn(const QString& header, int width, Align align) {
     columns_.push_back({header, width, align});
     notifyReset();

@@ -32,11 +32,14 @@ public:
     virtual void gridRowRemoved(int row) = 0;
     virtual void gridCellChanged(int row, int column) = 0;
     virtual void gridSelectionChanged(int row) = 0;
+    // The grid is being destroyed: stop reading it.
+    virtual void gridDestroyed() {}
 };
 
 class GridData {
 public:
     GridData() = default;
+    ~GridData();
     GridData(const GridData&) = delete;
     GridData& operator=(const GridData&) = delete;
 

@@ -7,13 +7,13 @@
 
 namespace zelkor {
 
-GridModel::GridModel(GridData& grid, QObject* parent) : QAbstractTableModel(parent), grid_(grid) {
-    grid_.addListener(this);
-    shownRows_ = grid_.rowCount();
-    shownColumns_ = grid_.columnCount();
+GridModel::GridModel(GridData& grid, QObject* parent) : QAbstractTableModel(parent), grid_(&grid) {
+    grid_->addListener(this);
+    shownRows_ = grid_->rowCount();
+    shownColumns_ = grid_->columnCount();
 }
 
-GridModel::~GridModel() { grid_.removeListener(this); }
+GridModel::~GridModel() { grid_->removeListener(this); }
 
 int GridModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : shownRows_; }
 
@@ -34,13 +34,13 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
         case Qt::DisplayRole:
         case Qt::ToolTipRole:
             if (role == Qt::ToolTipRole) return {};
-            return grid_.cell(index.row(), index.column());
+            return grid_->cell(index.row(), index.column());
         case Qt::TextAlignmentRole:
-            if (index.column() < grid_.columnCount()) return QVariant::fromValue(qtAlign(grid_.column(index.column()).align));
+            if (index.column() < grid_->columnCount()) return QVariant::fromValue(qtAlign(grid_->column(index.column()).align));
             return {};
         case Qt::CheckStateRole:
-            if (grid_.checkable() && index.column() == 0)
-                return grid_.isChecked(index.row()) ? Qt::Checked : Qt::Unchecked;
+            if (grid_->checkable() && index.column() == 0)
+                return grid_->isChecked(index.row()) ? Qt::Checked : Qt::Unchecked;
             return {};
         default:
             return {};
@@ -48,41 +48,41 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
 }
 
 bool GridModel::setData(const QModelIndex& index, const QVariant& value, int role) {
-    if (role == Qt::CheckStateRole && grid_.checkable() && index.column() == 0) {
-        grid_.setChecked(index.row(), value.toInt() == Qt::Checked);
+    if (role == Qt::CheckStateRole && grid_->checkable() && index.column() == 0) {
+        grid_->setChecked(index.row(), value.toInt() == Qt::Checked);
         return true;
     }
     return false;
 }
 
 QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal || section >= grid_.columnCount()) return {};
-    if (role == Qt::DisplayRole) return grid_.column(section).header;
-    if (role == Qt::TextAlignmentRole) return QVariant::fromValue(qtAlign(grid_.column(section).align));
+    if (orientation != Qt::Horizontal || section >= grid_->columnCount()) return {};
+    if (role == Qt::DisplayRole) return grid_->column(section).header;
+    if (role == Qt::TextAlignmentRole) return QVariant::fromValue(qtAlign(grid_->column(section).align));
     return {};
 }
 
 Qt::ItemFlags GridModel::flags(const QModelIndex& index) const {
     if (!index.isValid()) return Qt::NoItemFlags;
     Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-    if (grid_.checkable() && index.column() == 0) f |= Qt::ItemIsUserCheckable;
+    if (grid_->checkable() && index.column() == 0) f |= Qt::ItemIsUserCheckable;
     return f;
 }
 
 void GridModel::gridReset() {
     beginResetModel();
-    shownRows_ = grid_.rowCount();
-    shownColumns_ = grid_.columnCount();
+    shownRows_ = grid_->rowCount();
+    shownColumns_ = grid_->columnCount();
     endResetModel();
 }
 
 void GridModel::gridRowsAppended(int first, int last) {
-    if (shownColumns_ != grid_.columnCount()) {
+    if (shownColumns_ != grid_->columnCount()) {
         gridReset();
         return;
     }
     beginInsertRows({}, first, last);
-    shownRows_ = grid_.rowCount();
+    shownRows_ = grid_->rowCount();
     endInsertRows();
 }
 
@@ -92,7 +92,7 @@ void GridModel::gridRowAboutToBeRemoved(int row) {
 
 void GridModel::gridRowRemoved(int row) {
     if (row >= shownRows_) return;
-    shownRows_ = grid_.rowCount();
+    shownRows_ = grid_->rowCount();
     endRemoveRows();
 }
 
@@ -103,6 +103,14 @@ void GridModel::gridCellChanged(int row, int column) {
 }
 
 void GridModel::gridSelectionChanged(int row) { emit selectionMarkChanged(row); }
+
+void GridModel::gridDestroyed() {
+    beginResetModel();
+    grid_ = &detached_;
+    shownRows_ = 0;
+    shownColumns_ = 0;
+    endResetModel();
+}
 
 GridView::GridView(GridData& grid, QWidget* parent, bool showHeaders)
     : QTableView(parent), model_(new GridModel(grid, this)) {
@@ -126,14 +134,17 @@ GridView::GridView(GridData& grid, QWidget* parent, bool showHeaders)
 
     connect(model_, &QAbstractItemModel::modelReset, this, &GridView::applyColumnWidths);
     connect(model_, &GridModel::selectionMarkChanged, this, &GridView::syncSelectionFromGrid);
-    connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this](const QModelIndex& current, const QModelIndex&) {
-                if (syncing_) return;
-                syncing_ = true;
-                model_->grid().select(current.isValid() ? current.row() : -1);
-                syncing_ = false;
-                emit rowSelected(model_->grid().selectedRow());
-            });
+    // The mark follows the highlighted row, not Qt's current index: a list that
+    // gets the focus makes row 0 current without highlighting it, and Sisip must
+    // not hand over a row the operator never chose.
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        if (syncing_) return;
+        const QModelIndexList rows = selectionModel()->selectedRows();
+        syncing_ = true;
+        model_->grid().select(rows.isEmpty() ? -1 : rows.first().row());
+        syncing_ = false;
+        emit rowSelected(model_->grid().selectedRow());
+    });
 }
 
 void GridView::applyColumnWidths() {

@@ -15,7 +15,7 @@ public:
     explicit GridModel(GridData& grid, QObject* parent = nullptr);
     ~GridModel() override;
 
-    GridData& grid() { return grid_; }
+    GridData& grid() { return *grid_; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -30,12 +30,16 @@ public:
     void gridRowRemoved(int row) override;
     void gridCellChanged(int row, int column) override;
     void gridSelectionChanged(int row) override;
+    void gridDestroyed() override;
 
 signals:
     void selectionMarkChanged(int row);
 
 private:
-    GridData& grid_;
+    // The grid shown; an empty one of our own once the form's grid is gone (a
+    // form may destroy its GridData members before its child views).
+    GridData* grid_;
+    GridData detached_;
     // The size the views were last told of: GridData reports an append or a
     // removal after it happened, and the model answers with these until it has
     // announced it.

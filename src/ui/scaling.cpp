@@ -14,7 +14,14 @@ int Scaled(const QWidget* widget, int pixels96) {
 
 QFont FontFromSpec(const QString& spec) {
     const QStringList parts = spec.split(',');
-    QFont font(parts.value(0));
+    QFont font;
+    // "Arial Unicode MS" is seldom installed; Arial (Liberation Sans on Linux)
+    // has the same metrics, so the forms keep their widths.
+    const QString face = parts.value(0);
+    QStringList families{face};
+    if (face.startsWith(QLatin1String("Arial")) && face != QLatin1String("Arial")) families << QStringLiteral("Arial");
+    families << QStringLiteral("Liberation Sans");
+    font.setFamilies(families);
     bool ok = false;
     const int size = parts.value(1).toInt(&ok);
     if (ok && size > 0) font.setPointSize(size);

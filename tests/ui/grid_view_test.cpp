@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <QAbstractItemModelTester>
 #include <QHeaderView>
+#include <memory>
 
 #include "ui/grid_data.h"
 #include "ui/grid_view.h"
@@ -79,4 +80,31 @@ TEST(GridView, RowsHaveOneFixedHeight) {
     EXPECT_EQ(view.verticalHeader()->sectionResizeMode(0), QHeaderView::Fixed);
     EXPECT_EQ(view.rowHeight(0), view.rowHeight(1));
     EXPECT_FALSE(view.wordWrap());
+}
+
+// A list that gets the keyboard focus has a current row but nothing highlighted:
+// nothing is marked, so Sisip cannot hand over a row the operator never chose.
+TEST(GridView, FocusAloneMarksNoRow) {
+    GridData grid;
+    grid.setColumns({{"No.", 50}, {"Nama", 200}});
+    fill(grid, 5);
+    GridView view(grid);
+    view.show();
+    view.selectionModel()->setCurrentIndex(view.model()->index(0, 0), QItemSelectionModel::NoUpdate);
+    EXPECT_EQ(grid.selectedRow(), -1);
+    view.selectRow(3);
+    EXPECT_EQ(grid.selectedRow(), 3);
+}
+
+// Forms hold their grids as members and may destroy them before their views.
+TEST(GridView, OutlivingItsGridIsHarmless) {
+    auto grid = std::make_unique<GridData>();
+    grid->setColumns({{"No.", 50}, {"Nama", 200}});
+    fill(*grid, 20);
+    GridView view(*grid);
+    view.show();
+    grid.reset();
+    EXPECT_EQ(view.model()->rowCount(), 0);
+    EXPECT_EQ(view.model()->columnCount(), 0);
+    view.repaint();
 }
