@@ -239,6 +239,14 @@ void DeskForm::addVisit() {
 
 void DeskForm::save() {
     if (!saveButton_->isEnabled()) return;
+    // A loan or rental booked to nobody could never be returned through the
+    // return list, which lists by member: the cart waits for a found member.
+    if (cart_.rowCount() > 0 && memberValue(MemberId).isEmpty()) {
+        ctx_.messages().show(QStringLiteral("Transaksi belum disimpan, member belum ditemukan. "
+                                            "Ketik atau scan Id Member yang aktif, lalu tekan Simpan lagi.."),
+                             QStringLiteral("Transaksi.."), MsgButtons::Ok, MsgIcon::Warning);
+        return;
+    }
     SaveRequest request;
     request.stamp = ctx_.timeStamp();  // the clock is read once for the whole save
     request.date = ctx_.todayText;

@@ -272,3 +272,24 @@ TEST_F(DeskScenarioTest, MissingPrinterIsToldOnceAndTheDeskCarriesOn) {
     EXPECT_TRUE(env.messages.shown[0].text.startsWith("Gagal mencetak"));
     EXPECT_TRUE(desk.isSaved());
 }
+
+// Rows booked to an unknown or inactive member could never be returned: Simpan
+// waits for a member the desk has found, and keeps the cart.
+TEST_F(DeskScenarioTest, CartWithoutAFoundMemberIsNotSaved) {
+    env.addMember("M09", "Lama", "Umum", 7, "0");
+    DeskForm desk(env.ctx());
+    desk.show();
+    desk.setMemberNumber("M09");  // inactive: the panel stays empty
+    appendRental(desk);
+    const QStringList before = books();
+    desk.save();
+    EXPECT_EQ(books(), before);
+    EXPECT_FALSE(desk.isSaved());
+    ASSERT_EQ(env.messages.shown.size(), 1u);
+    EXPECT_TRUE(env.messages.shown[0].text.startsWith("Transaksi belum disimpan, member belum ditemukan"));
+    EXPECT_EQ(desk.cart().rowCount(), 1);
+
+    desk.setMemberNumber("M01");
+    desk.save();
+    EXPECT_TRUE(desk.isSaved());
+}
