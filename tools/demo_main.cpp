@@ -89,23 +89,14 @@ int main(int argc, char** argv) {
     if (const int rc = parse(argc, argv, &o)) return rc < 0 ? kExitOk : rc;
 
     NewFile file(o.path);
-    if (file.targetExists()) {
-        std::cerr << "zelkor-demo: " << o.path
-                  << " exists already; it was left as it is. Choose a new file name.\n";
-        return kExitFileExists;
-    }
+    if (RefuseExisting("zelkor-demo", file)) return kExitFileExists;
     const auto started = std::chrono::steady_clock::now();
-    std::string error;
-    bool existed = false;
     zelkor::demo::SampleSize s;
-    try {
-        if (!file.create(&error)) throw std::runtime_error(error);
-        s = zelkor::demo::BuildSampleLibrary(file.tempPath(), o.scale, o.today);
-        if (!file.commit(&error, &existed)) throw std::runtime_error(error);
-    } catch (const std::exception& e) {
-        std::cerr << "zelkor-demo: " << e.what() << "; nothing was created.\n";
-        return existed ? kExitFileExists : kExitFailed;
-    }
+    const int rc = MakeNewFile("zelkor-demo", file, [&](const std::string& temp, std::string*) {
+        s = zelkor::demo::BuildSampleLibrary(temp, o.scale, o.today);
+        return true;
+    });
+    if (rc != kExitOk) return rc;
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
     char took[32];
     std::snprintf(took, sizeof took, "%.1f", seconds);

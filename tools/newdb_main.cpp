@@ -97,11 +97,7 @@ int main(int argc, char** argv) {
     if (const int rc = parse(argc, argv, &o)) return rc < 0 ? kExitOk : rc;
 
     NewFile file(o.path);
-    if (file.targetExists()) {
-        std::cerr << "zelkor-newdb: " << o.path
-                  << " exists already; it was left as it is. Choose a new file name.\n";
-        return kExitFileExists;
-    }
+    if (RefuseExisting("zelkor-newdb", file)) return kExitFileExists;
     if (!o.passwordGiven && !askPassword(&o.password)) return kExitFailed;
     if (o.password.empty()) {
         std::cerr << "zelkor-newdb: the password must not be empty; nothing was created.\n";
@@ -113,13 +109,10 @@ int main(int argc, char** argv) {
         return kExitFailed;
     }
 
-    std::string error;
-    bool existed = false;
-    if (!file.create(&error) || !fillDatabase(file.tempPath(), hash, &error) ||
-        !file.commit(&error, &existed)) {
-        std::cerr << "zelkor-newdb: " << error << "; nothing was created.\n";
-        return existed ? kExitFileExists : kExitFailed;
-    }
+    const int rc = MakeNewFile("zelkor-newdb", file, [&](const std::string& temp, std::string* error) {
+        return fillDatabase(temp, hash, error);
+    });
+    if (rc != kExitOk) return rc;
     std::cout << "Created " << o.path << ": an empty library with the administrator account \"admin\".\n";
     return kExitOk;
 }

@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <csignal>
 #include <cstring>
+#include <exception>
 #include <iostream>
 
 namespace zelkor::tools {
@@ -137,6 +138,28 @@ void NewFile::discard() {
     // SQLite's journal, should a run end before it was removed.
     unlink((temp_ + "-journal").c_str());
     temp_.clear();
+}
+
+bool RefuseExisting(const char* tool, const NewFile& file) {
+    if (!file.targetExists()) return false;
+    std::cerr << tool << ": " << file.target()
+              << " exists already; it was left as it is. Choose a new file name.\n";
+    return true;
+}
+
+int MakeNewFile(const char* tool, NewFile& file, const FillNewFile& fill) {
+    std::string error;
+    bool existed = false;
+    try {
+        if (!file.create(&error) || !fill(file.tempPath(), &error) || !file.commit(&error, &existed)) {
+            std::cerr << tool << ": " << error << "; nothing was created.\n";
+            return existed ? kExitFileExists : kExitFailed;
+        }
+    } catch (const std::exception& e) {
+        std::cerr << tool << ": " << e.what() << "; nothing was created.\n";
+        return kExitFailed;
+    }
+    return kExitOk;
 }
 
 bool ReadPassword(const char* prompt, std::string* out) {

@@ -1,6 +1,7 @@
 #pragma once
 // What the command-line tools share: a new database file that appears only when
-// it is complete, and the password prompt.
+// it is complete, the steps of making one, and the password prompt.
+#include <functional>
 #include <string>
 
 namespace zelkor::tools {
@@ -41,6 +42,20 @@ class NewFile {
     std::string temp_;
     bool committed_ = false;
 };
+
+// True, after saying so on stderr as "`tool`: PATH exists already...", when the
+// target of `file` exists: a tool never changes an existing file.
+bool RefuseExisting(const char* tool, const NewFile& file);
+
+// Writes the new library into the temporary file at `tempPath`. Reports a failure
+// by returning false with `error` set, or by throwing.
+using FillNewFile = std::function<bool(const std::string& tempPath, std::string* error)>;
+
+// Creates `file`, fills it with `fill` and gives it the target's name. kExitOk
+// when that all worked; otherwise says why on stderr ("`tool`: why; nothing was
+// created.") and returns the exit code, kExitFileExists when the target appeared
+// meanwhile.
+int MakeNewFile(const char* tool, NewFile& file, const FillNewFile& fill);
 
 // Reads a password from the terminal without showing it, after printing `prompt`
 // on stderr. When standard input is not a terminal it reads one line from it, so

@@ -3,12 +3,10 @@
 //
 //   bench_desk [library.db] [--in-place]
 //
-// A given file is copied to a temporary folder first (the saves add rows), unless
-// --in-place. A path that does not exist yet is filled with a sample library of
-// 20,000 members and 1,000,000 movements and kept for the next run; without a path
-// the sample is built in the temporary folder.
+// The library is the file named, else $ZELKOR_BENCH_DB, else the zelkor-demo
+// --scale 100 sample in the temporary folder (made the first time). It is copied
+// to a temporary folder first, since the saves add rows, unless --in-place.
 #include <QApplication>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -19,34 +17,19 @@
 #include <vector>
 
 #include "app/app_context.h"
+#include "bench_library.h"
 #include "circulation/cart.h"
 #include "circulation/desk_form.h"
 #include "circulation/desk_queries.h"
 #include "circulation/desk_save.h"
 #include "db/database.h"
-#include "sample_library.h"
+#include "quiet_services.h"
 #include "ui/qt_services.h"
 
 using namespace zelkor;
 using Steady = std::chrono::steady_clock;
 
 namespace {
-
-class CountingMessages : public MessageService {
-  public:
-    MsgAnswer show(const QString& text, const QString&, MsgButtons, MsgIcon) override {
-        ++shown;
-        last = text;
-        return MsgAnswer::Yes;
-    }
-    int shown = 0;
-    QString last;
-};
-
-class NoPrinters : public Printers {
-  public:
-    std::unique_ptr<PrintContext> create() override { return nullptr; }
-};
 
 double Micros(Steady::duration d) {
     return std::chrono::duration<double, std::micro>(d).count();
@@ -79,30 +62,19 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM",
             qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
-    QString given;
     bool inPlace = false;
-    for (int i = 1; i < argc; ++i) {
-        const QString a = QString::fromLocal8Bit(argv[i]);
-        if (a == QLatin1String("--in-place"))
-            inPlace = true;
-        else
-            given = a;
-    }
+    for (int i = 1; i < argc; ++i)
+        if (QLatin1String(argv[i]) == QLatin1String("--in-place")) inPlace = true;
 
-    QTemporaryDir tmp;
-    QString path = given.isEmpty() ? tmp.filePath("bench.db") : given;
-    QString error;
-    if (!QFile::exists(path)) {
-        std::printf("building a sample library in %s ...\n", qPrintable(path));
-        const auto t0 = Steady::now();
-        auto db = Database::open(path, &error);
-        if (!db || !bench::BuildSampleLibrary(*db, {}, &error)) {
-            std::fprintf(stderr, "cannot build the sample: %s\n", qPrintable(error));
-            return 1;
-        }
-        std::printf("  built in %.1f s\n", Micros(Steady::now() - t0) / 1e6);
+    QString path = bench::BenchLibrary(argc, argv);
+    if (path.isEmpty()) return 1;
+    if (!QFileInfo::exists(path)) {
+        std::fprintf(stderr, "no library at %s; make one with zelkor-demo %s --scale 100\n", qPrintable(path),
+                     qPrintable(path));
+        return 1;
     }
-    if (!inPlace && path != tmp.filePath("bench.db")) {
+    QTemporaryDir tmp;
+    if (!inPlace) {
         const QString copy = tmp.filePath("bench.db");
         if (!QFile::copy(path, copy)) {
             std::fprintf(stderr, "cannot copy %s\n", qPrintable(path));
@@ -111,6 +83,7 @@ int main(int argc, char** argv) {
         path = copy;
     }
 
+    QString error;
     auto db = Database::open(path, &error);
     if (!db) {
         std::fprintf(stderr, "cannot open: %s\n", qPrintable(error));
@@ -121,10 +94,10 @@ int main(int argc, char** argv) {
                 qPrintable(db->scalar("select count(*) from TransPerpus")),
                 qPrintable(db->scalar("select count(*) from Kas")), QFileInfo(path).size() / 1048576.0);
 
-    CountingMessages messages;
+    bench::QuietMessages messages;
     SystemClock clock;
-    QtFileDialogs files;
-    NoPrinters printers;
+    bench::NoFileDialogs files;
+    bench::NoPrinters printers;
     AppContext ctx(std::move(db), AppServices{messages, clock, files, printers});
     ctx.todayText = QDate::currentDate().toString("yyyy-MM-dd");
     ctx.currentOperator = "bench";

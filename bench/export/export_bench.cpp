@@ -19,34 +19,15 @@
 #include <functional>
 
 #include "app/app_context.h"
+#include "quiet_services.h"
 #include "reports/export_packages.h"
 #include "reports/grid_export.h"
 #include "ui/grid_data.h"
+#include "ui/qt_services.h"
 
 using namespace zelkor;
 
 namespace {
-
-class PrintedMessages : public MessageService {
-  public:
-    MsgAnswer show(const QString& text, const QString& caption, MsgButtons, MsgIcon) override {
-        std::fprintf(stderr, "[%s] %s\n", qPrintable(caption), qPrintable(text));
-        return MsgAnswer::Ok;
-    }
-};
-class NowClock : public Clock {
-  public:
-    QDateTime now() const override { return QDateTime::currentDateTime(); }
-};
-class NoFiles : public FileDialogs {
-  public:
-    QString openFile(const QString&, const QString&, const QString&, const QString&) override { return {}; }
-    QString saveFile(const QString&, const QString&, const QString&, const QString&) override { return {}; }
-};
-class NoPrinters : public Printers {
-  public:
-    std::unique_ptr<PrintContext> create() override { return nullptr; }
-};
 
 // A /proc/self/status figure in kB.
 long statusKb(const char* key) {
@@ -108,10 +89,10 @@ int main(int argc, char** argv) {
     QTemporaryDir work;
     QDir::setCurrent(work.path());
 
-    PrintedMessages messages;
-    NowClock clock;
-    NoFiles files;
-    NoPrinters printers;
+    bench::QuietMessages messages(bench::QuietMessages::Echo::Yes);
+    SystemClock clock;
+    bench::NoFileDialogs files;
+    bench::NoPrinters printers;
     QString error;
     AppContext ctx(Database::open(QString(), &error), AppServices{messages, clock, files, printers});
     ctx.programDir = QCoreApplication::applicationDirPath();

@@ -21,33 +21,12 @@
 #include "circulation/member_browser.h"
 #include "circulation/rental_picker.h"
 #include "circulation/return_list.h"
+#include "quiet_services.h"
 #include "ui/qt_services.h"
 
 using namespace zelkor;
 
 namespace {
-
-// SQL errors and hints are counted and printed, never shown.
-class CountingMessages : public MessageService {
-  public:
-    MsgAnswer show(const QString& text, const QString&, MsgButtons, MsgIcon) override {
-        ++count;
-        std::fprintf(stderr, "message: %s\n", qPrintable(text));
-        return MsgAnswer::Ok;
-    }
-    int count = 0;
-};
-
-class NoFiles : public FileDialogs {
-  public:
-    QString openFile(const QString&, const QString&, const QString&, const QString&) override { return {}; }
-    QString saveFile(const QString&, const QString&, const QString&, const QString&) override { return {}; }
-};
-
-class NoPrinters : public Printers {
-  public:
-    std::unique_ptr<PrintContext> create() override { return nullptr; }
-};
 
 struct Figure {
     std::string what;
@@ -97,10 +76,11 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "cannot open %s: %s\n", argv[1], qPrintable(error));
         return 1;
     }
-    CountingMessages messages;
+    // SQL errors and hints are counted and printed, never shown.
+    bench::QuietMessages messages(bench::QuietMessages::Echo::Yes);
     SystemClock clock;
-    NoFiles files;
-    NoPrinters printers;
+    bench::NoFileDialogs files;
+    bench::NoPrinters printers;
     AppContext ctx(std::move(db), AppServices{messages, clock, files, printers});
     ctx.todayText = clock.today().toString(QStringLiteral("yyyy-MM-dd"));
     ctx.currentOperator = QStringLiteral("admin");
@@ -184,6 +164,6 @@ int main(int argc, char** argv) {
     }));
 
     for (const Figure& f : figures) Print(f);
-    if (messages.count > 0) std::printf("%d messages were shown (see above)\n", messages.count);
-    return messages.count > 0 ? 1 : 0;
+    if (messages.count() > 0) std::printf("%d messages were shown (see above)\n", messages.count());
+    return messages.count() > 0 ? 1 : 0;
 }

@@ -20,8 +20,8 @@
 
 #include "accounts/login.h"
 #include "app/program/main_window.h"
-#include "app/program/no_printers.h"
 #include "app/startup.h"
+#include "quiet_services.h"
 #include "ui/qt_services.h"
 
 namespace {
@@ -107,10 +107,10 @@ int main(int argc, char** argv) {
     painted.print("main() to login form painted");
 
     // 2. The parts, in this process.
-    zelkor::QtMessages messages;
+    zelkor::bench::QuietMessages messages(zelkor::bench::QuietMessages::Echo::Yes);
     zelkor::SystemClock clock;
-    zelkor::QtFileDialogs files;
-    zelkor::NoPrinters printers;
+    zelkor::bench::NoFileDialogs files;
+    zelkor::bench::NoPrinters printers;
     Stats open, window, login;
     for (int r = 0; r < runs; ++r) {
         QTemporaryDir dir;

@@ -1,8 +1,11 @@
-#include "app/program/no_printers.h"
+#include "quiet_services.h"
 
-namespace zelkor {
+#include <cstdio>
+
+namespace zelkor::bench {
 
 namespace {
+
 class NoPrintContext : public PrintContext {
   public:
     bool open() override { return false; }
@@ -15,10 +18,18 @@ class NoPrintContext : public PrintContext {
     void release() override {}
     QString lastError() const override { return QStringLiteral("Printer belum tersedia"); }
 };
+
 }  // namespace
+
+MsgAnswer QuietMessages::show(const QString& text, const QString& caption, MsgButtons buttons, MsgIcon) {
+    ++count_;
+    last_ = text;
+    if (echo_ == Echo::Yes) std::fprintf(stderr, "[%s] %s\n", qPrintable(caption), qPrintable(text));
+    return buttons == MsgButtons::YesNo ? MsgAnswer::Yes : MsgAnswer::Ok;
+}
 
 std::unique_ptr<PrintContext> NoPrinters::create() {
     return std::make_unique<NoPrintContext>();
 }
 
-}  // namespace zelkor
+}  // namespace zelkor::bench
