@@ -10,6 +10,7 @@
 #include "app/app_context.h"
 #include "circulation/desk_queries.h"
 #include "circulation/desk_save.h"
+#include "circulation/form_parts.h"
 #include "core/money.h"
 #include "db/row_sinks.h"
 #include "ui/grid_view.h"
@@ -38,7 +39,6 @@ DeskForm::DeskForm(AppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx
     createControls();
     newButton_->setFocus();
 }
-
 
 // ---- building the form ----------------------------------------------------------
 
@@ -135,7 +135,12 @@ void DeskForm::createControls() {
     sisa_ = valueLabel(QStringLiteral("Sisa +/-"), "sisa", 736, 424);
     closeButton_ = button(QStringLiteral("Selesai dan tutup"), "finish", 648, 456, 255, 32, kBold10);
 
-    setTabOrder(newButton_, memberNumber_);
+    // Tab follows the work: the member, the rows, the discount and the amount paid, then
+    // Simpan and Cetak; so a Tab after Dibayar lands on Simpan, not on closing the desk.
+    memberView_->setFocusPolicy(Qt::NoFocus);  // a display panel, nothing to do there
+    ChainTabOrder({newButton_, memberNumber_, browseButton_, rentalButton_, borrowButton_, returnButton_,
+                   visitButton_, cartView_, receiptKind_, potongan_, dibayar_, saveButton_, printButton_,
+                   closeButton_});
 
     connect(memberNumber_, &QLineEdit::textChanged, this, &DeskForm::lookUpMember);
     connect(browseButton_, &QPushButton::clicked, this, &DeskForm::openBrowse);
@@ -309,6 +314,12 @@ void DeskForm::done(int result) {
 void DeskForm::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         event->accept();  // a scanner's Enter after the number changes nothing
+        return;
+    }
+    if (event->key() == Qt::Key_Escape) {
+        // One Escape too many after closing a picker would throw the unsaved cart away:
+        // the desk closes only by Selesai dan tutup or its close box.
+        event->accept();
         return;
     }
     QDialog::keyPressEvent(event);

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QString>
+#include <initializer_list>
 
 #include "ui/scaling.h"
 
@@ -24,6 +25,15 @@ inline QPushButton* MakeButton(QWidget* form, const QString& text, const char* n
     b->setDefault(false);
     PlaceAt(form, b, x, y, width, height);
     return b;
+}
+
+// Makes Tab visit `widgets` in this order (and Shift+Tab back).
+inline void ChainTabOrder(std::initializer_list<QWidget*> widgets) {
+    QWidget* previous = nullptr;
+    for (QWidget* w : widgets) {
+        if (previous) QWidget::setTabOrder(previous, w);
+        previous = w;
+    }
 }
 
 inline QLineEdit* MakeField(QWidget* form, const char* name, const QString& accessibleName, int x, int y,

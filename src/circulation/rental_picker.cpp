@@ -79,6 +79,9 @@ void RentalPicker::createControls() {
     cancelButton_ = MakeButton(this, QStringLiteral("Batal"), "cancel", 624, 432, 129, 37);
     insertButton_ = MakeButton(this, QStringLiteral("Sisip"), "insert", 760, 432, 129, 37);
 
+    // Search, the list, the days, then Sisip: Batal last, out of the way of the work.
+    ChainTabOrder({search_, goButton_, view_, days_, insertButton_, cancelButton_});
+
     timer_ = new QTimer(this);
     timer_->setInterval(200);
 

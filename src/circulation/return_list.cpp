@@ -22,7 +22,6 @@ ReturnList::ReturnList(DeskForm& desk) : QDialog(&desk), desk_(desk), ctx_(desk.
     insertButton_->setFocus();
 }
 
-
 void ReturnList::createColumns() {
     movements_.setColumns({{QStringLiteral("No."), 50, Align::Left},
                            {QStringLiteral("IdTrans"), 150, Align::Left},

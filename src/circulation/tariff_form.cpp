@@ -29,7 +29,6 @@ TariffForm::TariffForm(AppContext& ctx, QWidget* parent) : QDialog(parent), ctx_
     deleteButton_->setFocus();
 }
 
-
 void TariffForm::createColumns() {
     grid_.setColumns({{QStringLiteral("No"), 50, Align::Center},
                       {QStringLiteral("Kategori Member"), 80, Align::Left},
@@ -149,6 +148,9 @@ void TariffForm::remove() {
                   {grid_.cell(row, ColKategori)}))
         return;
     grid_.removeRow(row);
+    // The view then highlights a neighbour: a second Hapus must not take a tariff the
+    // operator never chose.
+    grid_.select(-1);
 }
 
 }  // namespace zelkor

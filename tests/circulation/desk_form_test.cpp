@@ -6,6 +6,7 @@
 
 #include "app/app_context.h"
 #include "desk_driver.h"
+#include "picker_driver.h"
 #include "qt_print.h"
 #include "ui/grid_view.h"
 
@@ -169,7 +170,7 @@ TEST_F(DeskFormTest, VisitWithoutMemberNumberDoesNothing) {
 
 TEST_F(DeskFormTest, ClosingClearsTheFollowFlagAndSavesNothing) {
     env.addTariff("Umum", "1500");
-    for (const char* how : {"finish", "escape"}) {
+    for (const char* how : {"finish", "close box"}) {
         DeskDriver d(env);
         env.ctx().gridFollowFlag = 1;
         d.scanMember("M01");
@@ -177,9 +178,25 @@ TEST_F(DeskFormTest, ClosingClearsTheFollowFlagAndSavesNothing) {
         if (QLatin1String(how) == QLatin1String("finish"))
             d.click("finish");
         else
-            QTest::keyClick(&d.desk, Qt::Key_Escape);
+            d.desk.close();
         EXPECT_FALSE(d.desk.isVisible()) << how;
         EXPECT_EQ(env.ctx().gridFollowFlag, 0) << how;
         EXPECT_EQ(env.scalar("select count(*) from TransPerpus"), "0") << how;
     }
+}
+
+// Tab walks the desk in the order of the work; after Dibayar comes Simpan, and a
+// stray Escape never throws the cart away.
+TEST_F(DeskFormTest, TabFollowsTheWorkAndEscapeKeepsTheCart) {
+    env.addTariff("Umum", "1500");
+    DeskDriver d(env);
+    EXPECT_EQ(TabChain(d.button("newTransaction")),
+              QStringList({"memberNumber", "browse", "rental", "borrow", "returns", "visit", "cart",
+                           "receiptKind", "potongan", "dibayar", "save", "print", "finish"}));
+
+    d.scanMember("M01");
+    d.click("visit");
+    QTest::keyClick(&d.desk, Qt::Key_Escape);
+    EXPECT_TRUE(d.desk.isVisible());
+    EXPECT_EQ(d.desk.cart().rowCount(), 1);
 }

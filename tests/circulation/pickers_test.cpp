@@ -237,3 +237,14 @@ TEST_F(PickersTest, TheDeskOpensItsDialogsModally) {
     }
     EXPECT_EQ(desk.cart().rowCount(), 0);
 }
+
+// Tab goes from the search to the list and on to Sisip; Batal comes last.
+TEST_F(PickersTest, TabGoesFromTheSearchThroughTheListToSisip) {
+    DeskDriver d(env);
+    d.scanMember("M01");
+    RentalPicker rental(d.desk);
+    EXPECT_EQ(TabChain(Child<QWidget>(&rental, "search")),
+              QStringList({"go", "items", "days", "insert", "cancel"}));
+    BorrowPicker borrow(d.desk);
+    EXPECT_EQ(TabChain(Child<QWidget>(&borrow, "search")), QStringList({"go", "items", "insert", "cancel"}));
+}
