@@ -94,6 +94,10 @@ void DeskForm::createControls() {
     memberView_->setAccessibleName(QStringLiteral("Data Member"));
     place(memberView_, 16, 72, 269, 245, kBold10);
     memberView_->applyColumnWidths();
+    // The values fill the panel's width instead of hiding 11 pixels behind a scroll bar.
+    memberView_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    memberView_->setColumnWidth(
+        1, memberView_->width() - 2 * memberView_->frameWidth() - memberView_->columnWidth(0));
     cartView_ = new GridView(cart_, this);
     cartView_->setObjectName(QStringLiteral("cart"));
     cartView_->setAccessibleName(QStringLiteral("Daftar Transaksi"));
@@ -279,7 +283,13 @@ void DeskForm::save() {
 }
 
 void DeskForm::print() {
-    if (saved_ && hooks_.print) hooks_.print(receiptData(), receiptKind());
+    if (!saved_) {
+        // A receipt is proof of what was booked: say why nothing comes out.
+        ctx_.messages().info(QStringLiteral("Transaksi belum disimpan, tekan Simpan terlebih dahulu.."),
+                             QStringLiteral("Transaksi.."));
+        return;
+    }
+    if (hooks_.print) hooks_.print(receiptData(), receiptKind());
 }
 
 void DeskForm::newTransaction() {
