@@ -30,8 +30,9 @@ TariffForm::TariffForm(AppContext& ctx, QWidget* parent) : QDialog(parent), ctx_
 }
 
 void TariffForm::createColumns() {
+    // "Kategori Member" is 110 wide, not 80: its header and the longer categories fit.
     grid_.setColumns({{QStringLiteral("No"), 50, Align::Center},
-                      {QStringLiteral("Kategori Member"), 80, Align::Left},
+                      {QStringLiteral("Kategori Member"), 110, Align::Left},
                       {QStringLiteral("Tarif Kunjungan"), 100, Align::Right}});
 }
 
