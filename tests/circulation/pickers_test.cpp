@@ -248,3 +248,32 @@ TEST_F(PickersTest, TabGoesFromTheSearchThroughTheListToSisip) {
     BorrowPicker borrow(d.desk);
     EXPECT_EQ(TabChain(Child<QWidget>(&borrow, "search")), QStringList({"go", "items", "insert", "cancel"}));
 }
+
+// Chosen with the keyboard alone: the name and price still show, and Sisip wants days.
+TEST_F(PickersTest, RentalByKeyboardShowsTheItemAndWantsDays) {
+    DeskDriver d(env);
+    d.scanMember("M01");
+    RentalPicker p(d.desk);
+    ShowActive(p);
+    GridView* view = Child<GridView>(&p, "items");
+    view->setFocus();
+    QTest::keyClick(view, Qt::Key_Down);
+    QTest::keyClick(view, Qt::Key_Down);
+    ASSERT_EQ(p.items().selectedRow(), 1);
+    EXPECT_EQ(p.itemName(), "Proyektor");
+
+    for (const char* days : {"", "0"}) {
+        env.messages.clear();
+        Child<QLineEdit>(&p, "days")->setText(days);
+        Click(&p, "insert");
+        EXPECT_TRUE(p.isVisible()) << days;
+        EXPECT_EQ(d.desk.cart().rowCount(), 0) << days;
+        EXPECT_EQ(env.messages.texts(),
+                  QStringList({"Silahkan isi durasi rental (berapa hari) terlebih dahulu.."}));
+    }
+    TypeInto(&p, "days", "2");
+    EXPECT_EQ(p.price(), "20000");
+    Click(&p, "insert");
+    ASSERT_EQ(d.desk.cart().rowCount(), 1);
+    EXPECT_EQ(d.desk.cart().cell(0, CartBiaya), "20000");
+}
