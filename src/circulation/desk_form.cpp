@@ -310,6 +310,7 @@ void DeskForm::newTransaction() {
     saveButton_->setEnabled(true);
     visitButton_->setEnabled(true);
     saved_ = false;
+    memberNumber_->setFocus();  // the next member's card can be scanned straight away
 }
 
 void DeskForm::finish() {

@@ -216,3 +216,14 @@ TEST_F(DeskFormTest, CetakBeforeSimpanSaysWhyNothingPrints) {
     d.click("print");
     EXPECT_EQ(d.printed.size(), 1u);
 }
+
+TEST_F(DeskFormTest, TransBaruWaitsForTheNextMembersCard) {
+    DeskDriver d(env);
+    d.desk.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&d.desk));
+    d.scanMember("M01");
+    d.click("newTransaction");
+    EXPECT_EQ(QApplication::focusWidget(), d.field("memberNumber"));
+    QTest::keyClicks(QApplication::focusWidget(), "M0");
+    EXPECT_EQ(d.panel().at(DeskForm::MemberNama), "Ani");
+}
