@@ -247,6 +247,13 @@ TEST_F(PickersTest, TabGoesFromTheSearchThroughTheListToSisip) {
               QStringList({"go", "items", "days", "insert", "cancel"}));
     BorrowPicker borrow(d.desk);
     EXPECT_EQ(TabChain(Child<QWidget>(&borrow, "search")), QStringList({"go", "items", "insert", "cancel"}));
+
+    // Tab leaves the list for the days instead of walking its cells.
+    ShowActive(rental);
+    GridView* items = Child<GridView>(&rental, "items");
+    items->setFocus();
+    QTest::keyClick(items, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), Child<QWidget>(&rental, "days"));
 }
 
 // Chosen with the keyboard alone: the name and price still show, and Sisip wants days.
