@@ -86,6 +86,9 @@ void LoginForm::logIn() {
     if (!CheckLogin(ctx_, user, password_->text())) {
         ctx_.messages().show(QStringLiteral("Gagal Login, coba isi Username dan Password dengan benar.."),
                              QStringLiteral("Login User.."), MsgButtons::Ok, MsgIcon::Information);
+        // Most often the password was mistyped: the next try types over it.
+        password_->setFocus();
+        password_->selectAll();
         return;
     }
     emit loggedIn(user);

@@ -68,6 +68,9 @@ void BorrowPicker::createControls() {
     cancelButton_ = MakeButton(this, QStringLiteral("Batal"), "cancel", 624, 432, 129, 37);
     insertButton_ = MakeButton(this, QStringLiteral("Sisip"), "insert", 760, 432, 129, 37);
 
+    // Search, then the list, then Sisip: Batal last, out of the way of the work.
+    ChainTabOrder({search_, goButton_, view_, insertButton_, cancelButton_});
+
     timer_ = new QTimer(this);
     timer_->setInterval(200);
 

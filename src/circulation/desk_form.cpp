@@ -10,6 +10,7 @@
 #include "app/app_context.h"
 #include "circulation/desk_queries.h"
 #include "circulation/desk_save.h"
+#include "circulation/form_parts.h"
 #include "core/money.h"
 #include "db/row_sinks.h"
 #include "ui/grid_view.h"
@@ -38,7 +39,6 @@ DeskForm::DeskForm(AppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx
     createControls();
     newButton_->setFocus();
 }
-
 
 // ---- building the form ----------------------------------------------------------
 
@@ -94,6 +94,10 @@ void DeskForm::createControls() {
     memberView_->setAccessibleName(QStringLiteral("Data Member"));
     place(memberView_, 16, 72, 269, 245, kBold10);
     memberView_->applyColumnWidths();
+    // The values fill the panel's width instead of hiding 11 pixels behind a scroll bar.
+    memberView_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    memberView_->setColumnWidth(
+        1, memberView_->width() - 2 * memberView_->frameWidth() - memberView_->columnWidth(0));
     cartView_ = new GridView(cart_, this);
     cartView_->setObjectName(QStringLiteral("cart"));
     cartView_->setAccessibleName(QStringLiteral("Daftar Transaksi"));
@@ -135,7 +139,12 @@ void DeskForm::createControls() {
     sisa_ = valueLabel(QStringLiteral("Sisa +/-"), "sisa", 736, 424);
     closeButton_ = button(QStringLiteral("Selesai dan tutup"), "finish", 648, 456, 255, 32, kBold10);
 
-    setTabOrder(newButton_, memberNumber_);
+    // Tab follows the work: the member, the rows, the discount and the amount paid, then
+    // Simpan and Cetak; so a Tab after Dibayar lands on Simpan, not on closing the desk.
+    memberView_->setFocusPolicy(Qt::NoFocus);  // a display panel, nothing to do there
+    ChainTabOrder({newButton_, memberNumber_, browseButton_, rentalButton_, borrowButton_, returnButton_,
+                   visitButton_, cartView_, receiptKind_, potongan_, dibayar_, saveButton_, printButton_,
+                   closeButton_});
 
     connect(memberNumber_, &QLineEdit::textChanged, this, &DeskForm::lookUpMember);
     connect(browseButton_, &QPushButton::clicked, this, &DeskForm::openBrowse);
@@ -274,7 +283,13 @@ void DeskForm::save() {
 }
 
 void DeskForm::print() {
-    if (saved_ && hooks_.print) hooks_.print(receiptData(), receiptKind());
+    if (!saved_) {
+        // A receipt is proof of what was booked: say why nothing comes out.
+        ctx_.messages().info(QStringLiteral("Transaksi belum disimpan, tekan Simpan terlebih dahulu.."),
+                             QStringLiteral("Transaksi.."));
+        return;
+    }
+    if (hooks_.print) hooks_.print(receiptData(), receiptKind());
 }
 
 void DeskForm::newTransaction() {
@@ -295,6 +310,7 @@ void DeskForm::newTransaction() {
     saveButton_->setEnabled(true);
     visitButton_->setEnabled(true);
     saved_ = false;
+    memberNumber_->setFocus();  // the next member's card can be scanned straight away
 }
 
 void DeskForm::finish() {
@@ -309,6 +325,12 @@ void DeskForm::done(int result) {
 void DeskForm::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         event->accept();  // a scanner's Enter after the number changes nothing
+        return;
+    }
+    if (event->key() == Qt::Key_Escape) {
+        // One Escape too many after closing a picker would throw the unsaved cart away:
+        // the desk closes only by Selesai dan tutup or its close box.
+        event->accept();
         return;
     }
     QDialog::keyPressEvent(event);

@@ -1,10 +1,12 @@
 #pragma once
 // Small helpers the circulation dialogs share to lay out their controls at the
 // design positions (pixels at 96 dpi, scaled to the screen).
+#include <QAbstractItemView>
 #include <QFrame>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QString>
+#include <initializer_list>
 
 #include "ui/scaling.h"
 
@@ -24,6 +26,17 @@ inline QPushButton* MakeButton(QWidget* form, const QString& text, const char* n
     b->setDefault(false);
     PlaceAt(form, b, x, y, width, height);
     return b;
+}
+
+// Makes Tab visit `widgets` in this order (and Shift+Tab back). A list among them
+// hands Tab on to the next control instead of walking its own cells.
+inline void ChainTabOrder(std::initializer_list<QWidget*> widgets) {
+    QWidget* previous = nullptr;
+    for (QWidget* w : widgets) {
+        if (auto* list = qobject_cast<QAbstractItemView*>(w)) list->setTabKeyNavigation(false);
+        if (previous) QWidget::setTabOrder(previous, w);
+        previous = w;
+    }
 }
 
 inline QLineEdit* MakeField(QWidget* form, const char* name, const QString& accessibleName, int x, int y,

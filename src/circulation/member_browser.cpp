@@ -37,7 +37,6 @@ MemberBrowser::MemberBrowser(DeskForm& desk) : QDialog(&desk), desk_(desk), ctx_
     search_->setFocus();
 }
 
-
 void MemberBrowser::createControls() {
     tree_ = new QTreeWidget(this);
     tree_->setObjectName(QStringLiteral("categories"));
@@ -68,6 +67,9 @@ void MemberBrowser::createControls() {
     insertButton_ = MakeButton(this, QStringLiteral("Sisip"), "insert", 520, 257, 105, 33);
     cancelButton_->setFont(FontFromSpec(kListFont));
     insertButton_->setFont(FontFromSpec(kListFont));
+
+    // The list comes before Sisip and Batal after it, as in the pickers.
+    ChainTabOrder({tree_, search_, goButton_, view_, insertButton_, cancelButton_});
 
     connect(tree_, &QTreeWidget::itemSelectionChanged, this, &MemberBrowser::categorySelected);
     connect(view_, &GridView::leftButtonReleased, this, &MemberBrowser::showHint);

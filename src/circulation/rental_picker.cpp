@@ -79,10 +79,14 @@ void RentalPicker::createControls() {
     cancelButton_ = MakeButton(this, QStringLiteral("Batal"), "cancel", 624, 432, 129, 37);
     insertButton_ = MakeButton(this, QStringLiteral("Sisip"), "insert", 760, 432, 129, 37);
 
+    // Search, the list, the days, then Sisip: Batal last, out of the way of the work.
+    ChainTabOrder({search_, goButton_, view_, days_, insertButton_, cancelButton_});
+
     timer_ = new QTimer(this);
     timer_->setInterval(200);
 
     connect(view_, &GridView::mouseOverRows, this, [this] { ctx_.gridFollowFlag = 1; });
+    connect(view_, &GridView::rowSelected, this, &RentalPicker::showSelectedItem);
     connect(timer_, &QTimer::timeout, this, &RentalPicker::followSelection);
     connect(days_, &QLineEdit::textChanged, this, &RentalPicker::updatePrice);
     connect(search_, &QLineEdit::returnPressed, this, &RentalPicker::search);
@@ -125,6 +129,12 @@ void RentalPicker::followSelection() {
         updatePrice();  // another item, same days
 }
 
+// A row chosen with the keyboard shows its name and price too, not only one the mouse passed over.
+void RentalPicker::showSelectedItem() {
+    itemName_->setText(items_.selectedCell(ColNamaItem));
+    updatePrice();
+}
+
 void RentalPicker::updatePrice() {
     price_->setText(RentalPrice(days_->text(), items_.selectedCell(ColHarga)));
 }
@@ -134,6 +144,13 @@ void RentalPicker::insert() {
         // A rental of no item would be saved as a movement of nothing.
         ctx_.messages().show(QStringLiteral("Silahkan pilih item yang akan di-rental terlebih dahulu.."),
                              QStringLiteral("Info"));
+        return;
+    }
+    if (days_->text().toInt() <= 0) {
+        // No days would lend the item out free of charge, due back today.
+        ctx_.messages().show(QStringLiteral("Silahkan isi durasi rental (berapa hari) terlebih dahulu.."),
+                             QStringLiteral("Info"));
+        days_->setFocus();
         return;
     }
     // The due date counts from the computer's date at this moment.

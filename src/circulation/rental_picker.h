@@ -31,10 +31,11 @@ class RentalPicker : public QDialog {
     QString price() const;
 
   public slots:
-    void search();           // Go, or Enter in the search field
-    void followSelection();  // every 200 ms: the preset of 3 days while GridFollowFlag is up
-    void updatePrice();      // the days field changed
-    void insert();           // Sisip
+    void search();            // Go, or Enter in the search field
+    void followSelection();   // every 200 ms: the preset of 3 days while GridFollowFlag is up
+    void updatePrice();       // the days field changed
+    void showSelectedItem();  // the grid's selected row changed
+    void insert();            // Sisip
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;

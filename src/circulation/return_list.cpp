@@ -22,7 +22,6 @@ ReturnList::ReturnList(DeskForm& desk) : QDialog(&desk), desk_(desk), ctx_(desk.
     insertButton_->setFocus();
 }
 
-
 void ReturnList::createColumns() {
     movements_.setColumns({{QStringLiteral("No."), 50, Align::Left},
                            {QStringLiteral("IdTrans"), 150, Align::Left},
@@ -40,6 +39,7 @@ void ReturnList::createControls() {
     view_->setStyleSheet(QStringLiteral("QTableView { background: white; color: black; }"));
     PlaceAt(this, view_, 8, 8, 890, 406);
     view_->applyColumnWidths();
+    view_->setTabKeyNavigation(false);  // Tab goes on to the buttons
 
     cancelButton_ = MakeButton(this, QStringLiteral("Batal"), "cancel", 664, 424, 115, 33);
     insertButton_ = MakeButton(this, QStringLiteral("Sisip"), "insert", 784, 424, 115, 33);

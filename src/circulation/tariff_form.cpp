@@ -29,10 +29,10 @@ TariffForm::TariffForm(AppContext& ctx, QWidget* parent) : QDialog(parent), ctx_
     deleteButton_->setFocus();
 }
 
-
 void TariffForm::createColumns() {
+    // "Kategori Member" is 110 wide, not 80: its header and the longer categories fit.
     grid_.setColumns({{QStringLiteral("No"), 50, Align::Center},
-                      {QStringLiteral("Kategori Member"), 80, Align::Left},
+                      {QStringLiteral("Kategori Member"), 110, Align::Left},
                       {QStringLiteral("Tarif Kunjungan"), 100, Align::Right}});
 }
 
@@ -64,6 +64,7 @@ void TariffForm::createControls() {
     view_->setStyleSheet(QStringLiteral("QTableView { background: white; }"));
     place(view_, 9, 72, 455, 160);
     view_->applyColumnWidths();
+    view_->setTabKeyNavigation(false);  // Tab goes on to the buttons
 
     deleteButton_ = new QPushButton(QStringLiteral("Hapus"), this);
     deleteButton_->setObjectName(QStringLiteral("delete"));
@@ -149,6 +150,9 @@ void TariffForm::remove() {
                   {grid_.cell(row, ColKategori)}))
         return;
     grid_.removeRow(row);
+    // The view then highlights a neighbour: a second Hapus must not take a tariff the
+    // operator never chose.
+    grid_.select(-1);
 }
 
 }  // namespace zelkor

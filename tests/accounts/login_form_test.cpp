@@ -54,6 +54,21 @@ TEST_F(LoginFormTest, Controls) {
     EXPECT_EQ(form.focusWidget(), form.userField());
 }
 
+TEST_F(LoginFormTest, AfterAWrongPasswordTheNextTryTypesOverIt) {
+    LoginForm form(env.ctx());
+    QSignalSpy admitted(&form, &LoginForm::loggedIn);
+    form.show();
+    QTest::keyClicks(form.userField(), "admin");
+    QTest::keyClicks(form.passwordField(), "wrong");
+    QTest::mouseClick(form.logInButton(), Qt::LeftButton);
+    ASSERT_EQ(admitted.count(), 0);
+    EXPECT_EQ(form.focusWidget(), form.passwordField());
+    QTest::keyClicks(form.passwordField(), "admin");
+    EXPECT_EQ(form.passwordField()->text(), "admin");
+    QTest::keyClick(form.passwordField(), Qt::Key_Return);
+    EXPECT_EQ(admitted.count(), 1);
+}
+
 TEST_F(LoginFormTest, FailedLoginKeepsTheFormOpenForAnotherTry) {
     LoginForm form(env.ctx());
     QSignalSpy admitted(&form, &LoginForm::loggedIn);

@@ -177,3 +177,10 @@ TEST_F(MemberBrowserTest, BatalAndSisipWithoutAMemberChangeNothing) {
     EXPECT_EQ(d.desk.memberNumber(), "S01");
     EXPECT_EQ(d.panel().at(1), "Budi");
 }
+
+TEST_F(MemberBrowserTest, TabGoesFromTheSearchThroughTheListToSisip) {
+    DeskDriver d(env);
+    MemberBrowser b(d.desk);
+    EXPECT_EQ(TabChain(Child<QWidget>(&b, "categories")),
+              QStringList({"search", "go", "members", "insert", "cancel"}));
+}

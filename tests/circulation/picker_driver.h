@@ -28,6 +28,14 @@ inline void ShowActive(QWidget& dialog) {
     EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog)) << dialog.objectName().toStdString();
 }
 
+// The object names Tab visits from `start` until it comes back round to it.
+inline QStringList TabChain(QWidget* start) {
+    QStringList names;
+    for (QWidget* w = start->nextInFocusChain(); w && w != start; w = w->nextInFocusChain())
+        if ((w->focusPolicy() & Qt::TabFocus) && w->window() == start->window()) names << w->objectName();
+    return names;
+}
+
 inline void Click(QWidget* form, const char* button) {
     QTest::mouseClick(Child<QPushButton>(form, button), Qt::LeftButton);
 }

@@ -237,3 +237,50 @@ TEST_F(PickersTest, TheDeskOpensItsDialogsModally) {
     }
     EXPECT_EQ(desk.cart().rowCount(), 0);
 }
+
+// Tab goes from the search to the list and on to Sisip; Batal comes last.
+TEST_F(PickersTest, TabGoesFromTheSearchThroughTheListToSisip) {
+    DeskDriver d(env);
+    d.scanMember("M01");
+    RentalPicker rental(d.desk);
+    EXPECT_EQ(TabChain(Child<QWidget>(&rental, "search")),
+              QStringList({"go", "items", "days", "insert", "cancel"}));
+    BorrowPicker borrow(d.desk);
+    EXPECT_EQ(TabChain(Child<QWidget>(&borrow, "search")), QStringList({"go", "items", "insert", "cancel"}));
+
+    // Tab leaves the list for the days instead of walking its cells.
+    ShowActive(rental);
+    GridView* items = Child<GridView>(&rental, "items");
+    items->setFocus();
+    QTest::keyClick(items, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), Child<QWidget>(&rental, "days"));
+}
+
+// Chosen with the keyboard alone: the name and price still show, and Sisip wants days.
+TEST_F(PickersTest, RentalByKeyboardShowsTheItemAndWantsDays) {
+    DeskDriver d(env);
+    d.scanMember("M01");
+    RentalPicker p(d.desk);
+    ShowActive(p);
+    GridView* view = Child<GridView>(&p, "items");
+    view->setFocus();
+    QTest::keyClick(view, Qt::Key_Down);
+    QTest::keyClick(view, Qt::Key_Down);
+    ASSERT_EQ(p.items().selectedRow(), 1);
+    EXPECT_EQ(p.itemName(), "Proyektor");
+
+    for (const char* days : {"", "0"}) {
+        env.messages.clear();
+        Child<QLineEdit>(&p, "days")->setText(days);
+        Click(&p, "insert");
+        EXPECT_TRUE(p.isVisible()) << days;
+        EXPECT_EQ(d.desk.cart().rowCount(), 0) << days;
+        EXPECT_EQ(env.messages.texts(),
+                  QStringList({"Silahkan isi durasi rental (berapa hari) terlebih dahulu.."}));
+    }
+    TypeInto(&p, "days", "2");
+    EXPECT_EQ(p.price(), "20000");
+    Click(&p, "insert");
+    ASSERT_EQ(d.desk.cart().rowCount(), 1);
+    EXPECT_EQ(d.desk.cart().cell(0, CartBiaya), "20000");
+}

@@ -144,3 +144,18 @@ TEST_F(TariffFormTest, DeleteAsksFirstAndActsOnlyOnYes) {
     EXPECT_EQ(tariffs(), QStringList({"BERKUNJUNG|Pelajar|1000"}));
     EXPECT_EQ(gridRows(), QStringList({"2|Pelajar|1000"}));  // the rest keep their numbers
 }
+
+TEST_F(TariffFormTest, AfterADeleteNoOtherTariffIsLeftSelected) {
+    saveTariff("Pelajar", "1000");
+    saveTariff("Guru's", "500");
+    clickRow(0);
+    env.messages.answers = {MsgAnswer::Yes};
+    QTest::mouseClick(form->findChild<QPushButton*>("delete"), Qt::LeftButton);
+    EXPECT_EQ(form->grid().selectedRow(), -1);
+    EXPECT_TRUE(view->selectionModel()->selectedRows().isEmpty());
+
+    // Hapus again without choosing a row deletes nothing.
+    env.messages.answers = {MsgAnswer::Yes};
+    QTest::mouseClick(form->findChild<QPushButton*>("delete"), Qt::LeftButton);
+    EXPECT_EQ(tariffs(), QStringList({"BERKUNJUNG|Guru's|500", "BERKUNJUNG|Pelajar|1000"}));
+}
