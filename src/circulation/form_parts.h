@@ -1,7 +1,6 @@
 #pragma once
 // Small helpers the circulation dialogs share to lay out their controls at the
 // design positions (pixels at 96 dpi, scaled to the screen).
-#include <QAbstractItemView>
 #include <QFrame>
 #include <QLineEdit>
 #include <QPushButton>
@@ -28,12 +27,10 @@ inline QPushButton* MakeButton(QWidget* form, const QString& text, const char* n
     return b;
 }
 
-// Makes Tab visit `widgets` in this order (and Shift+Tab back). A list among them
-// hands Tab on to the next control instead of walking its own cells.
+// Makes Tab visit `widgets` in this order (and Shift+Tab back).
 inline void ChainTabOrder(std::initializer_list<QWidget*> widgets) {
     QWidget* previous = nullptr;
     for (QWidget* w : widgets) {
-        if (auto* list = qobject_cast<QAbstractItemView*>(w)) list->setTabKeyNavigation(false);
         if (previous) QWidget::setTabOrder(previous, w);
         previous = w;
     }

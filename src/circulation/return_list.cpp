@@ -39,7 +39,6 @@ void ReturnList::createControls() {
     view_->setStyleSheet(QStringLiteral("QTableView { background: white; color: black; }"));
     PlaceAt(this, view_, 8, 8, 890, 406);
     view_->applyColumnWidths();
-    view_->setTabKeyNavigation(false);  // Tab goes on to the buttons
 
     cancelButton_ = MakeButton(this, QStringLiteral("Batal"), "cancel", 664, 424, 115, 33);
     insertButton_ = MakeButton(this, QStringLiteral("Sisip"), "insert", 784, 424, 115, 33);

@@ -64,7 +64,6 @@ void TariffForm::createControls() {
     view_->setStyleSheet(QStringLiteral("QTableView { background: white; }"));
     place(view_, 9, 72, 455, 160);
     view_->applyColumnWidths();
-    view_->setTabKeyNavigation(false);  // Tab goes on to the buttons
 
     deleteButton_ = new QPushButton(QStringLiteral("Hapus"), this);
     deleteButton_->setObjectName(QStringLiteral("delete"));

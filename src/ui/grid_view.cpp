@@ -121,6 +121,8 @@ GridView::GridView(GridData& grid, QWidget* parent, bool showHeaders)
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setWordWrap(false);
     setMouseTracking(true);
+    // Tab goes on to the next control of the form instead of walking the cells.
+    setTabKeyNavigation(false);
     setAlternatingRowColors(false);
     verticalHeader()->setVisible(false);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
