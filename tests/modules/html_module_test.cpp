@@ -39,18 +39,17 @@ class PrintedPage {
                  "--print-to-pdf=" + pdf_, "file://" + html});
     }
     int pages() const {
-        const auto m =
-            QRegularExpression("Pages:\\s+(\\d+)").match(QString::fromUtf8(RunTool("pdfinfo", {pdf_})));
+        const auto m = QRegularExpression("Pages:\\s+(\\d+)").match(RunTool("pdfinfo", {pdf_}));
         return m.hasMatch() ? m.captured(1).toInt() : 0;
     }
     QString text(int page) const {
         const QString p = QString::number(page);
-        return QString::fromUtf8(RunTool("pdftotext", {"-layout", "-f", p, "-l", p, pdf_, "-"}));
+        return RunTool("pdftotext", {"-layout", "-f", p, "-l", p, pdf_, "-"});
     }
     // The first word of `page` that reads `text`, with its horizontal extent.
     std::optional<Word> word(int page, const QString& text) const {
         const QString p = QString::number(page);
-        const QString boxes = QString::fromUtf8(RunTool("pdftotext", {"-bbox", "-f", p, "-l", p, pdf_, "-"}));
+        const QString boxes = RunTool("pdftotext", {"-bbox", "-f", p, "-l", p, pdf_, "-"});
         static const QRegularExpression re(
             R"re(<word xMin="([\d.]+)" yMin="[\d.]+" xMax="([\d.]+)" yMax="[\d.]+">([^<]*)</word>)re");
         for (auto it = re.globalMatch(boxes); it.hasNext();) {
@@ -76,7 +75,7 @@ void fillItems(GridData& g, int rows) {
                      QString::number(i * 1500)});
 }
 
-class HtmlModuleTest : public ModuleTest {};
+using HtmlModuleTest = ModuleTest;
 
 }  // namespace
 
@@ -139,8 +138,6 @@ TEST_F(HtmlModuleTest, EmptyGridGivesHeadersAndNoRows) {
     EXPECT_TRUE(html.contains("<thead>\n<tr><th>No</th><th>Nama</th><th>Jumlah</th></tr>\n</thead>"));
     EXPECT_TRUE(html.contains("<tbody>\n</tbody>"));
     EXPECT_TRUE(html.contains("Jumlah data: 0"));
-    EXPECT_TRUE(html.contains("th:nth-child(1), td:nth-child(1) { text-align: center; }"));
-    EXPECT_TRUE(html.contains("th:nth-child(3), td:nth-child(3) { text-align: right; }"));
 }
 
 TEST_F(HtmlModuleTest, PackageFromAnotherCallerLosesNoText) {

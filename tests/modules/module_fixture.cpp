@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 #include <QThread>
 
 namespace zelkor::test {
@@ -74,18 +73,6 @@ bool FakeOpener::finished() const {
 void FakeOpener::release() {
     QFile f(QDir(dir_).filePath("release"));
     if (f.open(QIODevice::WriteOnly)) f.close();
-}
-
-QByteArray RunTool(const QString& program, const QStringList& args, int timeoutMs) {
-    QProcess p;
-    p.start(program, args);
-    if (!p.waitForFinished(timeoutMs) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) {
-        ADD_FAILURE() << program.toStdString() << " failed: " << p.readAllStandardError().toStdString();
-        p.kill();
-        p.waitForFinished();
-        return {};
-    }
-    return p.readAllStandardOutput();
 }
 
 bool WaitForFile(const QString& path, int seconds) {

@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include "support/fixture.h"
+#include "support/run_program.h"
 
 namespace zelkor::test {
 
@@ -54,7 +55,11 @@ class FakeOpener {
 
 // Runs a program to its end; its standard output, or an empty text (and a test
 // failure) when it did not finish with exit code 0.
-QByteArray RunTool(const QString& program, const QStringList& args, int timeoutMs = 120000);
+inline QString RunTool(const QString& program, const QStringList& args) {
+    const ProgramRun run = RunProgram(program, args);
+    EXPECT_TRUE(run.ok()) << program.toStdString() << " failed: " << run.err.toStdString();
+    return run.ok() ? run.out : QString();
+}
 
 // Polls for a file for up to `seconds`.
 bool WaitForFile(const QString& path, int seconds);

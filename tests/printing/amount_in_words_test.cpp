@@ -42,26 +42,20 @@ const WordsCase kWords[] = {
     {1000000000, ""},
     {2147483647, ""},
     {5000000000LL, ""},
+    // A discount larger than the total gives a negative net amount on the receipt.
+    {-1, " minus satu"},
+    {-20, " minus dua puluh "},
+    {-1500, " minus seribu lima ratus "},
+    {-999999999,
+     " minus sembilan ratus sembilan puluh sembilan juta sembilan ratus sembilan puluh sembilan ribu "
+     "sembilan "
+     "ratus sembilan puluh sembilan"},
+    {-1000000000, ""},
+    {INT64_MIN, ""},
 };
 
 TEST(AmountInWords, WritesTheTableWithItsSpaces) {
     for (const WordsCase& c : kWords) EXPECT_EQ(AmountInWords(c.n).toStdString(), c.words) << "n = " << c.n;
-}
-
-// A discount larger than the total gives a negative net amount on the receipt.
-TEST(AmountInWords, NegativeAmountsSayMinusFirst) {
-    const WordsCase cases[] = {
-        {-1, " minus satu"},
-        {-20, " minus dua puluh "},
-        {-1500, " minus seribu lima ratus "},
-        {-999999999,
-         " minus sembilan ratus sembilan puluh sembilan juta sembilan ratus sembilan puluh sembilan ribu "
-         "sembilan "
-         "ratus sembilan puluh sembilan"},
-        {-1000000000, ""},
-        {INT64_MIN, ""},
-    };
-    for (const WordsCase& c : cases) EXPECT_EQ(AmountInWords(c.n).toStdString(), c.words) << "n = " << c.n;
 }
 
 }  // namespace

@@ -9,37 +9,29 @@
 namespace zelkor {
 namespace {
 
-// The payment receipt of a desk with these rows: (no, kode, nama, trans, biaya, tgl).
+// A cart row: (no, kode, nama, trans, biaya, tgl).
 ReceiptRow Row(const QString& no, const QString& kode, const QString& nama, const QString& trans,
                const QString& biaya, const QString& tgl) {
-    ReceiptRow r;
-    r.no = no;
-    r.kode = kode;
-    r.namaItem = nama;
-    r.trans = trans;
-    r.biaya = biaya;
-    r.tglKembali = tgl;
-    return r;
+    return {no, kode, nama, {}, biaya, trans, tgl};
 }
 
 ReceiptData Sample() {
-    ReceiptData d;
-    d.libraryName = "Perpus Harapan";  // 14 characters
-    d.libraryAddress = "Jl. Merdeka No. 5";
-    d.libraryPhone = "0211234567";
-    d.libraryEmail = "perpus@harapan.sch.id";
-    d.todayText = "2016-03-07";
-    d.currentOperator = "admin";
-    d.clockText = "09:05:02";
-    d.printDate = "07-03-2016";
-    d.memberName = "Budi Santoso";
-    d.memberCategory = "Siswa";
-    d.jumlah = "7500";
-    d.potongan = "0";
-    d.netto = "7500";
-    d.dibayar = "10000";
-    d.sisa = "2500";
-    return d;
+    return {"Perpus Harapan",
+            "Jl. Merdeka No. 5",
+            "0211234567",
+            "perpus@harapan.sch.id",
+            "2016-03-07",
+            "admin",
+            "09:05:02",
+            "07-03-2016",
+            "Budi Santoso",
+            "Siswa",
+            {},
+            "7500",
+            "0",
+            "7500",
+            "10000",
+            "2500"};
 }
 
 using Lines = std::vector<std::pair<int, QString>>;
@@ -53,21 +45,13 @@ Lines YAndText(const PrintLayout& l) {
     return out;
 }
 
+// The edges the examples below do not reach.
 TEST(ReceiptText, HelpersKeepTheirColumns) {
-    EXPECT_EQ(Centre("Perpus Nusantar"), QString(7, ' ') + "Perpus Nusantar");  // 15 characters
-    EXPECT_EQ(Centre(""), QString(14, ' '));
+    EXPECT_EQ(Centre("Perpus Nusantar"), QString(7, ' ') + "Perpus Nusantar");             // 15 characters
     EXPECT_EQ(Centre("Perpustakaan SMA Harapan Bangsa"), "Perpustakaan SMA Harapan Ban");  // cut to 28
-    EXPECT_EQ(Stars10("7500"), "******7500");
     EXPECT_EQ(Stars10("12345678901"), "2345678901");
-    EXPECT_EQ(Stars10(""), "**********");
-    EXPECT_EQ(StarsTo(9, "0"), "********0");
-    EXPECT_EQ(StarsTo(10, "1234567890"), "1234567890");
     EXPECT_EQ(StarsTo(10, "12345678901"), "12345678901");  // never cut
-    EXPECT_EQ(Two("1"), "01");
-    EXPECT_EQ(Two("12"), "12");
     EXPECT_EQ(Two("123"), "23");
-    EXPECT_EQ(Pad(-2), "");
-    EXPECT_EQ(Dashes(3) + Equals(2), "---==");
 }
 
 TEST(LoanReceipt, TwoRowsOnLinesEightAndNineThenTheClosingLines) {
@@ -122,7 +106,7 @@ TEST(PaymentReceipt, RowWithoutChargeLeavesItsLineEmpty) {
         {815, "01 R001        ******5000"},
         {1015, "03 KUNJUNGAN-U ******2500"},  // codes cut to 11 characters
         {1115, "----------------------------"},
-        {1215, "Total  :       Rp.******7500"},
+        {1215, "Total  :" + QString(7, ' ') + "Rp." + QString(6, '*') + "7500"},
         {1315, "============================"},
         {1415, " seribu lima ratus "},  // no continuation line at 1515
         {1615, "Pot    :       Rp.*********0"},
@@ -134,13 +118,6 @@ TEST(PaymentReceipt, RowWithoutChargeLeavesItsLineEmpty) {
     };
     EXPECT_EQ(YAndText(l), expected);
     EXPECT_EQ(l.textAt(SmallLineY(9)), "");
-}
-
-TEST(PaymentReceipt, TotalLineHasSixStarsBefore7500) {
-    ReceiptData d = Sample();
-    d.rows = {Row("1", "R001", "Gitar", "RENTAL", "7500", "2016-03-09")};
-    const PrintLayout l = PaymentReceiptLayout(d);
-    EXPECT_EQ(l.textAt(SmallLineY(10)), "Total  :" + QString(7, ' ') + "Rp." + QString(6, '*') + "7500");
 }
 
 TEST(PaymentReceipt, WordsLongerThan28CharactersContinueOnTheNextLine) {
@@ -187,17 +164,7 @@ TEST(MediumReceipt, EveryLineInPlace) {
         {2400, "   " + QString(26, ' ') + "(__________)          Kembali : Rp.******2500"},
         {2550, "   Dicetak tanggal 07-03-2016 09:05:02 oleh operator : admin"},
     };
-    const Lines got = YAndText(l);
-    EXPECT_EQ(got.size(), expected.size());
-    for (std::size_t i = 0; i < got.size() && i < expected.size(); ++i) {
-        EXPECT_EQ(got[i].first, expected[i].first) << i;
-        EXPECT_EQ(got[i].second.toStdString(), expected[i].second.toStdString()) << i;
-    }
-    // Every amount ends in column 74, every amount label in column 64.
-    for (int k : {10, 13, 14, 15, 16}) {
-        EXPECT_EQ(l.textAt(MediumLineY(k)).size(), 74) << k;
-        EXPECT_EQ(l.textAt(MediumLineY(k)).indexOf("Rp."), 61) << k;
-    }
+    EXPECT_EQ(YAndText(l), expected);
 }
 
 }  // namespace

@@ -8,24 +8,20 @@ namespace zelkor {
 namespace {
 
 VoucherData Sample() {
-    VoucherData v;
-    v.libraryName = "Perpus Harapan";
-    v.libraryAddress = "Jl. Merdeka No. 5";
-    v.libraryPhone = "0211234567";
-    v.code = "2016030709050201";
-    v.receivedFrom = "_______________________";
-    v.purpose = "Sumbangan buku";
-    v.category = "Donasi";
-    v.amount = 1500000;
-    v.receiver = "________________";
-    v.dateText = "07 Maret 2016";
-    return v;
+    return {"Perpus Harapan",
+            "Jl. Merdeka No. 5",
+            "0211234567",
+            "2016030709050201",
+            "_______________________",
+            "Sumbangan buku",
+            "Donasi",
+            "Siti",
+            1500000,
+            "07 Maret 2016"};
 }
 
 TEST(Voucher, EveryLineInPlace) {
-    VoucherData v = Sample();
-    v.receiver = "Siti";
-    const PrintLayout l = VoucherLayout(v);
+    const PrintLayout l = VoucherLayout(Sample());
     EXPECT_EQ(l.face, "Courier New");
     EXPECT_EQ(l.points, 10);
     const QString rule(66, '-');
@@ -51,7 +47,7 @@ TEST(Voucher, EveryLineInPlace) {
 }
 
 TEST(Voucher, NameIsCentredOn66Columns) {
-    const struct { int length, spaces; } cases[] = {{10, 28}, {15, 26}, {66, 0}, {70, 0}};
+    const struct { int length, spaces; } cases[] = {{10, 28}, {66, 0}, {70, 0}};  // 14 is above
     for (const auto& c : cases) {
         VoucherData v = Sample();
         v.libraryName = QString(c.length, 'a');
@@ -64,7 +60,6 @@ TEST(Voucher, AmountRightAlignedInTenColumns) {
         std::int64_t amount;
         const char* line;
     } cases[] = {
-        {1500000, "                  : Rp.    1500000"},
         {0, "                  : Rp.          0"},
         {12345678901LL, "                  : Rp. 12345678901"},  // longer numbers unpadded
     };
@@ -79,8 +74,6 @@ TEST(Voucher, DateSpellsTheMonthAsTheLocaleDoes) {
     const QDate d(2016, 3, 7);
     EXPECT_EQ(VoucherDate(d, QLocale(QLocale::Indonesian, QLocale::Indonesia)), "07 Maret 2016");
     EXPECT_EQ(VoucherDate(d, QLocale(QLocale::English, QLocale::UnitedStates)), "07 March 2016");
-    EXPECT_EQ(VoucherDate(QDate(2016, 11, 25), QLocale(QLocale::Indonesian, QLocale::Indonesia)),
-              "25 November 2016");
 }
 
 }  // namespace

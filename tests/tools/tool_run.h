@@ -1,38 +1,68 @@
 #pragma once
 // Runs the command-line tools as processes, the way a user does, and reads the
 // databases they make.
-#include <QByteArray>
-#include <QString>
-#include <QStringList>
-#include <memory>
+#include <gtest/gtest.h>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 
 #include "db/database.h"
+#include "db/schema.h"
+#include "support/run_program.h"
 
 namespace zelkor::test {
 
-struct ToolRun {
-    int exitCode = -1;
-    bool crashed = false;  // ended by a signal
-    QString out, err;
-};
+// build/bin/`tool`, in the folder named by ZELKOR_BIN_DIR.
+inline QString ToolPath(const QString& tool) {
+    return qEnvironmentVariable("ZELKOR_BIN_DIR") + '/' + tool;
+}
 
-// Runs build/bin/`tool` (the folder named by ZELKOR_BIN_DIR) with `args`,
-// writing `input` to its standard input.
-ToolRun RunTool(const QString& tool, const QStringList& args, const QByteArray& input = {});
+inline ProgramRun RunTool(const QString& tool, const QStringList& args, const QByteArray& input = {}) {
+    const ProgramRun run = RunProgram(ToolPath(tool), args, input);
+    EXPECT_TRUE(run.started) << "cannot start " << ToolPath(tool).toStdString();
+    return run;
+}
 
-// The path of a tool, for starting it by hand.
-QString ToolPath(const QString& tool);
-
-// Opens a database file; fails the test when it cannot.
-std::unique_ptr<Database> OpenDb(const QString& path);
+inline std::unique_ptr<Database> OpenDb(const QString& path) {
+    QString error;
+    auto db = Database::open(path, &error);
+    if (!db) ADD_FAILURE() << path.toStdString() << ": " << error.toStdString();
+    return db;
+}
 
 // All rows of a statement, cells joined by "|", NULL shown as "NULL".
-QStringList Rows(Database& db, const QString& sql);
+inline QStringList Rows(Database& db, const QString& sql) {
+    QStringList out;
+    const DbResult r = db.exec(sql, {}, [&](const DbRow& row) {
+        QStringList cells;
+        for (int i = 0; i < row.columnCount(); ++i) cells << (row.isNull(i) ? "NULL" : row.text(i));
+        out << cells.join('|');
+    });
+    if (!r.ok) ADD_FAILURE() << sql.toStdString() << ": " << r.error.toStdString();
+    return out;
+}
 
-// The names of the files in a folder, sorted.
-QStringList FilesIn(const QString& dir);
+// Every table, index and key of a database.
+inline QStringList Schema(Database& db) {
+    return Rows(db, "select type, name, tbl_name, sql from sqlite_master order by name");
+}
 
-// The bytes of a file.
-QByteArray FileBytes(const QString& path);
+// The schema of a library made from schema.sql.
+inline QStringList FreshSchema() {
+    QTemporaryDir dir;
+    auto db = OpenDb(dir.filePath("fresh.db"));
+    EXPECT_TRUE(ApplySchema(*db).ok);
+    return Schema(*db);
+}
+
+inline QStringList FilesIn(const QString& dir) {
+    return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                               QDir::Name);
+}
+
+inline QByteArray FileBytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
 
 }  // namespace zelkor::test
