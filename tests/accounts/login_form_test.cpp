@@ -16,13 +16,6 @@ using namespace zelkor;
 
 namespace {
 
-QStringList labelTexts(const QWidget& w) {
-    QStringList out;
-    for (const QLabel* l : w.findChildren<QLabel*>())
-        if (!l->text().isEmpty()) out << l->text();
-    return out;
-}
-
 class LoginFormTest : public test::DbTest {
   protected:
     void SetUp() override {
@@ -33,42 +26,17 @@ class LoginFormTest : public test::DbTest {
 
 }  // namespace
 
-TEST_F(LoginFormTest, Controls) {
+TEST_F(LoginFormTest, FieldsAreNamedAndThePasswordHidden) {
     LoginForm form(env.ctx());
     form.show();
-    EXPECT_EQ(form.objectName(), "FORM_ZELKOR_FORMLOGIN_CLASS");
-    EXPECT_EQ(form.windowTitle(), "Login");
-    EXPECT_TRUE(form.isModal());
-    EXPECT_EQ(form.minimumSize(), form.maximumSize()) << "not resizable";
-    EXPECT_EQ(labelTexts(form),
-              (QStringList{"Login pengguna..", "Silahkan masukan username dan password anda!", "Username",
-                           "Password"}));
-    EXPECT_TRUE(form.findChild<QLabel*>("loginPicture")->pixmap().toImage().width() > 0);
-    EXPECT_EQ(form.userField()->toolTip(), "Isikan nama pengguna disini");
-    EXPECT_EQ(form.passwordField()->toolTip(), "Password Pengguna");
     EXPECT_EQ(form.userField()->accessibleName(), "Username");
     EXPECT_EQ(form.passwordField()->accessibleName(), "Password");
     EXPECT_EQ(form.passwordField()->echoMode(), QLineEdit::Password);
-    EXPECT_EQ(form.logInButton()->text(), "Log in");
-    EXPECT_EQ(form.cancelButton()->text(), "Cancel");
     EXPECT_EQ(form.focusWidget(), form.userField());
+    EXPECT_TRUE(form.findChild<QLabel*>("loginPicture")->pixmap().toImage().width() > 0);
 }
 
-TEST_F(LoginFormTest, AfterAWrongPasswordTheNextTryTypesOverIt) {
-    LoginForm form(env.ctx());
-    QSignalSpy admitted(&form, &LoginForm::loggedIn);
-    form.show();
-    QTest::keyClicks(form.userField(), "admin");
-    QTest::keyClicks(form.passwordField(), "wrong");
-    QTest::mouseClick(form.logInButton(), Qt::LeftButton);
-    ASSERT_EQ(admitted.count(), 0);
-    EXPECT_EQ(form.focusWidget(), form.passwordField());
-    QTest::keyClicks(form.passwordField(), "admin");
-    EXPECT_EQ(form.passwordField()->text(), "admin");
-    QTest::keyClick(form.passwordField(), Qt::Key_Return);
-    EXPECT_EQ(admitted.count(), 1);
-}
-
+// A refused login keeps the form open with the password ready to be typed over.
 TEST_F(LoginFormTest, FailedLoginKeepsTheFormOpenForAnotherTry) {
     LoginForm form(env.ctx());
     QSignalSpy admitted(&form, &LoginForm::loggedIn);
@@ -82,9 +50,12 @@ TEST_F(LoginFormTest, FailedLoginKeepsTheFormOpenForAnotherTry) {
     EXPECT_EQ(env.messages.shown[0].icon, MsgIcon::Information);
     EXPECT_TRUE(form.isVisible());
     EXPECT_EQ(admitted.count(), 0);
+    EXPECT_EQ(form.focusWidget(), form.passwordField());
 
     form.userField()->setText("admin");
-    QTest::mouseClick(form.logInButton(), Qt::LeftButton);
+    QTest::keyClicks(form.passwordField(), "admin");
+    EXPECT_EQ(form.passwordField()->text(), "admin");
+    QTest::keyClick(form.passwordField(), Qt::Key_Return);
     ASSERT_EQ(admitted.count(), 1);
     EXPECT_EQ(admitted[0][0].toString(), "admin");
     ASSERT_EQ(env.messages.shown.size(), 2u);
@@ -96,29 +67,12 @@ TEST_F(LoginFormTest, FailedLoginKeepsTheFormOpenForAnotherTry) {
     EXPECT_FALSE(form.isVisible());
 }
 
-TEST_F(LoginFormTest, CancelEscapeAndTheFrameReject) {
-    for (int how = 0; how < 3; ++how) {
-        LoginForm form(env.ctx());
-        form.show();
-        if (how == 0) QTest::mouseClick(form.cancelButton(), Qt::LeftButton);
-        if (how == 1) QTest::keyClick(form.userField(), Qt::Key_Escape);
-        if (how == 2) form.close();
-        EXPECT_EQ(form.result(), QDialog::Rejected) << how;
-        EXPECT_FALSE(form.isVisible()) << how;
-    }
-    EXPECT_TRUE(env.messages.shown.empty());
-}
-
 TEST_F(LoginFormTest, PasswordFormSavesAHashAndClosesEitherWay) {
     for (const char* typed : {"", "Baru#2016"}) {
         PasswordForm form(env.ctx());
         form.show();
-        EXPECT_EQ(form.objectName(), "FORM_ZELKOR_PASSWORD_CLASS");
-        EXPECT_EQ(form.windowTitle(), "Ubah Password");
-        EXPECT_EQ(labelTexts(form), QStringList{"Password Baru"});
         EXPECT_EQ(form.passwordField()->echoMode(), QLineEdit::Password);
         EXPECT_EQ(form.passwordField()->accessibleName(), "Password Baru");
-        EXPECT_EQ(form.saveButton()->text(), "Simpan");
         const QString before = env.scalar("select Password from useradmin where User='admin'");
         QTest::keyClicks(form.passwordField(), typed);
         QTest::mouseClick(form.saveButton(), Qt::LeftButton);

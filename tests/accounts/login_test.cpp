@@ -1,4 +1,4 @@
-// Admitting operators and changing passwords: exact names, hashed passwords,
+// Admitting operators: exact names, hashed passwords,
 // the upgrade of a plain-text password, and typed text that never changes a
 // statement.
 #include <gtest/gtest.h>
@@ -76,32 +76,6 @@ TEST_F(LoginTest, FailingStatementShowsTheSqlErrorAndRefuses) {
     ASSERT_EQ(env.messages.shown.size(), 1u);
     EXPECT_EQ(env.messages.shown[0].text, "SQL error: no such table: useradmin");
     EXPECT_EQ(env.messages.shown[0].caption, "Info");
-}
-
-TEST_F(LoginTest, ChangePasswordStoresAHashForTheCurrentOperatorOnly) {
-    struct Case {
-        const char *operatorName, *newPassword;
-        bool written;
-    } cases[] = {
-        {"O'Neil", "baru'; update useradmin set Password='x' --", true},
-        {"siti", "", false},  // empty: nothing written
-        {"siti", "Siti 2016", true},
-    };
-    for (const auto& c : cases) {
-        env.ctx().currentOperator = QString::fromUtf8(c.operatorName);
-        const QString adminBefore = stored("admin");
-        const QString before = stored(c.operatorName);
-        EXPECT_EQ(ChangePassword(env.ctx(), QString::fromUtf8(c.newPassword)), c.written) << c.operatorName;
-        const QString after = stored(c.operatorName);
-        if (c.written) {
-            EXPECT_TRUE(IsPasswordHash(after));
-            EXPECT_TRUE(CheckLogin(env.ctx(), c.operatorName, QString::fromUtf8(c.newPassword)));
-        } else {
-            EXPECT_EQ(after, before);
-        }
-        EXPECT_EQ(stored("admin"), adminBefore);
-    }
-    EXPECT_TRUE(env.messages.shown.empty());
 }
 
 TEST(PasswordHash, HashesAreSaltedAndVerifyOnlyTheirPassword) {

@@ -6,7 +6,6 @@
 #include <QTemporaryDir>
 
 #include "app/config_files.h"
-#include "support/fixture.h"
 
 using namespace zelkor;
 
@@ -79,14 +78,4 @@ TEST(ConfigFiles, LastLineOfTheFileWinsAndAMissingFileIsEmpty) {
     const Identity nobody = ReadIdentityFile(dir.filePath("nothing.txt"));
     EXPECT_TRUE(nobody.name.isEmpty());
     EXPECT_TRUE(nobody.email.isEmpty());
-}
-
-TEST(ConfigFiles, IdentityGoesIntoTheRun) {
-    test::TestEnv env;
-    ApplyIdentity(env.ctx(), ParseIdentityLine("Perpus;Jl. Mawar;0221;p@x.id;lima"));
-    EXPECT_EQ(env.ctx().libraryName, "Perpus");
-    EXPECT_EQ(env.ctx().libraryAddress, "Jl. Mawar");
-    EXPECT_EQ(env.ctx().libraryPhone, "0221");
-    EXPECT_EQ(env.ctx().libraryEmail, "p@x.id");
-    EXPECT_EQ(env.ctx().identityField5, "lima");
 }
