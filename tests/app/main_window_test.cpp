@@ -162,15 +162,6 @@ TEST_F(MainWindowTest, ReportCommandsSetTheReportCode) {
     }
 }
 
-TEST_F(MainWindowTest, TentangKamiShowsAnInformationWindow) {
-    window->runCommand(cmd::About);
-    ASSERT_EQ(env.messages.shown.size(), 1u);
-    EXPECT_EQ(env.messages.shown[0].caption, "Tentang Kami");
-    EXPECT_TRUE(env.messages.shown[0].text.contains("Zelkor + Rental"));
-    window->runCommand(cmd::DownloadOther);  // no action
-    EXPECT_EQ(env.messages.shown.size(), 1u);
-}
-
 TEST_F(MainWindowTest, RubahPasswordStoresAHashForTheOperator) {
     env.exec("insert into useradmin (User, Password) values ('O''Neil', 'lama'), ('admin', 'admin')");
     start("O'Neil");

@@ -90,22 +90,13 @@ TEST_F(XlsModuleTest, WorkbookHoldsNumbersAsNumbersAndEverythingElseAsText) {
         for (int c = 0; c < rows[r].size(); ++c) expected[QString("%1,%2").arg(r).arg(c)] = rows[r][c];
     EXPECT_EQ(ReadCells(*reply), expected);
 
-    // The header row is bold and stays in view; the columns fit their contents.
+    // The header row is bold and stays in view.
     const QString sheet = ReadEntry(*reply, "xl/worksheets/sheet1.xml");
     EXPECT_TRUE(
         sheet.contains(R"(<pane ySplit="1" topLeftCell="A2" activePane="bottomLeft" state="frozen"/>)"))
         << sheet.left(800).toStdString();
     EXPECT_TRUE(sheet.contains(R"(<c r="A1" s="1" t="s">)"));
     EXPECT_TRUE(ReadEntry(*reply, "xl/styles.xml").contains("<b/>"));
-    QMap<int, double> widths;
-    static const QRegularExpression col(R"re(<col min="(\d+)" max="\d+" width="([\d.]+)")re");
-    for (auto it = col.globalMatch(sheet); it.hasNext();) {
-        const auto m = it.next();
-        widths[m.captured(1).toInt()] = m.captured(2).toDouble();
-    }
-    ASSERT_EQ(widths.size(), 8);
-    EXPECT_GT(widths[2], 18.0);  // "978-602-03-3295-6"
-    EXPECT_LT(widths[1], widths[2]);
 }
 
 TEST_F(XlsModuleTest, EmptyGridGivesTheHeaderRowAlone) {
@@ -152,17 +143,4 @@ TEST_F(XlsModuleTest, UnwritableFolderGivesAnEmptyReply) {
     g.appendRow({"1"});
     env.ctx().exportGrid = &g;
     EXPECT_EQ(ExportGridToSpreadsheet(env.ctx()), QString());
-}
-
-TEST_F(XlsModuleTest, OpensTheWorkbookWithoutWaiting) {
-    QTemporaryDir bin;
-    FakeOpener opener(bin.path());
-    GridData g;
-    g.addColumn("A", 10);
-    g.appendRow({"1"});
-    env.ctx().exportGrid = &g;
-    const auto reply = ExportGridToSpreadsheet(env.ctx());
-    ASSERT_TRUE(reply && !reply->isEmpty());
-    EXPECT_FALSE(opener.finished()) << "the export waited for the spreadsheet program";
-    EXPECT_EQ(opener.openedPath(), *reply);
 }
