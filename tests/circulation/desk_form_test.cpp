@@ -29,10 +29,10 @@ TEST_F(DeskFormTest, OpensEmptyReadyForTheFirstCard) {
          {"browse", "rental", "borrow", "returns", "visit", "newTransaction", "save", "print", "finish"})
         EXPECT_FALSE(d.button(b)->autoDefault()) << b;  // Enter never presses a button
     // Accessible names: what a screen reader or UI automation finds the inputs by.
-    EXPECT_EQ(d.field("memberNumber")->accessibleName(), "Ketik/Scan Id Member");
-    EXPECT_EQ(d.field("potongan")->accessibleName(), "Potongan");
-    EXPECT_EQ(d.field("dibayar")->accessibleName(), "Dibayar");
-    EXPECT_EQ(d.get<QComboBox>("receiptKind")->accessibleName(), "Struk");
+    EXPECT_EQ(QStringList({d.field("memberNumber")->accessibleName(), d.field("potongan")->accessibleName(),
+                           d.field("dibayar")->accessibleName(),
+                           d.get<QComboBox>("receiptKind")->accessibleName()}),
+              QStringList({"Ketik/Scan Id Member", "Potongan", "Dibayar", "Struk"}));
     EXPECT_EQ(d.get<QComboBox>("receiptKind")->currentText(), "Struk Kecil");
     EXPECT_EQ(d.totals(), QStringList({"0", "", "0", "", "0"}));
     EXPECT_EQ(d.desk.focusWidget(), d.button("newTransaction"));
@@ -104,9 +104,9 @@ TEST_F(DeskFormTest, PickerButtonsNeedAMemberNumber) {
 TEST_F(DeskFormTest, NumericFieldsTakeDigitsOnly) {
     DeskDriver d(env);
     d.type("potongan", "5a0-0.");
-    EXPECT_EQ(d.field("potongan")->text(), "500");
     d.type("dibayar", "1e000x0");
-    EXPECT_EQ(d.field("dibayar")->text(), "10000");
+    EXPECT_EQ(QStringList({d.field("potongan")->text(), d.field("dibayar")->text()}),
+              QStringList({"500", "10000"}));
 }
 
 TEST_F(DeskFormTest, ClosingClearsTheFollowFlagAndSavesNothing) {

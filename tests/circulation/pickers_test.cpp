@@ -154,8 +154,8 @@ TEST_F(PickersTest, SisipWithoutAnItemAddsNothing) {
         Click(p, "insert");
         EXPECT_TRUE(p->isVisible());
         EXPECT_EQ(d->desk.cart().rowCount(), 0);
-        ASSERT_EQ(env.messages.shown.size(), 1u);
-        EXPECT_EQ(env.messages.shown[0].caption, "Info");
+        ASSERT_EQ(Told(env).size(), 1);
+        EXPECT_TRUE(Told(env)[0].startsWith("Info: "));
         Click(p, "cancel");
         EXPECT_FALSE(p->isVisible());
         EXPECT_EQ(p->result(), QDialog::Rejected);

@@ -37,14 +37,14 @@ class ReturnListTest : public DbTest {
             "values (?,?,?,?,?,?,?,'admin')",
             {id, "2016-03-01", member, kode, item, due, status});
     }
-    // Opens the list, ticks these rows and presses Sisip.
-    void returnRows(std::initializer_list<int> rows) {
+    // Opens the list, ticks these rows and presses Sisip (or Batal).
+    void returnRows(std::initializer_list<int> rows, const char* button = "insert") {
         ReturnList list(d->desk);
         ShowActive(list);
         QAbstractItemModel* model = Child<GridView>(&list, "movements")->model();
         for (int row : rows)
             EXPECT_TRUE(model->setData(model->index(row, 0), Qt::Checked, Qt::CheckStateRole));
-        Click(&list, "insert");
+        Click(&list, button);
         EXPECT_FALSE(list.isVisible());
     }
     std::unique_ptr<DeskDriver> d;
@@ -133,14 +133,7 @@ TEST_F(ReturnListTest, NothingTickedOrBatalChangesNothing) {
     d->type("dibayar", "2000");
     const QStringList before = d->totals();
     returnRows({});
-    {
-        ReturnList list(d->desk);
-        ShowActive(list);
-        QAbstractItemModel* model = Child<GridView>(&list, "movements")->model();
-        model->setData(model->index(0, 0), Qt::Checked, Qt::CheckStateRole);
-        Click(&list, "cancel");
-        EXPECT_FALSE(list.isVisible());
-    }
+    returnRows({0}, "cancel");
     EXPECT_EQ(d->desk.cart().rowCount(), 1);
     EXPECT_EQ(d->totals(), before);
     // A member number without outstanding items lists nothing.

@@ -64,15 +64,14 @@ TEST_F(TariffFormTest, SaveInsertsANewCategoryThenUpdatesIt) {
               QStringList({"BERKUNJUNG|Guru's|500", "BERKUNJUNG|Pelajar|2000", "BERKUNJUNG|Umum|1500"}));
     EXPECT_EQ(Rows(form->grid()), QStringList({"1.|Umum|1500", "2|Pelajar|2000", "3|Guru's|500"}));
 
-    EXPECT_EQ(env.messages.texts(), QStringList({"Data berhasil disimpan..", "Data berhasil disimpan..",
-                                                 "Perubahan data berhasil disimpan.."}));
-    for (const auto& m : env.messages.shown) EXPECT_EQ(m.caption, "Entry Data..");
+    EXPECT_EQ(Told(env),
+              QStringList({"Entry Data..: Data berhasil disimpan..", "Entry Data..: Data berhasil disimpan..",
+                           "Entry Data..: Perubahan data berhasil disimpan.."}));
 }
 
 TEST_F(TariffFormTest, EmptyAmountIsRefusedForANewCategoryButClearsAnExistingPrice) {
     saveTariff("Pelajar", "");
-    EXPECT_EQ(env.messages.texts(), QStringList({"Gagal menyimpan, kolom Kode atau Nama belum terisi.."}));
-    EXPECT_EQ(env.messages.shown[0].caption, "Entry Data..");
+    EXPECT_EQ(Told(env), QStringList({"Entry Data..: Gagal menyimpan, kolom Kode atau Nama belum terisi.."}));
     EXPECT_EQ(tariffs(), QStringList({"BERKUNJUNG|Umum|1500"}));
 
     saveTariff("Umum", "");
@@ -105,12 +104,10 @@ TEST_F(TariffFormTest, DeleteAsksFirstAndActsOnlyOnYes) {
     env.messages.answers = {MsgAnswer::No};
     Click(form.get(), "delete");
     EXPECT_EQ(tariffs().size(), 3);
-    ASSERT_EQ(env.messages.shown.size(), 1u);
-    EXPECT_EQ(
-        env.messages.shown[0].text,
-        "Apakah anda yakin akan menghapus record ini? Cobalah koreksi data yang terkait dengan record ini, "
-        "mungkin bisa mengakibatkan perubahan referensi data dan mengakibatkan data menjadi rancu..");
-    EXPECT_EQ(env.messages.shown[0].caption, "Confirm Delete");
+    EXPECT_EQ(Told(env),
+              QStringList({"Confirm Delete: Apakah anda yakin akan menghapus record ini? Cobalah koreksi "
+                           "data yang terkait dengan record ini, mungkin bisa mengakibatkan perubahan "
+                           "referensi data dan mengakibatkan data menjadi rancu.."}));
     EXPECT_EQ(env.messages.shown[0].buttons, MsgButtons::YesNo);
     EXPECT_EQ(env.messages.shown[0].icon, MsgIcon::Question);
 
