@@ -1,8 +1,0 @@
-#pragma once
-// Readable QString values in test failures.
-#include <QString>
-#include <ostream>
-
-inline void PrintTo(const QString& s, std::ostream* os) {
-    *os << '"' << s.toStdString() << '"';
-}
