@@ -119,22 +119,21 @@ void DeskForm::createControls() {
 
     label(QStringLiteral("Jumlah"), 656, 328, 75, 22, kBold9);
     jumlah_ = valueLabel(QStringLiteral("Jumlah"), "jumlah", 736, 328);
-    potongan_ = new QLineEdit(this);
-    potongan_->setObjectName(QStringLiteral("potongan"));
-    potongan_->setAccessibleName(QStringLiteral("Potongan"));
-    potongan_->setValidator(digitsOnly);
-    potongan_->setAlignment(Qt::AlignRight);
-    place(potongan_, 737, 352, 166, 20, kBold9);
-    label(QStringLiteral("Potongan"), 656, 352, 75, 22, kBold9)->setBuddy(potongan_);
+    // The two amounts the operator types: digits only, right-aligned, behind their label.
+    auto amountField = [&](const QString& text, const char* name, int x, int y) {
+        auto* f = new QLineEdit(this);
+        f->setObjectName(QLatin1String(name));
+        f->setAccessibleName(text);
+        f->setValidator(digitsOnly);
+        f->setAlignment(Qt::AlignRight);
+        place(f, x, y, 166, 20, kBold9);
+        label(text, 656, y, 75, 22, kBold9)->setBuddy(f);
+        return f;
+    };
+    potongan_ = amountField(QStringLiteral("Potongan"), "potongan", 737, 352);
     label(QStringLiteral("Jml. Netto"), 656, 376, 75, 22, kBold9);
     netto_ = valueLabel(QStringLiteral("Jml. Netto"), "netto", 736, 376);
-    dibayar_ = new QLineEdit(this);
-    dibayar_->setObjectName(QStringLiteral("dibayar"));
-    dibayar_->setAccessibleName(QStringLiteral("Dibayar"));
-    dibayar_->setValidator(digitsOnly);
-    dibayar_->setAlignment(Qt::AlignRight);
-    place(dibayar_, 736, 400, 166, 20, kBold9);
-    label(QStringLiteral("Dibayar"), 656, 400, 75, 22, kBold9)->setBuddy(dibayar_);
+    dibayar_ = amountField(QStringLiteral("Dibayar"), "dibayar", 736, 400);
     label(QStringLiteral("Sisa +/-"), 656, 424, 75, 22, kBold9);
     sisa_ = valueLabel(QStringLiteral("Sisa +/-"), "sisa", 736, 424);
     closeButton_ = button(QStringLiteral("Selesai dan tutup"), "finish", 648, 456, 255, 32, kBold10);
