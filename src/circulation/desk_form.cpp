@@ -50,17 +50,14 @@ void DeskForm::createColumns() {
 
 void DeskForm::createControls() {
     auto place = [this](QWidget* w, int x, int y, int width, int height, const QString& font) {
-        w->setGeometry(Scaled(this, x), Scaled(this, y), Scaled(this, width), Scaled(this, height));
+        PlaceAt(this, w, x, y, width, height);
         w->setFont(FontFromSpec(font));
     };
     // Enter from a barcode scanner must never press a button or close the desk.
     auto button = [&](const QString& text, const char* name, int x, int y, int w, int h,
                       const QString& font) {
-        auto* b = new QPushButton(text, this);
-        b->setObjectName(QLatin1String(name));
-        b->setAutoDefault(false);
-        b->setDefault(false);
-        place(b, x, y, w, h, font);
+        auto* b = MakeButton(this, text, name, x, y, w, h);
+        b->setFont(FontFromSpec(font));
         return b;
     };
     auto label = [&](const QString& text, int x, int y, int w, int h, const QString& font) {

@@ -7,6 +7,7 @@
 #include <QRegularExpressionValidator>
 
 #include "app/app_context.h"
+#include "circulation/form_parts.h"
 #include "db/row_sinks.h"
 #include "ui/grid_view.h"
 #include "ui/scaling.h"
@@ -37,9 +38,7 @@ void TariffForm::createColumns() {
 }
 
 void TariffForm::createControls() {
-    auto place = [this](QWidget* w, int x, int y, int width, int height) {
-        w->setGeometry(Scaled(this, x), Scaled(this, y), Scaled(this, width), Scaled(this, height));
-    };
+    auto place = [this](QWidget* w, int x, int y, int width, int height) { PlaceAt(this, w, x, y, width, height); };
     auto* categoryLabel = new QLabel(QStringLiteral("Kategori Member"), this);
     place(categoryLabel, 10, 8, 128, 24);
     category_ = new QComboBox(this);
@@ -65,14 +64,8 @@ void TariffForm::createControls() {
     place(view_, 9, 72, 455, 160);
     view_->applyColumnWidths();
 
-    deleteButton_ = new QPushButton(QStringLiteral("Hapus"), this);
-    deleteButton_->setObjectName(QStringLiteral("delete"));
-    deleteButton_->setAutoDefault(false);
-    place(deleteButton_, 220, 240, 121, 24);
-    saveButton_ = new QPushButton(QStringLiteral("Simpan"), this);
-    saveButton_->setObjectName(QStringLiteral("save"));
-    saveButton_->setAutoDefault(false);
-    place(saveButton_, 343, 240, 121, 24);
+    deleteButton_ = MakeButton(this, QStringLiteral("Hapus"), "delete", 220, 240, 121, 24);
+    saveButton_ = MakeButton(this, QStringLiteral("Simpan"), "save", 343, 240, 121, 24);
 
     connect(view_, &GridView::leftButtonReleased, this, &TariffForm::showRow);
     connect(saveButton_, &QPushButton::clicked, this, &TariffForm::save);
