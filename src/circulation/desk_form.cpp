@@ -73,7 +73,7 @@ void DeskForm::createControls() {
         l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         return l;
     };
-    auto digitsOnly = new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), this);
+    QValidator* digitsOnly = DigitsOnlyValidator(this);
 
     browseButton_ = button(QStringLiteral("Browse"), "browse", 16, 16, 64, 47, kBold9);
     memberNumber_ = new QLineEdit(this);

@@ -4,6 +4,7 @@
 #include <QFrame>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
 #include <QString>
 #include <initializer_list>
 
@@ -25,6 +26,11 @@ inline QPushButton* MakeButton(QWidget* form, const QString& text, const char* n
     b->setDefault(false);
     PlaceAt(form, b, x, y, width, height);
     return b;
+}
+
+// The numeric entry fields (days, amounts) accept digits only.
+inline QValidator* DigitsOnlyValidator(QObject* owner) {
+    return new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), owner);
 }
 
 // Makes Tab visit `widgets` in this order (and Shift+Tab back).

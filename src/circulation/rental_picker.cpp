@@ -60,7 +60,7 @@ void RentalPicker::createControls() {
     auto* daysLabel = new QLabel(QStringLiteral("Durasi Rental Berapa Hari?"), this);
     PlaceAt(this, daysLabel, 8, 416, 158, 22);
     days_ = MakeField(this, "days", QStringLiteral("Durasi Rental Berapa Hari?"), 168, 416, 57, 23);
-    days_->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), this));
+    days_->setValidator(DigitsOnlyValidator(this));
     days_->setMaxLength(5);  // up to 99999 days keeps the due date a real date
     days_->installEventFilter(this);
     daysLabel->setBuddy(days_);

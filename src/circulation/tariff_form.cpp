@@ -52,8 +52,7 @@ void TariffForm::createControls() {
     amount_ = new QLineEdit(this);
     amount_->setObjectName(QStringLiteral("amount"));
     amount_->setAccessibleName(QStringLiteral("Nominal Kunjung"));
-    amount_->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), this));
+    amount_->setValidator(DigitsOnlyValidator(this));
     place(amount_, 145, 39, 319, 25);
     amountLabel->setBuddy(amount_);
 
