@@ -3,7 +3,6 @@
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QRegularExpressionValidator>
 #include <QTimer>
 
 #include "app/app_context.h"
