@@ -90,6 +90,9 @@ QString GridData::cell(int r, int c) const {
 
 void GridData::setCell(int r, int c, const QString& text) {
     if (r < 0 || r >= rowCount() || c < 0) return;
+    // The follow-the-selection timers write the same texts five times a second:
+    // an unchanged cell costs neither storage nor a repaint.
+    if (static_cast<std::uint32_t>(c) < rows_[r].count && cell(r, c) == text) return;
     RowRef& row = rows_[r];
     if (static_cast<std::uint32_t>(c) >= row.count) {
         // The row grows to c + 1 cells: its cells move to the end.
