@@ -19,7 +19,7 @@
 #include <vector>
 
 #include "accounts/login.h"
-#include "app/program/main_window.h"
+#include "program/main_window.h"
 #include "app/startup.h"
 #include "quiet_services.h"
 #include "ui/qt_services.h"

@@ -9,7 +9,7 @@
 #include "accounts/login_form.h"
 #include "accounts/password_form.h"
 #include "accounts/password_hash.h"
-#include "app/program/images.h"
+#include "program/images.h"
 #include "support/fixture.h"
 
 using namespace zelkor;

@@ -1,4 +1,4 @@
-#include "app/program/bench_probe.h"
+#include "program/bench_probe.h"
 
 #include <QCoreApplication>
 #include <QEvent>

@@ -15,8 +15,8 @@
 #include "accounts/login_form.h"
 #include "accounts/password_form.h"
 #include "accounts/password_hash.h"
-#include "app/program/main_window.h"
-#include "app/program/status_bar.h"
+#include "program/main_window.h"
+#include "program/status_bar.h"
 #include "support/fixture.h"
 #include "support/modal.h"
 

@@ -1,4 +1,4 @@
-#include "app/program/main_window.h"
+#include "program/main_window.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -13,10 +13,10 @@
 #include "accounts/password_form.h"
 #include "app/app_context.h"
 #include "app/config_files.h"
-#include "app/program/images.h"
-#include "app/program/status_bar.h"
-#include "app/program/toolbar.h"
-#include "app/program/welcome_window.h"
+#include "program/images.h"
+#include "program/status_bar.h"
+#include "program/toolbar.h"
+#include "program/welcome_window.h"
 #include "app/startup.h"
 #include "circulation/circulation.h"
 #include "core/dates.h"

@@ -4,9 +4,9 @@
 #include <QDir>
 #include <QElapsedTimer>
 
-#include "app/program/bench_probe.h"
-#include "app/program/images.h"
-#include "app/program/main_window.h"
+#include "program/bench_probe.h"
+#include "program/images.h"
+#include "program/main_window.h"
 #include "app/startup.h"
 #include "printing/qt_printers.h"
 #include "ui/qt_services.h"

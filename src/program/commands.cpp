@@ -1,4 +1,4 @@
-#include "app/program/commands.h"
+#include "program/commands.h"
 
 namespace zelkor {
 

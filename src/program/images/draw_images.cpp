@@ -1,7 +1,7 @@
 // Draws the program's own images into PNG files (the committed ones beside this
 // file). Run it again after changing a drawing:
 //   cmake --build build --target zelkor-draw-images
-//   build/bin/zelkor-draw-images src/app/program/images
+//   build/bin/zelkor-draw-images src/program/images
 // Every image is drawn on a 32-unit square and scaled to its size, so the 16-pixel
 // icon and the 32-pixel toolbar image are the same drawing.
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "app/program/welcome_window.h"
+#include "program/welcome_window.h"
 
 #include <QPalette>
 #include <QPixmap>

@@ -6,7 +6,7 @@
 #include <QTimer>
 #include <functional>
 
-#include "app/program/commands.h"
+#include "program/commands.h"
 
 class QMdiArea;
 

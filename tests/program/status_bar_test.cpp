@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 #include <QLabel>
 
-#include "app/program/images.h"
-#include "app/program/status_bar.h"
+#include "program/images.h"
+#include "program/status_bar.h"
 
 using namespace zelkor;
 

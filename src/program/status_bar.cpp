@@ -1,4 +1,4 @@
-#include "app/program/status_bar.h"
+#include "program/status_bar.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

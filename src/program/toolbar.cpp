@@ -1,9 +1,9 @@
-#include "app/program/toolbar.h"
+#include "program/toolbar.h"
 
 #include <QAction>
 #include <QIcon>
 
-#include "app/program/commands.h"
+#include "program/commands.h"
 
 namespace zelkor {
 

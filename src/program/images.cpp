@@ -1,4 +1,4 @@
-#include "app/program/images.h"
+#include "program/images.h"
 
 #include <QtGlobal>
 
