@@ -1,0 +1,43 @@
+#include "ui/month_list.h"
+
+#include <gtest/gtest.h>
+#include <QListWidget>
+#include <QSignalSpy>
+#include <QSpinBox>
+
+namespace zelkor {
+namespace {
+
+TEST(MonthList, NamesAndPrefixes) {
+    EXPECT_EQ(MonthName(1), "Januari");
+    EXPECT_EQ(MonthName(11), "Nopember");
+    EXPECT_EQ(MonthName(12), "Desember");
+    EXPECT_EQ(MonthName(0), "");
+    EXPECT_EQ(MonthName(13), "");
+    EXPECT_EQ(MonthPrefix(2016, 3), "2016-03");
+    EXPECT_EQ(MonthPrefix(2016, 12), "2016-12");
+}
+
+TEST(MonthList, QuietSelectionIsSilentAndOperatorChangesAreAnnounced) {
+    MonthList months;
+    QSignalSpy spy(&months, &MonthList::changed);
+    EXPECT_EQ(months.month(), 0);
+    months.selectQuietly(2016, 3);
+    EXPECT_EQ(spy.count(), 0);
+    EXPECT_EQ(months.month(), 3);
+    EXPECT_EQ(months.year(), 2016);
+    EXPECT_EQ(months.list()->item(2)->data(Qt::UserRole).toInt(), 3);
+
+    months.list()->setCurrentRow(10);
+    ASSERT_EQ(spy.count(), 1);
+    EXPECT_EQ(spy.at(0).at(0).toInt(), 2016);
+    EXPECT_EQ(spy.at(0).at(1).toInt(), 11);
+
+    months.yearBox()->setValue(2015);
+    ASSERT_EQ(spy.count(), 2);
+    EXPECT_EQ(spy.at(1).at(0).toInt(), 2015);
+    EXPECT_EQ(spy.at(1).at(1).toInt(), 11);
+}
+
+}  // namespace
+}  // namespace zelkor
