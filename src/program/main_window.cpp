@@ -66,6 +66,22 @@ void MainWindow::createMdiClient() {
     setCentralWidget(mdi_);
 }
 
+QMdiSubWindow* MainWindow::openChild(QWidget* form) {
+    form->setAttribute(Qt::WA_DeleteOnClose);
+    QMdiSubWindow* sub = mdi_->addSubWindow(form);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    sub->setWindowTitle(form->windowTitle());
+    sub->show();
+    form->setFocus();
+    return sub;
+}
+
+QWidget* MainWindow::findChildForm(const QString& objectName) const {
+    for (QMdiSubWindow* sub : mdi_->subWindowList())
+        if (sub->widget() && sub->widget()->objectName() == objectName) return sub->widget();
+    return nullptr;
+}
+
 void MainWindow::createMenu() {
     for (const MenuPopup& popup : MenuTable()) {
         QMenu* menu = menuBar()->addMenu(QString::fromUtf8(popup.text));

@@ -9,6 +9,7 @@
 #include "program/commands.h"
 
 class QMdiArea;
+class QMdiSubWindow;
 
 namespace zelkor {
 
@@ -39,6 +40,12 @@ class MainWindow : public QMainWindow {
     MainStatusBar* statusParts() const { return status_; }
     const CommandTable& commands() const { return commands_; }
     void runCommand(int id) { commands_.dispatch(id); }
+
+    // Opens a form as a child window in the client area and shows it; the child
+    // window is deleted with the form when it closes. Returns the child window.
+    QMdiSubWindow* openChild(QWidget* form);
+    // The open child form with that object name (its window class), or null.
+    QWidget* findChildForm(const QString& objectName) const;
 
     // CurrentOperator is the text of status bar part 1.
     QString currentOperator() const;
