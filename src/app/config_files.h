@@ -21,8 +21,7 @@ struct Identity {
 ConnSettings ParseConnLine(const QString& line);
 Identity ParseIdentityLine(const QString& line);
 
-// The files themselves; a missing file gives an empty record, hence empty values
-// (an empty database path opens SQLite's private temporary database).
+// The files themselves; a missing file gives an empty record, hence empty values.
 ConnSettings ReadConnFile(const QString& path);
 Identity ReadIdentityFile(const QString& path);
 

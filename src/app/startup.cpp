@@ -3,16 +3,18 @@
 #include <QDir>
 
 #include "app/config_files.h"
+#include "db/library_file.h"
 
 namespace zelkor {
 
 std::unique_ptr<AppContext> StartUp(const QString& workDir, const QString& programDir, AppServices services) {
     const ConnSettings conn = ReadConnFile(QDir(workDir).filePath(QStringLiteral("conn.txt")));
-    // An empty path stays empty: SQLite then gives its private temporary database.
+    // Only an existing library opens: a missing conn.txt, an empty path or a
+    // path to no file stops here with the reason, never as a new empty file.
     const QString openPath =
-        conn.databasePath.isEmpty() ? QString() : QDir(workDir).filePath(conn.databasePath);
+        conn.databasePath.trimmed().isEmpty() ? QString() : QDir(workDir).filePath(conn.databasePath);
     QString error;
-    auto db = Database::open(openPath, &error);
+    auto db = OpenLibrary(openPath, &error);
     if (!db) {
         services.messages.show(QStringLiteral("Tidak dapat membuka database: ") + error,
                                QStringLiteral("Info"), MsgButtons::Ok, MsgIcon::None);

@@ -7,11 +7,11 @@
 
 namespace zelkor {
 
-// Reads "conn.txt" from `workDir` and opens the database it names (a relative path
-// is taken from `workDir`; a path naming no file creates an empty database there).
-// When the database cannot be opened, shows "Tidak dapat membuka database: " with
-// SQLite's message (caption "Info") and returns null: the caller then ends the
-// process with exit code 1 without creating any window.
+// Reads "conn.txt" from `workDir` and opens the library it names (a relative path
+// is taken from `workDir`). Only an existing library database opens; otherwise
+// shows "Tidak dapat membuka database: " with the reason (caption "Info") and
+// returns null, having made no file: the caller then ends the process with exit
+// code 1 without creating any window.
 std::unique_ptr<AppContext> StartUp(const QString& workDir, const QString& programDir, AppServices services);
 
 // The exit code of a run stopped during start-up: the database could not be

@@ -22,10 +22,11 @@ QString DbRow::name(int i) const { return QString::fromUtf8(sqlite3_column_name(
 
 QVariant DbRow::value(int i) const { return isNull(i) ? QVariant() : QVariant(text(i)); }
 
-std::unique_ptr<Database> Database::open(const QString& path, QString* error) {
+std::unique_ptr<Database> Database::open(const QString& path, QString* error, Mode mode) {
     sqlite3* db = nullptr;
     const QByteArray p = path.toUtf8();
-    const int rc = sqlite3_open_v2(p.constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    const int flags = SQLITE_OPEN_READWRITE | (mode == Mode::CreateIfMissing ? SQLITE_OPEN_CREATE : 0);
+    const int rc = sqlite3_open_v2(p.constData(), &db, flags, nullptr);
     if (rc != SQLITE_OK) {
         if (error) *error = db ? errorOf(db) : QString::fromUtf8(sqlite3_errstr(rc));
         sqlite3_close(db);

@@ -41,10 +41,13 @@ class Database {
 public:
     using RowCallback = std::function<void(const DbRow&)>;
 
-    // Opens (and creates when missing) the database file at `path`. An empty path
-    // gives SQLite's private temporary database. On failure returns null and puts
-    // SQLite's message into `error`.
-    static std::unique_ptr<Database> open(const QString& path, QString* error);
+    enum class Mode { CreateIfMissing, ExistingOnly };
+    // Opens the database file at `path` (CreateIfMissing also makes it). An empty
+    // path gives SQLite's private temporary database. On failure returns null and
+    // puts SQLite's message into `error`. The program itself opens a library only
+    // through OpenLibrary (library_file.h), which never makes a file.
+    static std::unique_ptr<Database> open(const QString& path, QString* error,
+                                          Mode mode = Mode::CreateIfMissing);
 
     ~Database();
     Database(const Database&) = delete;

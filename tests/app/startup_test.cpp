@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 
 #include "app/startup.h"
+#include "db/library_file.h"
+#include "db/schema.h"
 #include "support/test_doubles.h"
 
 using namespace zelkor;
@@ -32,75 +34,81 @@ struct StartUpEnv {
 
 }  // namespace
 
-TEST(StartUp, UnopenableDatabaseStopsWithSqlitesMessage) {
+TEST(StartUp, AnythingButAnExistingLibraryStopsWithTheReasonAndMakesNoFile) {
     struct Case {
         const char* what;
-        QByteArray conn;
-        QByteArray fileContent;  // written at "notadb.db" when not empty
+        QByteArray conn;       // empty: no conn.txt at all
+        const char* file;      // written beside conn.txt when not null
+        QByteArray content;
         const char* message;
     } cases[] = {
-        {"path into a missing folder",
-         "missing/folder/perpus.db;-;-",
-         {},
-         "Tidak dapat membuka database: unable to open database file"},
-        {"a file that is no database", "notadb.db;-;-", QByteArray(4096, 'x'),
+        {"no conn.txt", {}, nullptr, {}, "Tidak dapat membuka database: nama file database kosong"},
+        {"an empty path", ";-;-\n", nullptr, {}, "Tidak dapat membuka database: nama file database kosong"},
+        {"a trailing blank line", "perpus.db;-;-\n\n", nullptr, {},
+         "Tidak dapat membuka database: nama file database kosong"},
+        {"a path to no file", "baru.db;-;-", nullptr, {}, "Tidak dapat membuka database: file %1/baru.db tidak ditemukan"},
+        {"a path into a missing folder", "missing/folder/perpus.db;-;-", nullptr, {},
+         "Tidak dapat membuka database: file %1/missing/folder/perpus.db tidak ditemukan"},
+        {"a folder instead of a file", ".;-;-", nullptr, {}, "Tidak dapat membuka database: %1/. bukan sebuah file"},
+        {"a file that is no database", "notadb.db;-;-", "notadb.db", QByteArray(4096, 'x'),
          "Tidak dapat membuka database: file is not a database"},
-        {"a folder instead of a file",
-         ".;-;-",
-         {},
-         "Tidak dapat membuka database: unable to open database file"},
+        {"an empty file", "kosong.db;-;-", "kosong.db", QByteArray(),
+         "Tidak dapat membuka database: bukan database perpustakaan (tabel ItemPerpus, Member, TransPerpus, "
+         "ItemHilang, Kas, useradmin tidak ada)"},
     };
     for (const auto& c : cases) {
         StartUpEnv env;
-        env.conn(c.conn);
-        if (!c.fileContent.isEmpty()) {
-            QFile f(env.dir.filePath("notadb.db"));
+        if (!c.conn.isEmpty()) env.conn(c.conn);
+        if (c.file) {
+            QFile f(env.dir.filePath(c.file));
             ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-            f.write(c.fileContent);
+            f.write(c.content);
         }
+        const QStringList before = QDir(env.dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
         EXPECT_EQ(env.start(), nullptr) << c.what;
         ASSERT_EQ(env.messages.shown.size(), 1u) << c.what;
-        EXPECT_EQ(env.messages.shown[0].text, QString::fromUtf8(c.message)) << c.what;
+        EXPECT_EQ(env.messages.shown[0].text, QString::fromUtf8(c.message).arg(env.dir.path())) << c.what;
         EXPECT_EQ(env.messages.shown[0].caption, "Info");
         EXPECT_EQ(env.messages.shown[0].buttons, MsgButtons::Ok);
+        EXPECT_EQ(QDir(env.dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before) << c.what;
     }
 }
 
-TEST(StartUp, PathNamingNoFileCreatesAnEmptyDatabase) {
+namespace {
+// A library as an older program left it: the six tables, none of the indexes.
+void writeOldLibrary(const QString& path) {
+    QString error;
+    auto db = Database::open(path, &error);
+    ASSERT_NE(db, nullptr) << error.toStdString();
+    QStringList tablesOnly;
+    for (const QString& line : SchemaSql().split('\n'))
+        if (!line.contains(QLatin1String("INDEX"))) tablesOnly << line;
+    ASSERT_TRUE(db->execScript(tablesOnly.join('\n')));
+    ASSERT_EQ(db->scalar("select count(*) from sqlite_master where type='index' and sql is not null"), "0");
+}
+}  // namespace
+
+TEST(StartUp, ExistingLibraryOpensAndGainsTheNewerIndexes) {
     StartUpEnv env;
-    env.conn("old.db;a;b\nbaru.db;-;-\n");  // the last line wins
+    writeOldLibrary(env.dir.filePath("lama.db"));
+    env.conn("old.db;a;b\nlama.db;-;-\n");  // the last line wins
     auto ctx = env.start();
-    ASSERT_NE(ctx, nullptr);
-    EXPECT_TRUE(env.messages.shown.empty());
-    EXPECT_TRUE(QFileInfo::exists(env.dir.filePath("baru.db")));
-    EXPECT_FALSE(QFileInfo::exists(env.dir.filePath("old.db")));
-    EXPECT_EQ(ctx->databasePath, "baru.db");  // kept as read
+    ASSERT_NE(ctx, nullptr) << env.messages.shown.at(0).text.toStdString();
+    EXPECT_EQ(ctx->databasePath, "lama.db");  // kept as read
     EXPECT_EQ(ctx->connText2, "");
     EXPECT_EQ(ctx->connText3, "");
     EXPECT_EQ(ctx->workDir, env.dir.path());
-    EXPECT_TRUE(ctx->run("create table t(x)"));
+    EXPECT_EQ(ctx->db().scalar("select count(*) from sqlite_master where name='Kas_Tanggal'"), "1");
 }
 
 TEST(StartUp, AbsolutePathIsUsedUnchanged) {
     StartUpEnv env;
     QTemporaryDir elsewhere;
+    writeOldLibrary(elsewhere.filePath("perpus.db"));
     env.conn((elsewhere.filePath("perpus.db") + ";satu;dua").toUtf8());
     auto ctx = env.start();
     ASSERT_NE(ctx, nullptr);
     EXPECT_EQ(ctx->databasePath, elsewhere.filePath("perpus.db"));
     EXPECT_EQ(ctx->connText2, "satu");
     EXPECT_EQ(ctx->connText3, "dua");
-    EXPECT_TRUE(QFileInfo::exists(elsewhere.filePath("perpus.db")));
-}
-
-TEST(StartUp, MissingConnFileGoesOnWithATemporaryDatabase) {
-    StartUpEnv env;
-    auto ctx = env.start();
-    ASSERT_NE(ctx, nullptr);
-    EXPECT_TRUE(ctx->databasePath.isEmpty());
-    EXPECT_TRUE(env.messages.shown.empty());
-    // Every later statement fails with its own SQL error.
-    EXPECT_FALSE(ctx->run("select count(*) from useradmin"));
-    ASSERT_EQ(env.messages.shown.size(), 1u);
-    EXPECT_EQ(env.messages.shown[0].text, "SQL error: no such table: useradmin");
 }
