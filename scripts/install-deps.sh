@@ -4,7 +4,7 @@
 set -euo pipefail
 
 PACKAGES=(
-  build-essential cmake pkg-config ninja-build
+  build-essential cmake pkg-config ninja-build clang libclang-rt-14-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libsqlite3-dev sqlite3 libsodium-dev
   libxlsxwriter-dev zlib1g-dev liborcus-dev libboost-dev libfreexl-dev
