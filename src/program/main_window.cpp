@@ -13,16 +13,29 @@
 #include "accounts/password_form.h"
 #include "app/app_context.h"
 #include "app/config_files.h"
+#include "app/startup.h"
+#include "circulation/circulation.h"
+#include "collection/item_form.h"
+#include "collection/member_form.h"
+#include "core/dates.h"
 #include "program/images.h"
 #include "program/status_bar.h"
 #include "program/toolbar.h"
 #include "program/welcome_window.h"
-#include "app/startup.h"
-#include "circulation/circulation.h"
-#include "core/dates.h"
 #include "ui/scaling.h"
 
 namespace zelkor {
+
+namespace {
+// A record form opens once, maximised; its command brings an open one to the front.
+void OpenRecordForm(MainWindow& window, const QString& windowClass, const std::function<QWidget*()>& make) {
+    if (QWidget* open = window.findChildForm(windowClass)) {
+        window.mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(open->parentWidget()));
+        return;
+    }
+    window.openChild(make())->showMaximized();
+}
+}  // namespace
 
 MainWindow::MainWindow(AppContext& ctx, QWidget* parent)
     : QMainWindow(parent),
@@ -110,8 +123,11 @@ void MainWindow::createCommands() {
     c.set(cmd::Restore, [] {});             // restore
     c.set(cmd::DatabaseConnection, [] {});  // connection settings, modal
     c.set(cmd::Exit, [this] { exitProgram(); });
-    c.set(cmd::Items, [] {});    // item records, child
-    c.set(cmd::Members, [] {});  // member records, child
+    c.set(cmd::Items,
+          [this] { OpenRecordForm(*this, ItemForm::kWindowClass, [this] { return new ItemForm(ctx_); }); });
+    c.set(cmd::Members, [this] {
+        OpenRecordForm(*this, MemberForm::kWindowClass, [this] { return new MemberForm(ctx_); });
+    });
     c.set(cmd::Operators, [this] { openOperators(); });
     c.set(cmd::LibraryIdentity, [this] { openLibraryIdentity(); });
     c.set(cmd::VisitTariffs, [this] { OpenVisitTariffs(ctx_, this); });

@@ -1,0 +1,40 @@
+#pragma once
+// "Form Data Item Perpustakaan": the library's items (ItemPerpus), listed, searched,
+// added, changed and deleted, with the shelf list. The visit tariffs (Id "KUNJUNG",
+// one row per member category) show here like items; a save or delete of one of them
+// touches only that category's row.
+#include "collection/record_form.h"
+
+namespace zelkor {
+
+class ItemForm : public RecordForm {
+    Q_OBJECT
+  public:
+    enum Column {
+        ColNo,
+        ColId,
+        ColNamaItem,
+        ColPengarang,
+        ColHakCipta,
+        ColPenerbit,
+        ColISBN,
+        ColDenda,
+        ColStock,
+        ColHargaRental,
+        ColRak
+    };
+
+    inline static const QString kWindowClass = QStringLiteral("FORM_ZELKOR_FORM6_CLASS");
+
+    explicit ItemForm(AppContext& ctx, QWidget* parent = nullptr);
+
+  protected:
+    StoredRecord storedRecord(const QStringList& shown) const override;
+    RecordKey keyForSave(const QString& code) const override;
+    RecordKey keyForRow(int row) const override;
+
+  private:
+    QLineEdit* pengarang_ = nullptr;
+};
+
+}  // namespace zelkor

@@ -1,0 +1,47 @@
+#pragma once
+// "Form Data Member Perpustakaan": the members (Member), listed, searched, added,
+// changed and deleted, with the category list, gender, birth date, loan period and
+// whether the member is active.
+#include "collection/record_form.h"
+
+class QCheckBox;
+class QDateEdit;
+class QRadioButton;
+
+namespace zelkor {
+
+class MemberForm : public RecordForm {
+    Q_OBJECT
+  public:
+    enum Column {
+        ColNo,
+        ColId,
+        ColNama,
+        ColLP,
+        ColTmpLahir,
+        ColTglLahir,
+        ColAlamat,
+        ColKategori,
+        ColDurasi,
+        ColStatus
+    };
+
+    inline static const QString kWindowClass = QStringLiteral("FORM_ZELKOR_FORM8_CLASS");
+
+    explicit MemberForm(AppContext& ctx, QWidget* parent = nullptr);
+
+  private:
+    void addGenderRow();
+    void addBirthDateRow();
+    void addDaysRow();
+    void addStatusRow();
+
+    QRadioButton* male_ = nullptr;
+    QRadioButton* female_ = nullptr;
+    QDateEdit* birth_ = nullptr;
+    // A stored birth date the picker cannot show, kept as it was unless a date is picked.
+    QString birthAsStored_;
+    QCheckBox* active_ = nullptr;
+};
+
+}  // namespace zelkor

@@ -1,0 +1,380 @@
+#include "record_form.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpressionValidator>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include "app/app_context.h"
+#include "collection/grid_follower.h"
+#include "collection/import_entry.h"
+#include "collection/pick_list.h"
+#include "collection/record_list.h"
+#include "collection/record_toolbar.h"
+#include "db/row_sinks.h"
+#include "reports/grid_export.h"
+#include "ui/grid_view.h"
+#include "ui/scaling.h"
+
+namespace zelkor {
+
+namespace {
+const QString kEntryCaption = QStringLiteral("Entry Data..");
+const QString kSaved = QStringLiteral("Data berhasil disimpan..");
+const QString kChanged = QStringLiteral("Perubahan data berhasil disimpan..");
+const QString kMissing = QStringLiteral("Gagal menyimpan, kolom Kode atau Nama belum terisi..");
+const QString kNotFound = QStringLiteral("Gagal menyimpan, data dengan kode ini tidak ditemukan..");
+const QString kSeveral = QStringLiteral("Gagal menyimpan, kode ini dipakai oleh lebih dari satu data..");
+const QString kChooseFirst = QStringLiteral("Silahkan pilih record yang akan dihapus terlebih dahulu..");
+const QString kDeleteQuestion = QStringLiteral(
+    "Apakah anda yakin akan menghapus record ini? Cobalah koreksi data yang terkait dengan record ini, "
+    "mungkin bisa mengakibatkan perubahan referensi data dan mengakibatkan data menjadi rancu..");
+
+std::vector<GridColumn> GridColumns(const std::vector<RecordColumn>& columns) {
+    std::vector<GridColumn> out{{QStringLiteral("No"), 50, Align::Center}};
+    for (const RecordColumn& c : columns) out.push_back({c.header, c.width, c.align});
+    return out;
+}
+
+QStringList ColumnNames(const std::vector<RecordColumn>& columns) {
+    QStringList out;
+    for (const RecordColumn& c : columns) out << c.column;
+    return out;
+}
+}  // namespace
+
+RecordForm::RecordForm(AppContext& ctx, RecordFormSpec spec, QWidget* parent)
+    : QWidget(parent), ctx_(ctx), spec_(std::move(spec)) {
+    setObjectName(spec_.windowClass);
+    setWindowTitle(spec_.title);
+    setFont(FontFromSpec(QStringLiteral("Arial Unicode MS,9,0")));
+    list_ = new RecordList(ctx_, this, GridColumns(spec_.columns),
+                           ListAllSql(spec_.table, ColumnNames(spec_.columns)), spec_.searched);
+    list_->view()->setAccessibleName(spec_.title);
+    follower_ = new GridFollower(
+        ctx_, list_->view(), [this](int row) { showRow(row); }, this);
+    createLayout();
+}
+
+GridData& RecordForm::grid() {
+    return list_->grid();
+}
+
+const GridData& RecordForm::grid() const {
+    return list_->grid();
+}
+
+void RecordForm::createLayout() {
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
+    outer->addWidget(CreateRecordToolbar(this,
+                                         {{RecordCommand::Add, spec_.addTip},
+                                          {RecordCommand::Save, spec_.saveTip},
+                                          {RecordCommand::Delete, spec_.deleteTip},
+                                          {RecordCommand::Spreadsheet, kSpreadsheetTip},
+                                          {RecordCommand::Browser, kBrowserTip},
+                                          {RecordCommand::Import, kImportTip}},
+                                         [this](RecordCommand c) { run(c); }));
+
+    auto* body = new QHBoxLayout;
+    body->setContentsMargins(Scaled(this, 9), Scaled(this, 2), Scaled(this, 8), Scaled(this, 8));
+    body->setSpacing(Scaled(this, 8));
+    outer->addLayout(body, 1);
+
+    box_ = new QGroupBox(spec_.boxTitle, this);
+    box_->setObjectName(QStringLiteral("entries"));
+    // Only the caption is bold; the rows keep the form's font.
+    box_->setStyleSheet(QStringLiteral("QGroupBox { font-family: '%1'; font-size: 9pt; font-weight: bold; }")
+                            .arg(font().family()));
+    box_->setFixedWidth(Scaled(this, 311));
+    rows_ = new QGridLayout(box_);
+    rows_->setContentsMargins(Scaled(this, 14), Scaled(this, 12), Scaled(this, 9), Scaled(this, 12));
+    rows_->setHorizontalSpacing(0);
+    rows_->setVerticalSpacing(Scaled(this, 10));
+    rows_->setColumnMinimumWidth(0, Scaled(this, spec_.labelWidth));
+    rows_->setColumnStretch(1, 1);
+    auto* left = new QVBoxLayout;
+    left->addWidget(box_);
+    left->addStretch(1);
+    body->addLayout(left);
+
+    auto* right = new QVBoxLayout;
+    right->setSpacing(Scaled(this, 8));
+    auto* searchRow = new QHBoxLayout;
+    QLabel* cari = addLabel(QStringLiteral("Cari"), list_->searchField());
+    cari->setFixedWidth(Scaled(this, 64));
+    searchRow->addWidget(cari);
+    list_->searchField()->setFixedWidth(Scaled(this, 198));
+    searchRow->addWidget(list_->searchField());
+    searchRow->addStretch(1);
+    right->addLayout(searchRow);
+    right->addWidget(list_->view(), 1);
+    body->addLayout(right, 1);
+}
+
+QLabel* RecordForm::addLabel(const QString& text, QWidget* buddy) {
+    auto* label = new QLabel(text, this);
+    label->setBuddy(buddy);
+    return label;
+}
+
+// ---- building the rows ----------------------------------------------------------
+
+void RecordForm::addRow(const QString& label, QWidget* control, Entry entry, std::vector<QWidget*> focus) {
+    const int row = rows_->rowCount() == 1 && !rows_->itemAtPosition(0, 0) ? 0 : rows_->rowCount();
+    QWidget* first = focus.empty() ? control : focus.front();
+    rows_->addWidget(addLabel(label, first), row, 0);
+    rows_->addWidget(control, row, 1, Qt::AlignLeft | Qt::AlignVCenter);
+    entries_.push_back(std::move(entry));
+    tabOrder_.insert(tabOrder_.end(), focus.begin(), focus.end());
+}
+
+QLineEdit* RecordForm::newField(const QString& accessibleName, const char* name, int width, bool digitsOnly) {
+    auto* field = new QLineEdit(this);
+    field->setObjectName(QLatin1String(name));
+    field->setAccessibleName(accessibleName);
+    field->setFixedSize(Scaled(this, width > 0 ? width : spec_.fieldWidth), Scaled(this, 22));
+    // Digits only as typed; a stored text shown from the grid stays as it is.
+    if (digitsOnly)
+        field->setValidator(
+            new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,15}")), field));
+    return field;
+}
+
+RecordForm::Entry RecordForm::textEntry(QLineEdit* field) {
+    return {[field] { return field->text(); }, [field](const QString& t) { field->setText(t); },
+            [field] { field->clear(); }};
+}
+
+QLineEdit* RecordForm::addTextRow(const QString& label, const char* name, int width) {
+    QLineEdit* field = newField(label, name, width);
+    addRow(label, field, textEntry(field), {field});
+    return field;
+}
+
+QLineEdit* RecordForm::addDigitsRow(const QString& label, const char* name, int width) {
+    QLineEdit* field = newField(label, name, width, true);
+    addRow(label, field, textEntry(field), {field});
+    return field;
+}
+
+PickList* RecordForm::addPickRow(const QString& label, const char* listName, const char* fieldName,
+                                 int listWidth, int fieldWidth, const QString& valuesSql) {
+    auto* pair = new QWidget(this);
+    auto* layout = new QHBoxLayout(pair);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(Scaled(this, 3));
+    auto* list = new QComboBox(pair);
+    list->setObjectName(QLatin1String(listName));
+    list->setAccessibleName(label);
+    list->setFixedSize(Scaled(this, listWidth), Scaled(this, 22));
+    QLineEdit* field = newField(label, fieldName, fieldWidth);
+    layout->addWidget(list);
+    layout->addWidget(field);
+    auto* pick = new PickList(list, field, this);
+    addRow(label, pair,
+           {[pick] { return pick->text(); }, [pick](const QString& t) { pick->show(t); },
+            [pick] { pick->clear(); }},
+           {list, field});
+    picks_.emplace_back(pick, valuesSql);
+    return pick;
+}
+
+void RecordForm::open(QLineEdit* code, QLineEdit* name) {
+    code_ = code;
+    name_ = name;
+    follower_->setCodeField(code_, 1);
+    tabOrder_.push_back(list_->searchField());
+    tabOrder_.push_back(list_->view());
+    for (std::size_t i = 1; i < tabOrder_.size(); ++i) setTabOrder(tabOrder_[i - 1], tabOrder_[i]);
+    reloadRecords();
+    code_->setFocus();
+}
+
+void RecordForm::reloadRecords() {
+    list_->load();
+    for (auto& [pick, sql] : picks_) pick->load(ctx_, sql);
+}
+
+// ---- following the grid -----------------------------------------------------------
+
+void RecordForm::showRow(int row) {
+    const QStringList cells = grid().row(row);
+    for (std::size_t i = 0; i < entries_.size(); ++i) entries_[i].set(cells.value(static_cast<int>(i) + 1));
+}
+
+QStringList RecordForm::shownValues() const {
+    QStringList out;
+    for (const Entry& e : entries_) out << e.get();
+    return out;
+}
+
+void RecordForm::clearEntries() {
+    for (const Entry& e : entries_) e.clear();
+}
+
+int RecordForm::gridColumnOf(const QString& column) const {
+    for (std::size_t i = 0; i < spec_.columns.size(); ++i)
+        if (spec_.columns[i].column.compare(column, Qt::CaseInsensitive) == 0) return static_cast<int>(i) + 1;
+    return -1;
+}
+
+// ---- the toolbar --------------------------------------------------------------------
+
+void RecordForm::run(RecordCommand command) {
+    switch (command) {
+        case RecordCommand::Add:
+            newRecord();
+            break;
+        case RecordCommand::Save:
+            save();
+            break;
+        case RecordCommand::Delete:
+            remove();
+            break;
+        case RecordCommand::Spreadsheet:
+            exportSpreadsheet();
+            break;
+        case RecordCommand::Browser:
+            exportBrowser();
+            break;
+        case RecordCommand::Import:
+            openImport();
+            break;
+    }
+}
+
+void RecordForm::newRecord() {
+    follower_->disarm();
+    clearEntries();
+    if (spec_.newRecordClearsSearch) list_->searchField()->clear();
+    code_->setFocus();
+}
+
+RecordForm::StoredRecord RecordForm::storedRecord(const QStringList& shown) const {
+    return {ColumnNames(spec_.columns), shown};
+}
+
+RecordKey RecordForm::keyForSave(const QString& code) const {
+    return {{QStringLiteral("Id")}, {code}};
+}
+
+RecordKey RecordForm::keyForRow(int row) const {
+    return {{QStringLiteral("Id")}, {grid().cell(row, gridColumnOf(QStringLiteral("Id")))}};
+}
+
+void RecordForm::save() {
+    const QString code = code_->text();
+    const Statement exists = ExistsStatement(spec_.table, code);
+    QString count;
+    // Without the count it is not known whether to insert or to update.
+    if (!ctx_.run(exists.sql, exists.values, StoreScalar(count))) return;
+    if (count.toLongLong() < 1)
+        insertRecord(code);
+    else
+        updateRecord(code);
+}
+
+void RecordForm::insertRecord(const QString& code) {
+    if (code.isEmpty() || name_->text().isEmpty()) {
+        ctx_.messages().info(kMissing, kEntryCaption);
+        return;
+    }
+    const QStringList shown = shownValues();
+    const StoredRecord record = storedRecord(shown);
+    const Statement insert = InsertStatement(spec_.table, record.columns, record.values);
+    if (!ctx_.run(insert.sql, insert.values)) return;
+    // Appended rows carry the bare row count; rows read from the database "n.".
+    grid().appendRow(QStringList{QString::number(grid().rowCount() + 1)} + shown);
+    rememberPicks();
+    clearEntries();
+    ctx_.messages().info(kSaved, kEntryCaption);
+}
+
+void RecordForm::updateRecord(const QString& code) {
+    const QStringList shown = shownValues();
+    const StoredRecord record = storedRecord(shown);
+    const RecordKey key = keyForSave(code);
+    const Statement update = UpdateStatement(spec_.table, record.columns, record.values, key);
+    // The update must change exactly the one record, or nothing at all.
+    Transaction tx(ctx_.db());
+    if (!tx.active()) {
+        ctx_.sqlError(tx.beginResult().error);
+        return;
+    }
+    const DbResult r = ctx_.db().exec(update.sql, update.values);
+    if (!r.ok) {
+        ctx_.sqlError(r.error);
+        return;
+    }
+    if (r.changes != 1) {
+        ctx_.messages().info(r.changes == 0 ? kNotFound : kSeveral, kEntryCaption);
+        return;
+    }
+    if (const DbResult done = tx.commit(); !done.ok) {
+        ctx_.sqlError(done.error);
+        return;
+    }
+    // The row that shows this record, which need not be the selected one.
+    if (const int row = rowShowing(key); row >= 0)
+        for (int c = 0; c < shown.size(); ++c) grid().setCell(row, c + 1, shown[c]);
+    rememberPicks();
+    ctx_.messages().info(kChanged, kEntryCaption);
+}
+
+int RecordForm::rowShowing(const RecordKey& key) const {
+    const GridData& g = grid();
+    auto shows = [&](int row) {
+        for (qsizetype i = 0; i < key.columns.size(); ++i)
+            if (g.cell(row, gridColumnOf(key.columns[i])) != key.values[i]) return false;
+        return true;
+    };
+    if (g.selectedRow() >= 0 && shows(g.selectedRow())) return g.selectedRow();
+    for (int row = 0; row < g.rowCount(); ++row)
+        if (shows(row)) return row;
+    return -1;
+}
+
+void RecordForm::rememberPicks() {
+    for (auto& [pick, sql] : picks_) pick->remember(pick->text());
+}
+
+void RecordForm::remove() {
+    GridData& g = grid();
+    const int row = g.selectedRow();
+    if (row < 0) {
+        // Nothing chosen: no record is deleted on a guess.
+        ctx_.messages().show(kChooseFirst, QStringLiteral("Info"));
+        return;
+    }
+    if (!ctx_.messages().askYesNo(kDeleteQuestion, QStringLiteral("Confirm Delete"))) return;
+    const Statement del = DeleteStatement(spec_.table, keyForRow(row));
+    if (!ctx_.run(del.sql, del.values)) return;
+    g.removeRow(row);
+    // The view then highlights a neighbour; the next delete must not take a record
+    // the operator never chose.
+    g.select(-1);
+    clearEntries();
+}
+
+void RecordForm::exportSpreadsheet() {
+    ctx_.exportGrid = &grid();
+    ExportGridToSpreadsheet(ctx_);
+}
+
+void RecordForm::exportBrowser() {
+    ReportGridToBrowser(ctx_, spec_.reportTitle, grid());
+}
+
+void RecordForm::openImport() {
+    ctx_.importTarget = spec_.table;
+    OpenImportDialog(ctx_, *this);
+}
+
+}  // namespace zelkor
