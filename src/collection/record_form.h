@@ -59,6 +59,8 @@ struct RecordFormSpec {
     int labelWidth = 81;   // design pixels from a row's label to its control
     int fieldWidth = 198;  // a text row's field
     bool newRecordClearsSearch = false;
+
+    QStringList columnNames() const;  // the stored columns, in grid order
 };
 
 class RecordForm : public QWidget {
@@ -116,6 +118,8 @@ class RecordForm : public QWidget {
     // The stored row a save with this code updates, and the one a grid row shows.
     virtual RecordKey keyForSave(const QString& code) const;
     virtual RecordKey keyForRow(int row) const;
+
+    void focusInEvent(QFocusEvent* event) override;
 
     AppContext& ctx() { return ctx_; }
     // The texts of the entry rows, as grid columns 1 to n.

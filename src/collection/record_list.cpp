@@ -27,12 +27,9 @@ RecordList::RecordList(AppContext& ctx, QWidget* parent, std::vector<GridColumn>
 
 void RecordList::load() {
     const Statement s = SearchStatement(listAllSql_, searched_, search_->text());
-    {
-        GridData::Batch batch(grid_);
-        grid_.clearRows();
-        ctx_.run(s.sql, s.values, sink_(grid_));
-    }
-    emit loaded();
+    GridData::Batch batch(grid_);
+    grid_.clearRows();
+    ctx_.run(s.sql, s.values, sink_(grid_));
 }
 
 }  // namespace zelkor

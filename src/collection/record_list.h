@@ -41,9 +41,6 @@ class RecordList : public QObject {
     // Enter in the search field.
     void search() { load(); }
 
-  signals:
-    void loaded();
-
   private:
     AppContext& ctx_;
     GridData grid_;

@@ -33,7 +33,9 @@ void OpenRecordForm(MainWindow& window, const QString& windowClass, const std::f
         window.mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(open->parentWidget()));
         return;
     }
-    window.openChild(make())->showMaximized();
+    QWidget* form = make();
+    window.openChild(form)->showMaximized();
+    form->setFocus();  // once maximised: its first field takes the typing
 }
 }  // namespace
 

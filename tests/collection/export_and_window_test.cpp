@@ -71,10 +71,15 @@ TEST(RecordWindowTest, TheDataMenuOpensEachFormOnceMaximised) {
     TestEnv env;
     MainWindow window(env.ctx());
     window.show();
-    for (int round = 0; round < 2; ++round) {
-        window.runCommand(cmd::Items);
-        window.runCommand(cmd::Members);
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    // Each opens ready for typing its first field.
+    for (const int command : {cmd::Items, cmd::Members}) {
+        window.runCommand(command);
+        EXPECT_EQ(QApplication::focusWidget()->objectName(), "code");
     }
+    window.runCommand(cmd::Items);
+    window.runCommand(cmd::Members);
     // One child each; the one opened last is in front, maximised.
     QStringList open;
     for (QMdiSubWindow* sub : window.mdiArea()->subWindowList()) open << sub->widget()->objectName();
