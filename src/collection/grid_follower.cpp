@@ -1,5 +1,6 @@
 #include "grid_follower.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
 
 #include "app/app_context.h"
@@ -13,6 +14,7 @@ GridFollower::GridFollower(AppContext& ctx, GridView* view, std::function<void(i
     connect(view_, &GridView::rowSelected, this, [this](int row) {
         if (row >= 0) showRow(row);
     });
+    view_->installEventFilter(this);
     timer_.setInterval(200);
     connect(&timer_, &QTimer::timeout, this, &GridFollower::follow);
     timer_.start();
@@ -52,6 +54,18 @@ void GridFollower::showRow(int row) {
     show_(row);
     // Also when the field already held that code and so did not change.
     disarmWhenShown();
+}
+
+bool GridFollower::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == view_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        GridData& grid = view_->grid();
+        if ((key == Qt::Key_Down || key == Qt::Key_Up) && grid.selectedRow() < 0 && grid.rowCount() > 0) {
+            grid.select(view_->currentIndex().isValid() ? view_->currentIndex().row() : 0);
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void GridFollower::disarmWhenShown() {

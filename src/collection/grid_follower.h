@@ -39,6 +39,11 @@ class GridFollower : public QObject {
     // One timer tick: copies the selected row while armed.
     void follow();
 
+  protected:
+    // The first Up or Down in a list with no row chosen chooses the row the cursor is
+    // on (the first when the list has just got the focus) instead of passing it by.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     void showRow(int row);
     void disarmWhenShown();

@@ -8,6 +8,7 @@
 #include <QRadioButton>
 
 #include "app/app_context.h"
+#include "collection/date_field.h"
 #include "collection/record_rules.h"
 #include "ui/scaling.h"
 
@@ -87,11 +88,9 @@ void MemberForm::addGenderRow() {
 }
 
 void MemberForm::addBirthDateRow() {
-    birth_ = new QDateEdit(ctx().clock().today(), this);
+    birth_ = new DateField(ctx().clock().today(), this);
     birth_->setObjectName(QStringLiteral("tglLahir"));
     birth_->setAccessibleName(QStringLiteral("Tanggal Lahir"));
-    birth_->setDisplayFormat(kDateFormat);
-    birth_->setCalendarPopup(true);
     birth_->setMinimumDate(kNoDate);
     birth_->setSpecialValueText(QStringLiteral(" "));
     birth_->setFixedSize(Scaled(this, 191), Scaled(this, 22));

@@ -1,5 +1,6 @@
 #include "record_form.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -81,7 +82,7 @@ void RecordForm::createLayout() {
                             .arg(font().family()));
     box_->setFixedWidth(Scaled(this, 311));
     rows_ = new QGridLayout(box_);
-    rows_->setContentsMargins(Scaled(this, 14), Scaled(this, 12), Scaled(this, 9), Scaled(this, 12));
+    rows_->setContentsMargins(Scaled(this, 14), Scaled(this, 12), Scaled(this, 6), Scaled(this, 12));
     rows_->setHorizontalSpacing(0);
     rows_->setVerticalSpacing(Scaled(this, 10));
     rows_->setColumnMinimumWidth(0, Scaled(this, spec_.labelWidth));
@@ -101,6 +102,15 @@ void RecordForm::createLayout() {
     searchRow->addWidget(list_->searchField());
     searchRow->addStretch(1);
     right->addLayout(searchRow);
+    // Ctrl+F: to the search from anywhere in the form.
+    auto* find = new QAction(this);
+    find->setShortcut(QKeySequence::Find);
+    find->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    connect(find, &QAction::triggered, this, [this] {
+        list_->searchField()->setFocus(Qt::ShortcutFocusReason);
+        list_->searchField()->selectAll();
+    });
+    addAction(find);
     right->addWidget(list_->view(), 1);
     body->addLayout(right, 1);
 }
@@ -156,7 +166,7 @@ PickList* RecordForm::addPickRow(const QString& label, const char* listName, con
     auto* pair = new QWidget(this);
     auto* layout = new QHBoxLayout(pair);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(Scaled(this, 3));
+    layout->setSpacing(Scaled(this, 2));
     auto* list = new QComboBox(pair);
     list->setObjectName(QLatin1String(listName));
     list->setAccessibleName(label);

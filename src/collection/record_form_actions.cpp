@@ -70,6 +70,7 @@ void RecordForm::insertRecord(const QString& code) {
     grid().appendRow(QStringList{QString::number(grid().rowCount() + 1)} + shown);
     rememberPicks();
     clearEntries();
+    code_->setFocus();  // ready for the next record
     ctx_.messages().info(kSaved, kEntryCaption);
 }
 

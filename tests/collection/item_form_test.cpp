@@ -320,26 +320,37 @@ TEST_F(ItemFormTest, EverythingWorksFromTheKeyboard) {
     QTest::keyClicks(QApplication::focusWidget(), "Kamus");
     for (int i = 0; i < 8; ++i) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget()->objectName(), "shelfList");
-    QTest::keyClick(QApplication::focusWidget(),
-                    Qt::Key_End);  // "Add Item": the cursor goes to the shelf field
+    // End chooses "Add Item": the cursor goes on to the shelf field.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_End);
     EXPECT_EQ(QApplication::focusWidget()->objectName(), "shelf");
     QTest::keyClicks(QApplication::focusWidget(), "Z1");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::ControlModifier);
     EXPECT_EQ(d->told(), QStringList({kSaved}));
     EXPECT_EQ(stored("K01"), "K01|Kamus||||||||Z1|0");
 
-    // Tab past the search to the grid, choose the new row, change it, delete it.
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget()->objectName(), "search");
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_TRUE(d->field("code")->hasFocus());  // ready for the next item
+
+    // Ctrl+F to the search, Enter, Tab to the list: the first Down chooses the one row found.
+    QTest::keyClick(d->field("code"), Qt::Key_F, Qt::ControlModifier);
+    EXPECT_TRUE(d->field("search")->hasFocus());
+    QTest::keyClicks(d->field("search"), "K01");
+    QTest::keyClick(d->field("search"), Qt::Key_Return);
+    QTest::keyClick(d->field("search"), Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), d->view());
-    QTest::keyClick(d->view(), Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClick(d->view(), Qt::Key_Down);
     EXPECT_EQ(d->text("code"), "K01");
-    d->field("name")->setFocus();
+    // Round to the name (Tab goes from the list back to the first field), change, save.
+    QTest::keyClick(d->view(), Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_TRUE(d->field("name")->hasFocus());
+    QTest::keyClick(d->field("name"), Qt::Key_End);
     QTest::keyClicks(d->field("name"), " Besar");
     QTest::keyClick(d->field("name"), Qt::Key_S, Qt::ControlModifier);
     EXPECT_EQ(env.scalar("select NamaItem from ItemPerpus where Id='K01'"), "Kamus Besar");
-    d->view()->setFocus();
+    // Back to the list and delete the chosen row.
+    QTest::keyClick(d->field("name"), Qt::Key_Backtab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    ASSERT_EQ(QApplication::focusWidget(), d->view());
     QTest::keyClick(d->view(), Qt::Key_Delete, Qt::ControlModifier);
     EXPECT_EQ(env.scalar("select count(*) from ItemPerpus where Id='K01'"), "0");
     QTest::keyClick(d->view(), Qt::Key_N, Qt::ControlModifier);

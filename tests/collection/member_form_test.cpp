@@ -163,3 +163,18 @@ TEST_F(MemberFormTest, ItsToolbarSpeaksOfMembersAndItsImportOfTheMemberTable) {
     EXPECT_EQ(birth()->accessibleName(), "Tanggal Lahir");
     EXPECT_EQ(d->field("durasi")->accessibleName(), "Durasi Pinjam");
 }
+
+// A birth date typed the way it is written; the picker moving on by itself after a
+// complete part must not make the "-" skip the next part.
+TEST_F(MemberFormTest, ABirthDateIsTypedAsItIsWritten) {
+    for (const auto& [typed, date] :
+         {std::pair{"2007-05-21", QDate(2007, 5, 21)}, std::pair{"20070521", QDate(2007, 5, 21)},
+          std::pair{"2007-1-5", QDate(2007, 1, 5)}, std::pair{"1999-12-31", QDate(1999, 12, 31)}}) {
+        SCOPED_TRACE(typed);
+        d->field("tmpLahir")->setFocus();
+        QTest::keyClick(d->field("tmpLahir"), Qt::Key_Tab);
+        ASSERT_TRUE(birth()->hasFocus());
+        QTest::keyClicks(birth(), typed);
+        EXPECT_EQ(birth()->date(), date);
+    }
+}
