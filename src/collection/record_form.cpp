@@ -145,7 +145,12 @@ QLineEdit* RecordForm::newField(const QString& accessibleName, const char* name,
 }
 
 RecordForm::Entry RecordForm::textEntry(QLineEdit* field) {
-    return {[field] { return field->text(); }, [field](const QString& t) { field->setText(t); },
+    // A long text shown from the grid shows its beginning, not its end.
+    return {[field] { return field->text(); },
+            [field](const QString& t) {
+                field->setText(t);
+                field->setCursorPosition(0);
+            },
             [field] { field->clear(); }};
 }
 

@@ -131,6 +131,7 @@ class RecordForm : public QWidget {
     void run(RecordCommand command);
     void showRow(int row);
     void clearEntries();
+    void startAfresh();
     void insertRecord(const QString& code);
     void updateRecord(const QString& code);
     int rowShowing(const RecordKey& key) const;

@@ -28,9 +28,16 @@ const QString kDeleteQuestion = QStringLiteral(
 
 void RecordForm::newRecord() {
     follower_->disarm();
-    clearEntries();
+    startAfresh();
     if (spec_.newRecordClearsSearch) list_->searchField()->clear();
     code_->setFocus();
+}
+
+// Empty fields and no row chosen: the mouse passing over the list then has no row to
+// copy over what is being typed, and a delete takes nothing on a guess.
+void RecordForm::startAfresh() {
+    clearEntries();
+    grid().select(-1);
 }
 
 RecordForm::StoredRecord RecordForm::storedRecord(const QStringList& shown) const {
@@ -69,7 +76,7 @@ void RecordForm::insertRecord(const QString& code) {
     // Appended rows carry the bare row count; rows read from the database "n.".
     grid().appendRow(QStringList{QString::number(grid().rowCount() + 1)} + shown);
     rememberPicks();
-    clearEntries();
+    startAfresh();
     code_->setFocus();  // ready for the next record
     ctx_.messages().info(kSaved, kEntryCaption);
 }
@@ -136,8 +143,7 @@ void RecordForm::remove() {
     g.removeRow(row);
     // The view then highlights a neighbour; the next delete must not take a record
     // the operator never chose.
-    g.select(-1);
-    clearEntries();
+    startAfresh();
 }
 
 void RecordForm::exportSpreadsheet() {

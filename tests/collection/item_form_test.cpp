@@ -257,12 +257,14 @@ TEST_F(ItemFormTest, TheFieldsFollowTheGridWhileTheMouseIsOverIt) {
     EXPECT_EQ(d->text("code"), "B03");
     EXPECT_EQ(d->text("shelf"), "A1");
 
-    // New record: nothing follows until the mouse is over the grid again.
-    d->hover(0);
+    // New record: no row is chosen any more, so passing over the grid copies nothing
+    // over what is typed next.
     d->press("add");
-    EXPECT_EQ(ctx.gridFollowFlag, 0);
+    EXPECT_EQ(d->grid().selectedRow(), -1);
+    d->type("code", "N01");
+    d->hover(0);
     d->tick();
-    EXPECT_EQ(fields(), QStringList(10, ""));
+    EXPECT_EQ(d->text("code"), "N01");
 }
 
 // Another open record form's grid arms the shared flag, but only its own form follows.
