@@ -149,13 +149,15 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "cannot open %s: %s\n", qPrintable(path), qPrintable(error));
         return 1;
     }
-    // Answers every box at once; SQL errors are printed.
-    bench::QuietMessages messages(bench::QuietMessages::Echo::No);
-    SystemClock clock;
-    bench::NoFileDialogs files;
-    bench::NoPrinters printers;
-    AppContext ctx(std::move(db), AppServices{messages, clock, files, printers});
-    ctx.todayText = clock.today().toString(QStringLiteral("yyyy-MM-dd"));
+    // Nobody at the screen: every box is answered at once (and counted).
+    struct {
+        bench::QuietMessages messages;
+        SystemClock clock;
+        bench::NoFileDialogs files;
+        bench::NoPrinters printers;
+    } desk;
+    AppContext ctx(std::move(db), AppServices{desk.messages, desk.clock, desk.files, desk.printers});
+    ctx.todayText = desk.clock.today().toString(QStringLiteral("yyyy-MM-dd"));
 
     const QString lastItem = ctx.db().scalar(
         QStringLiteral("select Id from ItemPerpus where Id<>'KUNJUNG' order by rowid desc limit 1"));
@@ -180,6 +182,6 @@ int main(int argc, char** argv) {
 
     for (const Figure& f : figures) Print(f);
     std::printf("%d message boxes answered (saves say \"Perubahan data berhasil disimpan..\"; last: %s)\n",
-                messages.count(), qPrintable(messages.last()));
+                desk.messages.count(), qPrintable(desk.messages.last()));
     return 0;
 }

@@ -54,7 +54,7 @@ ItemForm::ItemForm(AppContext& ctx, QWidget* parent) : RecordForm(ctx, ItemSpec(
 RecordForm::StoredRecord ItemForm::storedRecord(const QStringList& shown) const {
     StoredRecord r = RecordForm::storedRecord(shown);
     r.columns << QStringLiteral("Rental");
-    r.values << RentalFlag(shown.value(ColHargaRental - 1));
+    r.values << RentalFlag(shown.value(gridColumnOf(QStringLiteral("HargaRental")) - 1));
     return r;
 }
 
@@ -63,19 +63,22 @@ RecordForm::StoredRecord ItemForm::storedRecord(const QStringList& shown) const 
 // tariff selected in the grid, or else to the one of the category typed.
 RecordKey ItemForm::keyForSave(const QString& code) const {
     if (code != kTariffCode) return RecordForm::keyForSave(code);
-    const GridData& g = grid();
-    const int row = g.selectedRow();
-    const QString category =
-        row >= 0 && g.cell(row, ColId) == kTariffCode ? g.cell(row, ColPengarang) : pengarang_->text();
-    return {{QStringLiteral("Id"), QStringLiteral("Pengarang")}, {code, category}};
+    const int row = grid().selectedRow();
+    const bool tariffChosen = row >= 0 && RecordForm::keyForRow(row).values.value(0) == kTariffCode;
+    return tariffKey(tariffChosen ? categoryOf(row) : pengarang_->text());
 }
 
 RecordKey ItemForm::keyForRow(int row) const {
-    RecordKey key = RecordForm::keyForRow(row);
-    if (key.values.value(0) != kTariffCode) return key;
-    key.columns << QStringLiteral("Pengarang");
-    key.values << grid().cell(row, ColPengarang);
-    return key;
+    const RecordKey key = RecordForm::keyForRow(row);
+    return key.values.value(0) == kTariffCode ? tariffKey(categoryOf(row)) : key;
+}
+
+RecordKey ItemForm::tariffKey(const QString& category) {
+    return {{QStringLiteral("Id"), QStringLiteral("Pengarang")}, {kTariffCode, category}};
+}
+
+QString ItemForm::categoryOf(int row) const {
+    return grid().cell(row, gridColumnOf(QStringLiteral("Pengarang")));
 }
 
 }  // namespace zelkor

@@ -10,20 +10,6 @@ namespace zelkor {
 class ItemForm : public RecordForm {
     Q_OBJECT
   public:
-    enum Column {
-        ColNo,
-        ColId,
-        ColNamaItem,
-        ColPengarang,
-        ColHakCipta,
-        ColPenerbit,
-        ColISBN,
-        ColDenda,
-        ColStock,
-        ColHargaRental,
-        ColRak
-    };
-
     inline static const QString kWindowClass = QStringLiteral("FORM_ZELKOR_FORM6_CLASS");
 
     explicit ItemForm(AppContext& ctx, QWidget* parent = nullptr);
@@ -34,6 +20,9 @@ class ItemForm : public RecordForm {
     RecordKey keyForRow(int row) const override;
 
   private:
+    static RecordKey tariffKey(const QString& category);
+    QString categoryOf(int row) const;  // a tariff row's member category (Pengarang)
+
     QLineEdit* pengarang_ = nullptr;
 };
 

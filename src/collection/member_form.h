@@ -13,19 +13,6 @@ namespace zelkor {
 class MemberForm : public RecordForm {
     Q_OBJECT
   public:
-    enum Column {
-        ColNo,
-        ColId,
-        ColNama,
-        ColLP,
-        ColTmpLahir,
-        ColTglLahir,
-        ColAlamat,
-        ColKategori,
-        ColDurasi,
-        ColStatus
-    };
-
     inline static const QString kWindowClass = QStringLiteral("FORM_ZELKOR_FORM8_CLASS");
 
     explicit MemberForm(AppContext& ctx, QWidget* parent = nullptr);

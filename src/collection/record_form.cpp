@@ -75,20 +75,20 @@ void RecordForm::createLayout() {
     body->setSpacing(Scaled(this, 8));
     outer->addLayout(body, 1);
 
-    box_ = new QGroupBox(spec_.boxTitle, this);
-    box_->setObjectName(QStringLiteral("entries"));
+    auto* box = new QGroupBox(spec_.boxTitle, this);
+    box->setObjectName(QStringLiteral("entries"));
     // Only the caption is bold; the rows keep the form's font.
-    box_->setStyleSheet(QStringLiteral("QGroupBox { font-family: '%1'; font-size: 9pt; font-weight: bold; }")
-                            .arg(font().family()));
-    box_->setFixedWidth(Scaled(this, 311));
-    rows_ = new QGridLayout(box_);
+    box->setStyleSheet(QStringLiteral("QGroupBox { font-family: '%1'; font-size: 9pt; font-weight: bold; }")
+                           .arg(font().family()));
+    box->setFixedWidth(Scaled(this, 311));
+    rows_ = new QGridLayout(box);
     rows_->setContentsMargins(Scaled(this, 14), Scaled(this, 12), Scaled(this, 6), Scaled(this, 12));
     rows_->setHorizontalSpacing(0);
     rows_->setVerticalSpacing(Scaled(this, 10));
     rows_->setColumnMinimumWidth(0, Scaled(this, spec_.labelWidth));
     rows_->setColumnStretch(1, 1);
     auto* left = new QVBoxLayout;
-    left->addWidget(box_);
+    left->addWidget(box);
     left->addStretch(1);
     body->addLayout(left);
 
@@ -236,26 +236,11 @@ int RecordForm::gridColumnOf(const QString& column) const {
 // ---- the toolbar --------------------------------------------------------------------
 
 void RecordForm::run(RecordCommand command) {
-    switch (command) {
-        case RecordCommand::Add:
-            newRecord();
-            break;
-        case RecordCommand::Save:
-            save();
-            break;
-        case RecordCommand::Delete:
-            remove();
-            break;
-        case RecordCommand::Spreadsheet:
-            exportSpreadsheet();
-            break;
-        case RecordCommand::Browser:
-            exportBrowser();
-            break;
-        case RecordCommand::Import:
-            openImport();
-            break;
-    }
+    // In the order of RecordCommand.
+    static constexpr void (RecordForm::*kHandlers[])() = {
+        &RecordForm::newRecord,         &RecordForm::save,          &RecordForm::remove,
+        &RecordForm::exportSpreadsheet, &RecordForm::exportBrowser, &RecordForm::openImport};
+    (this->*kHandlers[static_cast<int>(command)])();
 }
 
 }  // namespace zelkor

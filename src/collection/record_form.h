@@ -27,7 +27,6 @@
 #include "ui/grid_data.h"
 
 class QGridLayout;
-class QGroupBox;
 class QLabel;
 class QLineEdit;
 
@@ -69,6 +68,8 @@ class RecordForm : public QWidget {
     GridData& grid();
     const GridData& grid() const;
     const RecordFormSpec& spec() const { return spec_; }
+    // The grid column (1 on, after "No") that shows a stored column; -1 for none.
+    int gridColumnOf(const QString& column) const;
     GridFollower* follower() const { return follower_; }
 
     // The grid read again (with the search text as it stands) and the lists of
@@ -124,7 +125,6 @@ class RecordForm : public QWidget {
     AppContext& ctx() { return ctx_; }
     // The texts of the entry rows, as grid columns 1 to n.
     QStringList shownValues() const;
-    int gridColumnOf(const QString& column) const;
 
   private:
     void createLayout();
@@ -142,11 +142,10 @@ class RecordForm : public QWidget {
     RecordFormSpec spec_;
     RecordList* list_ = nullptr;
     GridFollower* follower_ = nullptr;
-    QGroupBox* box_ = nullptr;
-    QGridLayout* rows_ = nullptr;
-    std::vector<Entry> entries_;
+    std::vector<Entry> entries_;  // one per grid column after "No"
     std::vector<QWidget*> tabOrder_;
-    std::vector<std::pair<PickList*, QString>> picks_;
+    std::vector<std::pair<PickList*, QString>> picks_;  // each list and the statement of its values
+    QGridLayout* rows_ = nullptr;                       // in the group box of entry rows
     QLineEdit* code_ = nullptr;
     QLineEdit* name_ = nullptr;
 };

@@ -121,6 +121,8 @@ class RecordDriver {
         for (int r = 0; r < grid().rowCount(); ++r) out << grid().cell(r, c);
         return out;
     }
+    // The grid column that shows a stored column ("Id", "HargaRental").
+    QStringList column(const char* stored) { return column(form.gridColumnOf(QLatin1String(stored))); }
     // Every message shown so far as "caption: text", then forgotten.
     QStringList told() {
         QStringList out;

@@ -1,7 +1,7 @@
 // Draws the record forms' toolbar images into PNG files (the committed ones beside
 // this file). Run it again after changing a drawing:
 //   cmake --build build --target zelkor-draw-record-images
-//   build/bin/zelkor-draw-record-images src/collection/images
+//   build/bin/zelkor-draw-record-images [OUTDIR]   (this folder by default)
 // Each image is drawn on a 32-unit square and written at 24 pixels, the toolbar's
 // size, and at 48 for screens of twice the density ("@2x").
 #include <QDir>
@@ -11,11 +11,20 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <cstdio>
+#include <initializer_list>
 
 namespace {
 
 QColor hex(unsigned v) {
     return QColor::fromRgb(v);
+}
+
+// A closed outline through the points, in order.
+QPainterPath Outline(std::initializer_list<QPointF> points) {
+    QPainterPath path;
+    path.addPolygon(QPolygonF(QList<QPointF>(points)));
+    path.closeSubpath();
+    return path;
 }
 
 // A sheet of rows and columns with a blue header: the record images' common ground.
@@ -64,13 +73,7 @@ void dataDelete(QPainter& p) {
 
 // A blue diskette: save.
 void diskBlue(QPainter& p) {
-    QPainterPath body;
-    body.moveTo(4, 3);
-    body.lineTo(25, 3);
-    body.lineTo(29, 7);
-    body.lineTo(29, 29);
-    body.lineTo(4, 29);
-    body.closeSubpath();
+    const QPainterPath body = Outline({{4, 3}, {25, 3}, {29, 7}, {29, 29}, {4, 29}});
     QLinearGradient g(0, 3, 0, 29);
     g.setColorAt(0, hex(0x5499c7));
     g.setColorAt(1, hex(0x1f618d));
@@ -105,18 +108,12 @@ void sheetMark(QPainter& p, QRectF r) {
 
 // A page with a folded corner and green cells, marked as a spreadsheet: export.
 void docExcel(QPainter& p) {
-    QPainterPath page;
-    page.moveTo(5, 2);
-    page.lineTo(20, 2);
-    page.lineTo(26, 8);
-    page.lineTo(26, 30);
-    page.lineTo(5, 30);
-    page.closeSubpath();
+    const QPainterPath page = Outline({{5, 2}, {20, 2}, {26, 8}, {26, 30}, {5, 30}});
     p.setPen(QPen(hex(0x7f8c8d), 1.0));
     p.setBrush(Qt::white);
     p.drawPath(page);
     p.setBrush(hex(0xd5dbdb));
-    p.drawPolygon(QPolygonF({QPointF(20, 2), QPointF(20, 8), QPointF(26, 8)}));
+    p.drawPath(Outline({{20, 2}, {20, 8}, {26, 8}}));
     p.setPen(QPen(hex(0x58d68d), 0.9));
     for (qreal y = 11; y < 28; y += 3.5) p.drawLine(QPointF(8, y), QPointF(23, y));
     p.drawLine(QPointF(13, 10), QPointF(13, 28));
@@ -152,16 +149,7 @@ void excel(QPainter& p) {
     g.setColorAt(1, hex(0xd68910));
     p.setPen(QPen(hex(0x9c640c), 1.0));
     p.setBrush(g);
-    QPainterPath arrow;
-    arrow.moveTo(2, 13);
-    arrow.lineTo(9, 13);
-    arrow.lineTo(9, 9);
-    arrow.lineTo(16, 16);
-    arrow.lineTo(9, 23);
-    arrow.lineTo(9, 19);
-    arrow.lineTo(2, 19);
-    arrow.closeSubpath();
-    p.drawPath(arrow);
+    p.drawPath(Outline({{2, 13}, {9, 13}, {9, 9}, {16, 16}, {9, 23}, {9, 19}, {2, 19}}));
 }
 
 struct Drawing {
@@ -178,11 +166,7 @@ const Drawing kDrawings[] = {
 
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: zelkor-draw-record-images OUTDIR\n");
-        return 2;
-    }
-    const QDir dir(QString::fromLocal8Bit(argv[1]));
+    const QDir dir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(RECORD_IMAGES_DIR));
     int failed = 0;
     for (const Drawing& d : kDrawings) {
         for (const int pixels : {24, 48}) {
