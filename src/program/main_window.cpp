@@ -13,13 +13,15 @@
 #include "accounts/password_form.h"
 #include "app/app_context.h"
 #include "app/config_files.h"
+#include "app/startup.h"
+#include "circulation/circulation.h"
+#include "core/dates.h"
 #include "program/images.h"
 #include "program/status_bar.h"
 #include "program/toolbar.h"
 #include "program/welcome_window.h"
-#include "app/startup.h"
-#include "circulation/circulation.h"
-#include "core/dates.h"
+#include "reports/history_form.h"
+#include "reports/report_form.h"
 #include "ui/scaling.h"
 
 namespace zelkor {
@@ -120,7 +122,7 @@ void MainWindow::createCommands() {
     c.set(cmd::CashJournal, [] {});  // cash journal, child
     c.set(cmd::Catalogue, [] {});    // catalogue, child
     c.set(cmd::LostItems, [] {});    // lost items, modal
-    c.set(cmd::History, [] {});      // transaction history, child
+    c.set(cmd::History, [this] { showHistory(); });
     for (int id : {cmd::ReportRental, cmd::ReportLoans, cmd::ReportReturns, cmd::ReportVisits,
                    cmd::ReportFines, cmd::ReportNotReturned, cmd::ReportLostItems})
         c.set(id, [this, id] { showReport(id); });
@@ -188,9 +190,31 @@ void MainWindow::resetData() {
     // data reset, modal
 }
 
+namespace {
+// The open child form of that class, brought to the front; null when none is open.
+template <typename Form>
+Form* bringForward(const MainWindow& window) {
+    auto* open = qobject_cast<Form*>(window.findChildForm(QString::fromLatin1(Form::kWindowClass)));
+    if (open) window.mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(open->parentWidget()));
+    return open;
+}
+}  // namespace
+
 void MainWindow::showReport(int command) {
     ctx_.reportCode = ReportCodeFor(command);
-    // The report window opens here (or produces the report when already open).
+    // One report form: a later command produces its report in the open one.
+    if (auto* open = bringForward<ReportForm>(*this))
+        open->produce();
+    else
+        openChild(new ReportForm(ctx_))->showMaximized();  // opening produces the report
+}
+
+void MainWindow::showHistory() {
+    // One history: HISTORI again brings it forward with the movements recorded since.
+    if (auto* open = bringForward<HistoryForm>(*this))
+        open->load();
+    else
+        openChild(new HistoryForm(ctx_))->showMaximized();
 }
 
 void MainWindow::showAbout() {

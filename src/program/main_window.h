@@ -67,6 +67,7 @@ class MainWindow : public QMainWindow {
     void openLibraryIdentity();
     void resetData();
     void showReport(int command);
+    void showHistory();
     void showAbout();
 
     AppContext& ctx_;
