@@ -18,6 +18,7 @@
 #include "program/toolbar.h"
 #include "program/welcome_window.h"
 #include "app/startup.h"
+#include "cashbook/journal_form.h"
 #include "circulation/circulation.h"
 #include "core/dates.h"
 #include "ui/scaling.h"
@@ -117,7 +118,13 @@ void MainWindow::createCommands() {
     c.set(cmd::VisitTariffs, [this] { OpenVisitTariffs(ctx_, this); });
     c.set(cmd::ResetData, [this] { resetData(); });
     c.set(cmd::TransactionDesk, [this] { OpenTransactionDesk(ctx_, this); });
-    c.set(cmd::CashJournal, [] {});  // cash journal, child
+    c.set(cmd::CashJournal, [this] {
+        // One journal: a second press brings the open one forward.
+        if (QWidget* open = findChildForm(QLatin1String(JournalForm::kWindowClass)))
+            mdi_->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(open->parentWidget()));
+        else
+            openChild(new JournalForm(ctx_))->showMaximized();
+    });
     c.set(cmd::Catalogue, [] {});    // catalogue, child
     c.set(cmd::LostItems, [] {});    // lost items, modal
     c.set(cmd::History, [] {});      // transaction history, child
