@@ -47,7 +47,9 @@ MonthList::MonthList(QWidget* parent) : QWidget(parent) {
     }
     layout->addWidget(list_, 1);
 
-    connect(list_, &QListWidget::currentRowChanged, this, [this] { announce(); });
+    // A click makes the row current before it selects it: only the selection
+    // tells when the operator's choice is complete (keyboard and mouse alike).
+    connect(list_, &QListWidget::itemSelectionChanged, this, [this] { announce(); });
     connect(year_, &QSpinBox::valueChanged, this, [this] { announce(); });
 }
 

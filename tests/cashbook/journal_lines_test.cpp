@@ -144,7 +144,8 @@ TEST(JournalBalance, OlderTableWithRepeatedAndNumericIds) {
                  {qint64(99), "2016-02-01", "1", "0"},
                  {"20160303", "2016-03-03", kNull, "0"},
                  {kNull, "2016-03-04", "50", "0"},
-                 {"20160304", "2016-03-05", "3", "0"}});
+                 {"20160304", "2016-03-05", "3", "0"},
+                 {"20160305", "2016-03-06", "0.5", "0"}});
     ExpectSameAsReference(*db, "older table");
     // And with the indexes a newer program adds.
     ASSERT_TRUE(ApplySchema(*db).ok);
@@ -179,6 +180,59 @@ TEST(JournalBalance, RandomJournals) {
         ASSERT_TRUE(tx.commit().ok);
         ExpectSameAsReference(env.db(), "seed " + std::to_string(seed));
     }
+}
+
+// KasBlok as it should be: the day sums recomputed from Kas.
+QStringList RecomputedDays(test::TestEnv& env) {
+    return env.rows(
+        "select quote(b), count(*), count(d), sum(case when typeof(d)='integer' then d else 0 end), "
+        "sum(typeof(d)='real' or typeof(Id)<>'text') from (select Id, case typeof(Id) when 'text' then "
+        "substr(Id,1,8) when 'null' then x'' else '' end as b, Masuk-Keluar as d from Kas) group by b order "
+        "by b");
+}
+
+// Every way a line can change keeps the day sums right, and the listing with them.
+TEST(JournalBalance, DaySumsFollowEveryChange) {
+    test::TestEnv env;
+    Insert(env.db(), {{"2016030100000001", "2016-03-01", "100", "0"},
+                      {"2016030100000002", "2016-03-01", "0", "30"},
+                      {"2016022800000001", "2016-02-28", "5000", "0"},
+                      {"2016030500000001", "2016-03-05", "7", "0"}});
+    const char* const changes[] = {
+        "delete from Kas where Id='2016030100000002'",
+        "update Kas set Masuk='250' where Id='2016022800000001'",
+        "update Kas set Id='2016030200000009' where Id='2016030100000001'",
+        "update Kas set Masuk='1500.0' where Id='2016030500000001'",
+        "update Kas set Masuk='15' where Id='2016030500000001'",
+        "insert or replace into Kas (Id,Tanggal,Masuk,Keluar) values "
+        "('2016022800000001','2016-03-03','1','0')",
+        "update or replace Kas set Id='2016030200000009' where Id='2016030500000001'",
+        "insert or ignore into Kas (Id,Tanggal,Masuk,Keluar) values "
+        "('2016030200000009','2016-03-09','99','0')",
+        "delete from Kas",
+    };
+    for (const char* change : changes) {
+        env.exec(change);
+        EXPECT_EQ(env.rows("select quote(Blok), Baris, Angka, Jumlah, Lain from KasBlok order by Blok"),
+                  RecomputedDays(env))
+            << change;
+        SCOPED_TRACE(change);
+        EXPECT_EQ(FastLines(env.db(), 2016, 3), ReferenceLines(env.db(), 2016, 3));
+    }
+}
+
+// Lines written behind the triggers' back: the days no longer count every line,
+// so the journal sums line by line; the next opening makes the days afresh.
+TEST(JournalBalance, DaysThatMissLinesAreNotTrusted) {
+    test::TestEnv env;
+    Insert(env.db(),
+           {{"2016020100000001", "2016-02-01", "100", "0"}, {"2016030100000001", "2016-03-01", "5", "0"}});
+    env.exec("drop trigger Kas_Blok_Insert");
+    Insert(env.db(), {{"2016020200000001", "2016-02-02", "40", "0"}});
+    EXPECT_EQ(FastLines(env.db(), 2016, 3), QStringList{"2016030100000001|2016-03-01|K|U|5|0|145|admin"});
+    ASSERT_TRUE(ApplySchema(env.db()).ok);
+    EXPECT_EQ(env.rows("select quote(Blok), Baris, Angka, Jumlah, Lain from KasBlok order by Blok"),
+              RecomputedDays(env));
 }
 
 TEST(JournalBalance, OneLineBalanceCountsEveryLineUpToItsId) {
