@@ -4,6 +4,7 @@
 #include <QListWidget>
 #include <QSignalSpy>
 #include <QSpinBox>
+#include <QTest>
 
 namespace zelkor {
 namespace {
@@ -37,6 +38,19 @@ TEST(MonthList, QuietSelectionIsSilentAndOperatorChangesAreAnnounced) {
     ASSERT_EQ(spy.count(), 2);
     EXPECT_EQ(spy.at(1).at(0).toInt(), 2015);
     EXPECT_EQ(spy.at(1).at(1).toInt(), 11);
+}
+
+// A click makes the row current before it selects it: the month clicked is
+// announced once, with its number.
+TEST(MonthList, AMonthClickedIsAnnounced) {
+    MonthList months;
+    months.show();
+    months.selectQuietly(2016, 3);
+    QSignalSpy spy(&months, &MonthList::changed);
+    QListWidget* list = months.list();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());
+    ASSERT_EQ(spy.count(), 1);
+    EXPECT_EQ(spy.at(0).at(1).toInt(), 1);
 }
 
 }  // namespace
