@@ -184,24 +184,27 @@ void EntryForm::proposeCode() {
     code_->setText(ProposedJournalCode(side_, ctx_.todayText, ctx_.clockText()));
 }
 
-void EntryForm::refuse(const QString& text) {
+void EntryForm::refuse(const QString& text, QWidget* field) {
     ctx_.messages().info(text, kEntryCaption);
     proposeCode();
+    // Back to the form, in the field to fill.
+    activateWindow();
+    field->setFocus();
 }
 
 void EntryForm::save() {
     if (viewing_) return;
     const QString code = code_->text();
     const QString category = category_->text();
-    if (category.isEmpty() || selector_->currentText().isEmpty() || code.isEmpty()) {
-        refuse(MissingFieldText(side_));
+    // The category saved is the field's: one typed there needs no pick in the list.
+    if (category.isEmpty() || code.isEmpty()) {
+        refuse(MissingFieldText(side_), category.isEmpty() ? static_cast<QWidget*>(selector_) : code_);
         return;
     }
     // A line without money books nothing and its voucher would say Rp. 0.
     const std::optional<std::int64_t> amount = ParseAmount(amount_->text());
     if (!amount || *amount == 0) {
-        refuse(QStringLiteral("Gagal menyimpan, kolom Jumlah belum terisi.."));
-        amount_->setFocus();
+        refuse(QStringLiteral("Gagal menyimpan, kolom Jumlah belum terisi.."), amount_);
         return;
     }
     const SavedLine line{side_, code, IsoDate(date_->date()), category, description_->text(), *amount};
@@ -223,6 +226,8 @@ void EntryForm::save() {
     amount_->clear();
     date_->setDate(ctx_.clock().today());
     proposeCode();
+    activateWindow();
+    description_->setFocus();  // the next line of the same category
 }
 
 }  // namespace zelkor

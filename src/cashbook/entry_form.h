@@ -48,7 +48,7 @@ class EntryForm : public QDialog {
     void loadCategories();
     void startNewLine();
     void showLine(const QStringList& cells);
-    void refuse(const QString& text);  // tells why, proposes a fresh code
+    void refuse(const QString& text, QWidget* field);  // tells why, proposes a fresh code
     void proposeCode();
 
     AppContext& ctx_;

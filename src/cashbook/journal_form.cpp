@@ -1,6 +1,7 @@
 #include "cashbook/journal_form.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFile>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -52,7 +53,8 @@ JournalForm::~JournalForm() {
 
 void JournalForm::createColumns() {
     grid_.setColumns({{QStringLiteral("No."), 50, Align::Center},
-                      {QStringLiteral("Id"), 80, Align::Left},
+                      // 120, not 80: a 16-character code shows whole.
+                      {QStringLiteral("Id"), 120, Align::Left},
                       {QStringLiteral("Tanggal"), 100, Align::Center},
                       {QStringLiteral("Kategori"), 100, Align::Left},
                       {QStringLiteral("Uraian"), 280, Align::Left},
@@ -141,6 +143,7 @@ void JournalForm::createControls() {
     });
     connect(view_, &GridView::leftButtonReleased, this, &JournalForm::viewLine);
     view_->installEventFilter(this);
+    setFocusProxy(view_);  // an opened journal takes the keys in its lines
 }
 
 bool JournalForm::eventFilter(QObject* watched, QEvent* event) {
@@ -201,7 +204,11 @@ void JournalForm::openEntry(EntrySide side, int followFlag) {
     const int row = grid_.selectedRow();
     EntryForm form(ctx_, side, followFlag >= 1 && row >= 0 ? grid_.row(row) : QStringList(), this);
     connect(&form, &EntryForm::saved, this, &JournalForm::lineSaved);
+    QWidget* before = QApplication::focusWidget();
     runEntry_(form);
+    // The journal takes the keyboard back where it had it.
+    activateWindow();
+    if (before) before->setFocus();
 }
 
 void JournalForm::lineSaved(const SavedLine& line) {
@@ -214,6 +221,7 @@ void JournalForm::lineSaved(const SavedLine& line) {
     grid_.appendRow({QString::number(grid_.rowCount() + 1) + QLatin1Char('.'), line.code, line.date,
                      line.category, line.description, income ? amount : QStringLiteral("0"),
                      income ? QStringLiteral("0") : amount, balance, ctx_.currentOperator});
+    grid_.select(grid_.rowCount() - 1);  // in sight, and marked as the line just booked
 }
 
 void JournalForm::deleteLine() {

@@ -68,7 +68,7 @@ TEST_F(EntryFormTest, RequiredFields) {
         const char* message;
     };
     const Case cases[] = {
-        {kIncome, "", "Hibah", "KODE1", "100", "Gagal menyimpan, kolom yang belum terisi.."},
+        {kIncome, "", "", "KODE1", "100", "Gagal menyimpan, kolom yang belum terisi.."},
         {kIncome, "Add Item", "", "KODE1", "100", "Gagal menyimpan, kolom yang belum terisi.."},
         {kIncome, "Add Item", "Hibah", "", "100", "Gagal menyimpan, kolom yang belum terisi.."},
         {kExpense, "Add Item", "", "KODE1", "100", "Gagal menyimpan, kolom Kode atau Nama belum terisi.."},
@@ -163,6 +163,15 @@ TEST_F(EntryFormTest, AddItemTakesANewCategory) {
     EXPECT_EQ(PrintedAt(env.printers.jobs[0], 1050), "                  : Hibah Komite");
     inForm(kIncome, [&](EntryForm& f) { EXPECT_EQ(Choices(f), QStringList({"Hibah Komite", "Add Item"})); });
     inForm(kExpense, [&](EntryForm& f) { EXPECT_EQ(Choices(f), QStringList{"Add Item"}); });
+    // A category typed without a pick in the list is taken as typed.
+    env.messages.answers = {MsgAnswer::No};
+    env.clock.advance(1);
+    inForm(kExpense, [&](EntryForm& f) {
+        Type(f, "category", "Honor");
+        Type(f, "amount", "75000");
+        QTest::mouseClick(Child<QPushButton>(&f, "save"), Qt::LeftButton);
+    });
+    EXPECT_EQ(env.scalar("select Kategori || '|' || Keluar from Kas where Keluar > 0"), "Honor|75000");
 }
 
 // The printer fails: the operator is told, the line stays booked and listed.
