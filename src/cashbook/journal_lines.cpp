@@ -119,46 +119,47 @@ void AppendLine(GridData& grid, QStringList cells) {
     grid.appendRow(cells);
 }
 
-// The month's range carried on from `sum` in whole numbers. False, with the grid
-// as it was, when a value needs SQLite's own arithmetic.
+// The month's range carried on from `sum` in whole numbers, appended to the grid
+// as it arrives. False in `whole`, with the grid as it was, when a value needs
+// SQLite's own arithmetic.
 DbResult AppendWholeNumberLines(Database& db, const QString& monthStart, WholeSum sum, GridData& grid,
                                 bool& whole) {
     struct Pending {
-        QStringList cells;  // Saldo still empty
+        QStringList cells;  // "n." and Saldo still empty
         bool listed;
     };
+    const int first = grid.rowCount();
     std::vector<Pending> group;  // lines of one Id are peers: each balance counts all of them
-    std::vector<QStringList> out;
-    QString groupId;
     whole = true;
+    auto append = [&grid](QStringList& cells) {
+        cells[0] = QString::number(grid.rowCount() + 1) + QLatin1Char('.');
+        grid.appendRow(cells);
+    };
     auto flush = [&] {
         const QString saldo = sum.text();
         for (Pending& p : group)
             if (p.listed) {
-                p.cells[6] = saldo;
-                out.push_back(std::move(p.cells));
+                p.cells[7] = saldo;
+                append(p.cells);
             }
         group.clear();
     };
+    const GridData::Batch batch(grid);
     const DbResult r = db.exec(kRangeSql, {monthStart}, [&](const DbRow& row) {
         if (!whole) return;
-        QStringList cells{row.text(0), row.text(1), row.text(2), row.text(3),
+        QStringList cells{QString(),   row.text(0), row.text(1), row.text(2), row.text(3),
                           row.text(4), row.text(5), QString(),   row.text(6)};
-        const bool listed = row.text(8) == QLatin1String("1");
         if (row.isNull(0)) {  // no Id: listed, counted nowhere, no balance
-            out.push_back(std::move(cells));
+            append(cells);
             return;
         }
-        if (!group.empty() && cells[0] != groupId) flush();
-        groupId = cells[0];
+        if (!group.empty() && cells[1] != group.front().cells[1]) flush();
         whole = sum.add(row.typedValue(7));
-        group.push_back({std::move(cells), listed});
+        group.push_back({std::move(cells), row.text(8) == QLatin1String("1")});
     });
-    if (!r || !whole) return r;
-    flush();
-    const GridData::Batch batch(grid);
-    grid.reserve(grid.rowCount() + static_cast<int>(out.size()));
-    for (QStringList& cells : out) AppendLine(grid, std::move(cells));
+    if (r && whole) flush();
+    if (!whole)
+        while (grid.rowCount() > first) grid.removeRow(grid.rowCount() - 1);
     return r;
 }
 
