@@ -14,6 +14,7 @@
 #include "app/app_context.h"
 #include "app/config_files.h"
 #include "app/startup.h"
+#include "cashbook/journal_form.h"
 #include "circulation/circulation.h"
 #include "core/dates.h"
 #include "program/images.h"
@@ -119,9 +120,12 @@ void MainWindow::createCommands() {
     c.set(cmd::VisitTariffs, [this] { OpenVisitTariffs(ctx_, this); });
     c.set(cmd::ResetData, [this] { resetData(); });
     c.set(cmd::TransactionDesk, [this] { OpenTransactionDesk(ctx_, this); });
-    c.set(cmd::CashJournal, [] {});  // cash journal, child
-    c.set(cmd::Catalogue, [] {});    // catalogue, child
-    c.set(cmd::LostItems, [] {});    // lost items, modal
+    c.set(cmd::CashJournal, [this] {
+        // One journal: a second press brings the open one forward.
+        if (!bringForward<JournalForm>()) openChild(new JournalForm(ctx_))->showMaximized();
+    });
+    c.set(cmd::Catalogue, [] {});  // catalogue, child
+    c.set(cmd::LostItems, [] {});  // lost items, modal
     c.set(cmd::History, [this] { showHistory(); });
     for (int id : {cmd::ReportRental, cmd::ReportLoans, cmd::ReportReturns, cmd::ReportVisits,
                    cmd::ReportFines, cmd::ReportNotReturned, cmd::ReportLostItems})
@@ -190,20 +194,10 @@ void MainWindow::resetData() {
     // data reset, modal
 }
 
-namespace {
-// The open child form of that class, brought to the front; null when none is open.
-template <typename Form>
-Form* bringForward(const MainWindow& window) {
-    auto* open = qobject_cast<Form*>(window.findChildForm(QString::fromLatin1(Form::kWindowClass)));
-    if (open) window.mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(open->parentWidget()));
-    return open;
-}
-}  // namespace
-
 void MainWindow::showReport(int command) {
     ctx_.reportCode = ReportCodeFor(command);
     // One report form: a later command produces its report in the open one.
-    if (auto* open = bringForward<ReportForm>(*this))
+    if (auto* open = bringForward<ReportForm>())
         open->produce();
     else
         openChild(new ReportForm(ctx_))->showMaximized();  // opening produces the report
@@ -211,7 +205,7 @@ void MainWindow::showReport(int command) {
 
 void MainWindow::showHistory() {
     // One history: HISTORI again brings it forward with the movements recorded since.
-    if (auto* open = bringForward<HistoryForm>(*this))
+    if (auto* open = bringForward<HistoryForm>())
         open->load();
     else
         openChild(new HistoryForm(ctx_))->showMaximized();
