@@ -12,7 +12,7 @@ const QString kTariffCode = QStringLiteral("KUNJUNG");
 
 RecordFormSpec ItemSpec() {
     RecordFormSpec s;
-    s.windowClass = ItemForm::kWindowClass;
+    s.windowClass = QLatin1String(ItemForm::kWindowClass);
     s.title = s.boxTitle = QStringLiteral("Form Data Item Perpustakaan");
     s.table = QStringLiteral("ItemPerpus");
     s.columns = {{"Id", "Id", 80, Align::Left},

@@ -10,7 +10,7 @@ namespace zelkor {
 class ItemForm : public RecordForm {
     Q_OBJECT
   public:
-    inline static const QString kWindowClass = QStringLiteral("FORM_ZELKOR_FORM6_CLASS");
+    static constexpr char kWindowClass[] = "FORM_ZELKOR_FORM6_CLASS";
 
     explicit ItemForm(AppContext& ctx, QWidget* parent = nullptr);
 

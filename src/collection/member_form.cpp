@@ -22,7 +22,7 @@ const QString kDateFormat = QStringLiteral("yyyy-MM-dd");
 
 RecordFormSpec MemberSpec() {
     RecordFormSpec s;
-    s.windowClass = MemberForm::kWindowClass;
+    s.windowClass = QLatin1String(MemberForm::kWindowClass);
     s.title = QStringLiteral("Form Data Member Perpustakaan");
     s.boxTitle = QStringLiteral("Formulir Data Member");
     s.table = QStringLiteral("Member");

@@ -13,7 +13,7 @@ namespace zelkor {
 class MemberForm : public RecordForm {
     Q_OBJECT
   public:
-    inline static const QString kWindowClass = QStringLiteral("FORM_ZELKOR_FORM8_CLASS");
+    static constexpr char kWindowClass[] = "FORM_ZELKOR_FORM8_CLASS";
 
     explicit MemberForm(AppContext& ctx, QWidget* parent = nullptr);
 

@@ -5,17 +5,17 @@
 #include <QToolBar>
 #include <QToolButton>
 
-// Q_INIT_RESOURCE must be used outside any namespace; the images live in this
-// static library.
-static void InitRecordImages() {
-    static const bool done = [] {
-        Q_INIT_RESOURCE(record_images);
-        return true;
-    }();
-    (void)done;
+// Q_INIT_RESOURCE must be used outside any namespace.
+static void initRecordImages() {
+    Q_INIT_RESOURCE(record_images);
 }
 
 namespace zelkor {
+
+void InitRecordImages() {
+    static const bool done = (initRecordImages(), true);
+    (void)done;
+}
 
 namespace {
 
@@ -57,7 +57,7 @@ QToolBar* CreateRecordToolbar(QWidget* form, const std::vector<RecordTool>& tool
         const CommandLook look = LookOf(tool.command);
         if (tool.command == RecordCommand::Import) bar->addSeparator();
         auto* action =
-            new QAction(QIcon(QStringLiteral(":/%1.png").arg(QLatin1String(look.image))), tool.toolTip, form);
+            new QAction(QIcon(QStringLiteral(":/") + QLatin1String(look.image)), tool.toolTip, form);
         action->setObjectName(QLatin1String(look.objectName));
         action->setToolTip(tool.toolTip);
         action->setShortcut(look.shortcut);

@@ -14,30 +14,21 @@
 #include "app/app_context.h"
 #include "app/config_files.h"
 #include "app/startup.h"
+#include "cashbook/journal_form.h"
 #include "circulation/circulation.h"
 #include "collection/item_form.h"
 #include "collection/member_form.h"
+#include "collection/record_toolbar.h"
 #include "core/dates.h"
 #include "program/images.h"
 #include "program/status_bar.h"
 #include "program/toolbar.h"
 #include "program/welcome_window.h"
+#include "reports/history_form.h"
+#include "reports/report_form.h"
 #include "ui/scaling.h"
 
 namespace zelkor {
-
-namespace {
-// A record form opens once, maximised; its command brings an open one to the front.
-void OpenRecordForm(MainWindow& window, const QString& windowClass, const std::function<QWidget*()>& make) {
-    if (QWidget* open = window.findChildForm(windowClass)) {
-        window.mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(open->parentWidget()));
-        return;
-    }
-    QWidget* form = make();
-    window.openChild(form)->showMaximized();
-    form->setFocus();  // once maximised: its first field takes the typing
-}
-}  // namespace
 
 MainWindow::MainWindow(AppContext& ctx, QWidget* parent)
     : QMainWindow(parent),
@@ -45,6 +36,7 @@ MainWindow::MainWindow(AppContext& ctx, QWidget* parent)
       exit_([](int code) { QCoreApplication::exit(code); }),
       login_(RunLoginForm) {
     InitProgramImages();
+    InitRecordImages();  // the list forms' toolbar images
     setObjectName(QStringLiteral("FORM_ZELKOR_MDIFORM1_CLASS"));
     setWindowTitle(QStringLiteral("Zelkor + Rental"));
     QIcon icon(QStringLiteral(":/IMAGE_GRAPH"));
@@ -125,20 +117,25 @@ void MainWindow::createCommands() {
     c.set(cmd::Restore, [] {});             // restore
     c.set(cmd::DatabaseConnection, [] {});  // connection settings, modal
     c.set(cmd::Exit, [this] { exitProgram(); });
-    c.set(cmd::Items,
-          [this] { OpenRecordForm(*this, ItemForm::kWindowClass, [this] { return new ItemForm(ctx_); }); });
+    c.set(cmd::Items, [this] {
+        // One item form: a second press brings the open one forward.
+        if (!bringForward<ItemForm>()) openChild(new ItemForm(ctx_))->showMaximized();
+    });
     c.set(cmd::Members, [this] {
-        OpenRecordForm(*this, MemberForm::kWindowClass, [this] { return new MemberForm(ctx_); });
+        if (!bringForward<MemberForm>()) openChild(new MemberForm(ctx_))->showMaximized();
     });
     c.set(cmd::Operators, [this] { openOperators(); });
     c.set(cmd::LibraryIdentity, [this] { openLibraryIdentity(); });
     c.set(cmd::VisitTariffs, [this] { OpenVisitTariffs(ctx_, this); });
     c.set(cmd::ResetData, [this] { resetData(); });
     c.set(cmd::TransactionDesk, [this] { OpenTransactionDesk(ctx_, this); });
-    c.set(cmd::CashJournal, [] {});  // cash journal, child
-    c.set(cmd::Catalogue, [] {});    // catalogue, child
-    c.set(cmd::LostItems, [] {});    // lost items, modal
-    c.set(cmd::History, [] {});      // transaction history, child
+    c.set(cmd::CashJournal, [this] {
+        // One journal: a second press brings the open one forward.
+        if (!bringForward<JournalForm>()) openChild(new JournalForm(ctx_))->showMaximized();
+    });
+    c.set(cmd::Catalogue, [] {});  // catalogue, child
+    c.set(cmd::LostItems, [] {});  // lost items, modal
+    c.set(cmd::History, [this] { showHistory(); });
     for (int id : {cmd::ReportRental, cmd::ReportLoans, cmd::ReportReturns, cmd::ReportVisits,
                    cmd::ReportFines, cmd::ReportNotReturned, cmd::ReportLostItems})
         c.set(id, [this, id] { showReport(id); });
@@ -208,7 +205,19 @@ void MainWindow::resetData() {
 
 void MainWindow::showReport(int command) {
     ctx_.reportCode = ReportCodeFor(command);
-    // The report window opens here (or produces the report when already open).
+    // One report form: a later command produces its report in the open one.
+    if (auto* open = bringForward<ReportForm>())
+        open->produce();
+    else
+        openChild(new ReportForm(ctx_))->showMaximized();  // opening produces the report
+}
+
+void MainWindow::showHistory() {
+    // One history: HISTORI again brings it forward with the movements recorded since.
+    if (auto* open = bringForward<HistoryForm>())
+        open->load();
+    else
+        openChild(new HistoryForm(ctx_))->showMaximized();
 }
 
 void MainWindow::showAbout() {

@@ -200,6 +200,8 @@ TEST_F(MainWindowTest, LoggingInShowsTheOperatorInStatusPartOne) {
     int subWindowsAtWelcome = -1;
     messages.onShow = [&] { subWindowsAtWelcome = w.mdiArea()->subWindowList().size(); };
     WhenModal<LoginForm>([&](LoginForm* form) {
+        // Modal before it is active: on a busy machine the focus comes a moment later.
+        EXPECT_TRUE(QTest::qWaitForWindowActive(form));
         EXPECT_TRUE(form->userField()->hasFocus());
         QTest::keyClicks(form->userField(), "siti");
         QTest::keyClicks(form->passwordField(), "siti123");
