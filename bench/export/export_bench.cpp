@@ -19,6 +19,7 @@
 #include <functional>
 
 #include "app/app_context.h"
+#include "bench_args.h"
 #include "quiet_services.h"
 #include "reports/export_packages.h"
 #include "reports/grid_export.h"
@@ -84,7 +85,14 @@ void fillGrid(GridData& g, int rows) {
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    const int rows = argc > 1 ? std::atoi(argv[1]) : 100000;
+    bench::BenchArgs args(argc, argv, "usage: bench_export [rows]  (0 to 1000000, 100000 unless given)");
+    bool isNumber = args.path().isEmpty();
+    const int rows = isNumber ? 100000 : args.path().toInt(&isNumber);
+    if (!args.ok()) return 2;
+    if (!isNumber || rows < 0 || rows > 1000000) {
+        std::fprintf(stderr, "usage: bench_export [rows]  (0 to 1000000, 100000 unless given)\n");
+        return 2;
+    }
     qputenv("ZELKOR_EXPORT_NO_OPEN", "1");
     QTemporaryDir work;
     QDir::setCurrent(work.path());
