@@ -278,6 +278,9 @@ TEST_F(MainWindowTest, LoggingInShowsTheOperatorInStatusPartOne) {
     int subWindowsAtWelcome = -1;
     messages.onShow = [&] { subWindowsAtWelcome = w.mdiArea()->subWindowList().size(); };
     WhenModal<LoginForm>([&](LoginForm* form) {
+        // The form becomes the active window a moment after it opens; on a busy
+        // machine this can come after the first look.
+        EXPECT_TRUE(QTest::qWaitForWindowActive(form));
         EXPECT_TRUE(form->userField()->hasFocus());
         QTest::keyClicks(form->userField(), "siti");
         QTest::keyClicks(form->passwordField(), "siti123");
