@@ -72,6 +72,12 @@ QString BenchLibrary(const QString& named) {
     return path;
 }
 
+QString BenchLibrary(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i)
+        if (argv[i][0] != '-') return BenchLibrary(QString::fromLocal8Bit(argv[i]));
+    return BenchLibrary(QString());
+}
+
 QString CopyLibrary(const QString& library, const QString& dir) {
     const QString copy = QDir(dir).filePath(QStringLiteral("bench.db"));
     QFile::remove(copy);

@@ -9,6 +9,9 @@ namespace zelkor::bench {
 // benchmark) the first time. Empty, with the reason on stderr, when that is no
 // library database (a missing file is never created) and none could be made.
 QString BenchLibrary(const QString& named);
+// The same with the first argument that is no option as the name, for benchmarks
+// without options of their own (BenchArgs reads the others).
+QString BenchLibrary(int argc, char** argv);
 
 // A copy of the library in `dir` for a benchmark that writes, flushed to the disk
 // (file and folder) so that the first timed save does not pay for the copy. Empty,
