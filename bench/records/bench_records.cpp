@@ -10,7 +10,6 @@
 // indexes of this build's schema.
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
@@ -138,11 +137,8 @@ int main(int argc, char** argv) {
         if (argv[i][0] != '-') repeats = std::max(1, atoi(argv[i]));
 
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("records.db"));
-    if (!QFile::copy(source, path) || !QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner)) {
-        std::fprintf(stderr, "cannot copy %s\n", qPrintable(source));
-        return 1;
-    }
+    const QString path = bench::CopyLibrary(source, dir.path());
+    if (path.isEmpty()) return 1;
     QString error;
     auto db = OpenLibrary(path, &error);
     if (!db) {

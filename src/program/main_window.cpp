@@ -8,6 +8,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QScreen>
+#include <QShortcut>
 
 #include "accounts/login_form.h"
 #include "accounts/password_form.h"
@@ -90,12 +91,18 @@ QWidget* MainWindow::findChildForm(const QString& objectName) const {
 }
 
 void MainWindow::createMenu() {
+    // F10 reaches the menu, as on every desktop: it opens the first popup.
+    auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(f10, &QShortcut::activated, this,
+            [this] { menuBar()->setActiveAction(menuBar()->actions().value(0)); });
     for (const MenuPopup& popup : MenuTable()) {
         QMenu* menu = menuBar()->addMenu(QString::fromUtf8(popup.text));
         menu->setProperty("commandId", popup.id);
         for (const MenuEntry& entry : popup.entries) {
             QAction* action = menu->addAction(QString::fromUtf8(entry.text));
             action->setData(entry.id);
+            if (const char* keys = ShortcutFor(entry.id))
+                action->setShortcut(QKeySequence(QString::fromLatin1(keys)));
             const int id = entry.id;
             connect(action, &QAction::triggered, this, [this, id] { runCommand(id); });
         }
