@@ -10,9 +10,10 @@ namespace zelkor {
 class ItemForm : public RecordForm {
     Q_OBJECT
   public:
-    static constexpr char kWindowClass[] = "FORM_ZELKOR_FORM6_CLASS";
-
     explicit ItemForm(AppContext& ctx, QWidget* parent = nullptr);
+
+    // The window class: the Data menu brings an open form forward by it.
+    static constexpr char kWindowClass[] = "FORM_ZELKOR_FORM6_CLASS";
 
   protected:
     StoredRecord storedRecord(const QStringList& shown) const override;

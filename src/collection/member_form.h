@@ -13,9 +13,10 @@ namespace zelkor {
 class MemberForm : public RecordForm {
     Q_OBJECT
   public:
-    static constexpr char kWindowClass[] = "FORM_ZELKOR_FORM8_CLASS";
-
     explicit MemberForm(AppContext& ctx, QWidget* parent = nullptr);
+
+    // The window class: the Data menu brings an open form forward by it.
+    static constexpr char kWindowClass[] = "FORM_ZELKOR_FORM8_CLASS";
 
   private:
     void addGenderRow();
