@@ -49,6 +49,11 @@ RecordForm::RecordForm(AppContext& ctx, RecordFormSpec spec, QWidget* parent)
     createLayout();
 }
 
+RecordForm::~RecordForm() {
+    // ExportGrid must not outlive the grid it names.
+    if (ctx_.exportGrid == &grid()) ctx_.exportGrid = nullptr;
+}
+
 GridData& RecordForm::grid() {
     return list_->grid();
 }

@@ -17,6 +17,12 @@
 // spec's columns. What is saved is those texts under the columns' names (a form may
 // add derived columns in storedRecord), found by RecordKey (the code unless a form
 // says otherwise).
+//
+// The pieces also stand alone, for list forms of another shape: RecordList (a grid
+// filled by a statement, searched on Enter, with a row sink of one's own),
+// GridFollower (the selected row copied wherever a form shows it), CreateRecordToolbar
+// (any of the six entries), PickList (a list ending in "Add Item" beside its field),
+// DateField and SearchStatement (a literal search over any columns).
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -65,9 +71,10 @@ struct RecordFormSpec {
 class RecordForm : public QWidget {
     Q_OBJECT
   public:
+    ~RecordForm() override;
+
     GridData& grid();
     const GridData& grid() const;
-    const RecordFormSpec& spec() const { return spec_; }
     // The grid column (1 on, after "No") that shows a stored column; -1 for none.
     int gridColumnOf(const QString& column) const;
     GridFollower* follower() const { return follower_; }

@@ -43,6 +43,7 @@ TEST_F(RecordExportTest, BothGridsReachTheModulesWithTheirTitles) {
         items.press("spreadsheet");
         EXPECT_EQ(env.ctx().exportGrid, &items.grid());
     }
+    EXPECT_EQ(env.ctx().exportGrid, nullptr);  // not left naming a closed form's grid
     {
         RecordDriver<MemberForm> members(env);
         members.press("browser");
