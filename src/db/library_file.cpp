@@ -9,9 +9,9 @@
 namespace zelkor {
 
 const QStringList& LibraryTables() {
-    static const QStringList tables = {QStringLiteral("ItemPerpus"), QStringLiteral("Member"),
+    static const QStringList tables = {QStringLiteral("ItemPerpus"),  QStringLiteral("Member"),
                                        QStringLiteral("TransPerpus"), QStringLiteral("ItemHilang"),
-                                       QStringLiteral("Kas"), QStringLiteral("useradmin")};
+                                       QStringLiteral("Kas"),         QStringLiteral("useradmin")};
     return tables;
 }
 
@@ -26,7 +26,8 @@ QString LibraryProblem(Database& db, bool checkIntegrity) {
         if (found == QLatin1String("0")) missing << table;
     }
     if (!missing.isEmpty())
-        return QStringLiteral("bukan database perpustakaan (tabel %1 tidak ada)").arg(missing.join(QStringLiteral(", ")));
+        return QStringLiteral("bukan database perpustakaan (tabel %1 tidak ada)")
+            .arg(missing.join(QStringLiteral(", ")));
     if (checkIntegrity) {
         DbResult r;
         const QString verdict = db.scalar(QStringLiteral("pragma integrity_check"), {}, QString(), &r);
@@ -66,7 +67,15 @@ std::unique_ptr<Database> OpenLibrary(const QString& path, QString* error) {
     if (QString problem = LibraryProblem(*db); !problem.isEmpty()) return fail(problem);
     // A library made by an older program lacks the newer indexes.
     if (DbResult r = ApplySchema(*db); !r) return fail(r.error);
-    ChooseJournal(*db, JournalFor(path));
+    const JournalKind journal = JournalFor(path);
+    ChooseJournal(*db, journal);
+    // Long lists read pages straight from a memory map of the file instead of
+    // copying each one out of it, which spares about a third of the processor time
+    // of a month's report on a large library. SQLite only reads through the map
+    // and writes as before.
+    // Not on a network share: another computer could shorten the file under the
+    // map, and reading there would end the program instead of reporting an error.
+    if (journal == JournalKind::Wal) db->execScript(QStringLiteral("PRAGMA mmap_size=1073741824"));
     return db;
 }
 
