@@ -49,8 +49,9 @@ class Database {
     using RowCallback = std::function<void(const DbRow&)>;
 
     enum class Mode { CreateIfMissing, ExistingOnly };
-    // Opens the database file at `path` (CreateIfMissing also makes it). An empty
-    // path gives SQLite's private temporary database. On failure returns null and
+    // Opens the database file at `path` (CreateIfMissing also makes it), read
+    // through a memory map unless it lies on a network share. An empty path gives
+    // SQLite's private temporary database. On failure returns null and
     // puts SQLite's message into `error`. The program itself opens a library only
     // through OpenLibrary (library_file.h), which never makes a file.
     static std::unique_ptr<Database> open(const QString& path, QString* error,

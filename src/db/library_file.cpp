@@ -67,15 +67,7 @@ std::unique_ptr<Database> OpenLibrary(const QString& path, QString* error) {
     if (QString problem = LibraryProblem(*db); !problem.isEmpty()) return fail(problem);
     // A library made by an older program lacks the newer indexes.
     if (DbResult r = ApplySchema(*db); !r) return fail(r.error);
-    const JournalKind journal = JournalFor(path);
-    ChooseJournal(*db, journal);
-    // Long lists read pages straight from a memory map of the file instead of
-    // copying each one out of it, which spares about a third of the processor time
-    // of a month's report on a large library. SQLite only reads through the map
-    // and writes as before.
-    // Not on a network share: another computer could shorten the file under the
-    // map, and reading there would end the program instead of reporting an error.
-    if (journal == JournalKind::Wal) db->execScript(QStringLiteral("PRAGMA mmap_size=1073741824"));
+    ChooseJournal(*db, JournalFor(path));
     return db;
 }
 
