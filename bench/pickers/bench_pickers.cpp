@@ -19,6 +19,7 @@
 #include "app/app_context.h"
 #include "bench_args.h"
 #include "bench_library.h"
+#include "bench_timing.h"
 #include "circulation/borrow_picker.h"
 #include "circulation/desk_form.h"
 #include "circulation/member_browser.h"
@@ -31,41 +32,14 @@ using namespace zelkor;
 
 namespace {
 
-struct Figure {
-    std::string what;
-    std::vector<double> ms, cpuMs;
-    int rows = 0;
-};
-
-// The processor time of this thread: on a machine shared with other work the
-// fairer figure.
-double ThreadCpuMs() {
-    timespec ts{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
-    return static_cast<double>(ts.tv_sec) * 1e3 + static_cast<double>(ts.tv_nsec) / 1e6;
-}
-
-// Runs `once` `repeats` times; `once` returns the rows shown.
-Figure Measure(const std::string& what, int repeats, const std::function<int()>& once) {
-    Figure f{what, {}, {}, 0};
-    for (int i = 0; i < repeats; ++i) {
-        QElapsedTimer t;
-        t.start();
-        const double cpu = ThreadCpuMs();
-        f.rows = once();
-        f.cpuMs.push_back(ThreadCpuMs() - cpu);
-        f.ms.push_back(t.nsecsElapsed() / 1e6);
-    }
-    return f;
-}
+using bench::Figure;
+using bench::Measure;
+using bench::Median;
 
 void Print(const Figure& f) {
-    std::vector<double> sorted = f.ms, cpu = f.cpuMs;
-    std::sort(sorted.begin(), sorted.end());
-    std::sort(cpu.begin(), cpu.end());
     std::printf("%-52s %8d rows  first %8.1f ms  median %8.1f ms  min %8.1f ms  cpu median %8.1f ms\n",
-                f.what.c_str(), f.rows, f.ms.front(), sorted[sorted.size() / 2], sorted.front(),
-                cpu[cpu.size() / 2]);
+                f.what.c_str(), f.rows, f.ms.front(), Median(f.ms),
+                *std::min_element(f.ms.begin(), f.ms.end()), Median(f.cpuMs));
 }
 
 // Shown and painted, as the operator first sees it.

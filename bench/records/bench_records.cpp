@@ -22,6 +22,7 @@
 
 #include "app/app_context.h"
 #include "bench_library.h"
+#include "bench_timing.h"
 #include "collection/item_form.h"
 #include "collection/member_form.h"
 #include "db/library_file.h"
@@ -33,37 +34,9 @@ using namespace zelkor;
 
 namespace {
 
-// Wall time, and the processor time of this thread: on a machine shared with other
-// work the second is the fairer figure.
-struct Figure {
-    std::string what;
-    std::vector<double> ms, cpuMs;
-    int rows = 0;
-};
-
-double ThreadCpuMs() {
-    timespec ts{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
-    return static_cast<double>(ts.tv_sec) * 1e3 + static_cast<double>(ts.tv_nsec) / 1e6;
-}
-
-Figure Measure(const std::string& what, int repeats, const std::function<int()>& once) {
-    Figure f{what, {}, {}, 0};
-    for (int i = 0; i < repeats; ++i) {
-        QElapsedTimer t;
-        t.start();
-        const double cpu = ThreadCpuMs();
-        f.rows = once();
-        f.cpuMs.push_back(ThreadCpuMs() - cpu);
-        f.ms.push_back(static_cast<double>(t.nsecsElapsed()) / 1e6);
-    }
-    return f;
-}
-
-double Median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
+using bench::Figure;
+using bench::Measure;
+using bench::Median;
 
 void Print(const Figure& f) {
     std::printf("%-44s %7d rows  wall: first %6.1f median %6.1f ms   cpu: median %6.1f min %6.1f ms\n",
