@@ -17,6 +17,7 @@
 #include "app/startup.h"
 #include "cashbook/journal_form.h"
 #include "circulation/circulation.h"
+#include "collection/catalogue_form.h"
 #include "collection/item_form.h"
 #include "collection/member_form.h"
 #include "collection/record_toolbar.h"
@@ -140,7 +141,9 @@ void MainWindow::createCommands() {
         // One journal: a second press brings the open one forward.
         if (!bringForward<JournalForm>()) openChild(new JournalForm(ctx_))->showMaximized();
     });
-    c.set(cmd::Catalogue, [] {});  // catalogue, child
+    c.set(cmd::Catalogue, [this] {
+        if (!bringForward<CatalogueForm>()) openChild(new CatalogueForm(ctx_))->showMaximized();
+    });
     c.set(cmd::LostItems, [] {});  // lost items, modal
     c.set(cmd::History, [this] { showHistory(); });
     for (int id : {cmd::ReportRental, cmd::ReportLoans, cmd::ReportReturns, cmd::ReportVisits,
