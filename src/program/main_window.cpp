@@ -19,6 +19,7 @@
 #include "circulation/circulation.h"
 #include "collection/catalogue_form.h"
 #include "collection/item_form.h"
+#include "collection/lost_item_form.h"
 #include "collection/member_form.h"
 #include "collection/record_toolbar.h"
 #include "core/dates.h"
@@ -144,7 +145,7 @@ void MainWindow::createCommands() {
     c.set(cmd::Catalogue, [this] {
         if (!bringForward<CatalogueForm>()) openChild(new CatalogueForm(ctx_))->showMaximized();
     });
-    c.set(cmd::LostItems, [] {});  // lost items, modal
+    c.set(cmd::LostItems, [this] { OpenLostItemReports(ctx_, this); });
     c.set(cmd::History, [this] { showHistory(); });
     for (int id : {cmd::ReportRental, cmd::ReportLoans, cmd::ReportReturns, cmd::ReportVisits,
                    cmd::ReportFines, cmd::ReportNotReturned, cmd::ReportLostItems})
