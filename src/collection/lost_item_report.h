@@ -23,7 +23,7 @@ inline constexpr int kCountDigits = 12;
 // Why a report is refused before anything is written.
 inline const QString kLossMissing = QStringLiteral("Gagal menyimpan, beberapa kolom belum terisi..");
 inline const QString kLossBadCount =
-    QStringLiteral("Gagal menyimpan, Jumlah Item harus angka 1 sampai 999999999999..");
+    QStringLiteral("Gagal menyimpan, Jumlah Item harus berupa angka lebih dari 0..");
 inline const QString kLossStockNotNumber =
     QStringLiteral("Gagal menyimpan, Stock item ini bukan angka, perbaiki dulu di Data Item Perpustakaan..");
 

@@ -112,7 +112,7 @@ TEST_F(LostItemTest, WhatAReportDoesWithTheStockItFinds) {
         QString after;  // the stock stored afterwards
         QString told;
     };
-    const QString badCount = "Entry Data..: Gagal menyimpan, Jumlah Item harus angka 1 sampai 999999999999..";
+    const QString badCount = "Entry Data..: Gagal menyimpan, Jumlah Item harus berupa angka lebih dari 0..";
     const QString notNumber =
         "Entry Data..: Gagal menyimpan, Stock item ini bukan angka, perbaiki dulu di Data Item "
         "Perpustakaan..";
@@ -265,6 +265,25 @@ TEST_F(LostItemTest, EveryControlHasItsNameAndEnterReportsNothing) {
     EXPECT_TRUE(env.messages.shown.empty());
     EXPECT_EQ(env.scalar("select count(*) from ItemHilang"), "0");
     EXPECT_TRUE(form->isVisible());
+}
+
+// Tab walks the form in reading order; it leaves the date picker at once instead of
+// walking into its month and day, where typing meant for the reporter changed the date.
+TEST_F(LostItemTest, TabWalksTheFormInReadingOrder) {
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    QStringList visited;
+    for (int i = 0; i < 9; ++i) {
+        visited << QApplication::focusWidget()->objectName();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    EXPECT_EQ(visited, QStringList({"search", "records", "details", "date", "reporter", "count", "remark",
+                                    "report", "done"}));
+    form->findChild<DateField*>("date")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClicks(QApplication::focusWidget(), "12");
+    EXPECT_EQ(form->findChild<DateField*>("date")->date(), QDate(2016, 3, 7));
+    EXPECT_EQ(field("reporter")->text(), "12");
 }
 
 TEST(LostItemWindowTest, ItemHilangOpensTheFormModallyAndSelesaiClosesIt) {
