@@ -113,6 +113,7 @@ void LostItemForm::createControls() {
     auto* box = new QGroupBox(this);
     box->setObjectName(QStringLiteral("background"));
     place(box, 10, 2, 865, 465);
+    box->lower();  // under the list and the search made before it, or it takes their clicks
     for (QWidget* background : {static_cast<QWidget*>(this), static_cast<QWidget*>(box)}) {
         background->setMouseTracking(true);
         background->installEventFilter(this);

@@ -267,6 +267,21 @@ TEST_F(LostItemTest, EveryControlHasItsNameAndEnterReportsNothing) {
     EXPECT_TRUE(form->isVisible());
 }
 
+// The mouse reaches every control: none lies under the background box.
+TEST_F(LostItemTest, EveryControlTakesTheMouse) {
+    for (const char* name :
+         {"search", "records", "details", "date", "reporter", "count", "remark", "report", "done"}) {
+        SCOPED_TRACE(name);
+        auto* control = form->findChild<QWidget*>(name);
+        QWidget* under = form->childAt(control->geometry().center());
+        EXPECT_TRUE(under == control || control->isAncestorOf(under));
+    }
+    // A click on a row chooses it, and the panel shows it.
+    const QPoint row = list()->visualRect(list()->model()->index(1, 2)).center();
+    QTest::mouseClick(form->childAt(list()->viewport()->mapTo(form.get(), row)), Qt::LeftButton, {}, row);
+    EXPECT_EQ(panel().value(0), "Id=B02");
+}
+
 // Tab walks the form in reading order; it leaves the date picker at once instead of
 // walking into its month and day, where typing meant for the reporter changed the date.
 TEST_F(LostItemTest, TabWalksTheFormInReadingOrder) {
