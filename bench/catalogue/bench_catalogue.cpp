@@ -23,7 +23,6 @@
 #include "collection/catalogue_blocks.h"
 #include "collection/catalogue_form.h"
 #include "collection/record_queries.h"
-#include "db/library_file.h"
 #include "quiet_services.h"
 #include "ui/grid_data.h"
 #include "ui/qt_services.h"
@@ -72,14 +71,8 @@ int main(int argc, char** argv) {
     const QString source = bench::BenchLibrary(args.path());
     if (source.isEmpty()) return 1;
     QTemporaryDir dir;
-    const QString path = bench::CopyLibrary(source, dir.path());
-    if (path.isEmpty()) return 1;
-    QString error;
-    auto db = OpenLibrary(path, &error);
-    if (!db) {
-        std::fprintf(stderr, "cannot open %s: %s\n", qPrintable(path), qPrintable(error));
-        return 1;
-    }
+    auto db = bench::OpenLibraryCopy(source, dir.path());
+    if (!db) return 1;
     struct {
         bench::QuietMessages messages{bench::QuietMessages::Echo::Yes};  // a box here means a fault
         SystemClock clock;

@@ -23,7 +23,6 @@
 #include "bench_timing.h"
 #include "collection/item_form.h"
 #include "collection/member_form.h"
-#include "db/library_file.h"
 #include "db/row_sinks.h"
 #include "quiet_services.h"
 #include "ui/qt_services.h"
@@ -98,14 +97,8 @@ int main(int argc, char** argv) {
         if (argv[i][0] != '-') repeats = std::max(1, atoi(argv[i]));
 
     QTemporaryDir dir;
-    const QString path = bench::CopyLibrary(source, dir.path());
-    if (path.isEmpty()) return 1;
-    QString error;
-    auto db = OpenLibrary(path, &error);
-    if (!db) {
-        std::fprintf(stderr, "cannot open %s: %s\n", qPrintable(path), qPrintable(error));
-        return 1;
-    }
+    auto db = bench::OpenLibraryCopy(source, dir.path());
+    if (!db) return 1;
     // Nobody at the screen: every box is answered at once (and counted).
     struct {
         bench::QuietMessages messages;

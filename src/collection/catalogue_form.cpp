@@ -1,6 +1,5 @@
 #include "catalogue_form.h"
 
-#include <QAction>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -69,15 +68,6 @@ void CatalogueForm::createLayout() {
     searchRow->addWidget(field);
     searchRow->addStretch(1);
     outer->addLayout(searchRow);
-    // Ctrl+F: back to the search from the grid.
-    auto* find = new QAction(this);
-    find->setShortcut(QKeySequence::Find);
-    find->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    connect(find, &QAction::triggered, this, [field] {
-        field->setFocus(Qt::ShortcutFocusReason);
-        field->selectAll();
-    });
-    addAction(find);
 
     GridView* view = list_->view();
     view->setAccessibleName(windowTitle());

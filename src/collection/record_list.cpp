@@ -1,5 +1,6 @@
 #include "record_list.h"
 
+#include <QAction>
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -25,6 +26,15 @@ RecordList::RecordList(AppContext& ctx, QWidget* parent, std::vector<GridColumn>
     search_->setAccessibleName(QStringLiteral("Cari"));
     connect(search_, &QLineEdit::returnPressed, this, &RecordList::search);
     search_->installEventFilter(this);
+    // Ctrl+F: to the search from anywhere in the form, its text chosen for the next one.
+    auto* find = new QAction(parent);
+    find->setShortcut(QKeySequence::Find);
+    find->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    connect(find, &QAction::triggered, this, [this] {
+        search_->setFocus(Qt::ShortcutFocusReason);
+        search_->selectAll();
+    });
+    parent->addAction(find);
 }
 
 void RecordList::load() {

@@ -1,6 +1,7 @@
 #pragma once
 // A grid of records filled by a statement, with the search field that refills it when
-// Enter is pressed there and from which Down goes on into the grid. The record forms, the catalogue and the
+// Enter is pressed there and from which Down goes on into the grid; Ctrl+F anywhere
+// in the form goes to the search. The record forms, the catalogue and the
 // lost-item list use it; their forms place the view and the field.
 #include <QObject>
 #include <QStringList>

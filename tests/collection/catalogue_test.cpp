@@ -136,14 +136,17 @@ TEST_F(CatalogueTest, ASearchFindsItsTextLiterallyInFiveColumns) {
         QStringList found;
     };
     const std::vector<Case> cases = {
-        {"Jum'at", {"P01"}}, {"50%", {"P02"}},
-        {"A_B", {"P04"}},    {"o'reilly", {"P05"}},  // the publisher, letters of either case
-        {"hirata", {"B01"}},                         // the author
-        {"978-2", {"B02"}},                          // the ISBN
-        {"b03", {"B03"}},                            // the code
-        {"2005", {}},                                // the rights notice is not searched
-        {"Rak Kimia", {}},                           // nor the shelf
-        {"%", {"P02"}},      {"' or '1'='1", {}},
+        {"Jum'at", {"P01"}},    // an apostrophe, stored and found as typed
+        {"50%", {"P02"}},       // "%" and "_" are themselves, not patterns
+        {"%", {"P02"}},         //
+        {"A_B", {"P04"}},       //
+        {"' or '1'='1", {}},    // nor do quotes change the statement
+        {"o'reilly", {"P05"}},  // the publisher, letters of either case
+        {"hirata", {"B01"}},    // the author
+        {"978-2", {"B02"}},     // the ISBN
+        {"b03", {"B03"}},       // the code
+        {"2005", {}},           // the rights notice is not searched
+        {"Rak Kimia", {}},      // nor the shelf
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text.toStdString());
