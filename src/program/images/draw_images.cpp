@@ -201,6 +201,104 @@ void up(QPainter& p) {
     p.drawPath(arrow);
 }
 
+// A sheet of ruled paper: the list toolbars draw their sign on it.
+void sheet(QPainter& p) {
+    p.setPen(QPen(rgb(0x7f8c8d), 1.0));
+    p.setBrush(vertical(3, 29, Qt::white, rgb(0xe5e8e8)));
+    QPainterPath page;
+    page.moveTo(4, 2.5);
+    page.lineTo(18, 2.5);
+    page.lineTo(24, 8.5);
+    page.lineTo(24, 29.5);
+    page.lineTo(4, 29.5);
+    page.closeSubpath();
+    p.drawPath(page);
+    p.drawLine(QPointF(18, 2.5), QPointF(18, 8.5));
+    p.drawLine(QPointF(18, 8.5), QPointF(24, 8.5));
+    p.setPen(QPen(rgb(0x85c1e9), 1.0));
+    for (qreal y = 12; y < 27; y += 3) p.drawLine(QPointF(7, y), QPointF(21, y));
+}
+
+// A round badge in the lower right corner of the sheet.
+void badge(QPainter& p, QColor colour) {
+    p.setPen(QPen(colour.darker(140), 1.0));
+    QRadialGradient g(QPointF(21, 20), 9);
+    g.setColorAt(0, colour.lighter(140));
+    g.setColorAt(1, colour);
+    p.setBrush(g);
+    p.drawEllipse(QPointF(23, 23), 7.5, 7.5);
+    p.setPen(QPen(Qt::white, 2.6, Qt::SolidLine, Qt::RoundCap));
+}
+
+// Add, edit and delete a record.
+void dataAdd(QPainter& p) {
+    sheet(p);
+    badge(p, rgb(0x27ae60));
+    p.drawLine(QPointF(23, 19), QPointF(23, 27));
+    p.drawLine(QPointF(19, 23), QPointF(27, 23));
+}
+
+void dataEdit(QPainter& p) {
+    sheet(p);
+    p.save();
+    p.translate(20, 20);
+    p.rotate(45);
+    p.setPen(QPen(rgb(0x9a7d0a), 0.8));
+    p.setBrush(vertical(-2.5, 2.5, rgb(0xf9e79f), rgb(0xf1c40f)));
+    p.drawRect(QRectF(-9, -2.5, 15, 5));
+    p.setBrush(rgb(0xe59866));
+    p.drawRect(QRectF(6, -2.5, 3, 5));
+    p.setBrush(rgb(0xfae5d3));
+    QPainterPath tip;
+    tip.moveTo(-9, -2.5);
+    tip.lineTo(-13.5, 0);
+    tip.lineTo(-9, 2.5);
+    tip.closeSubpath();
+    p.drawPath(tip);
+    p.restore();
+}
+
+void dataDelete(QPainter& p) {
+    sheet(p);
+    badge(p, rgb(0xc0392b));
+    p.drawLine(QPointF(20, 20), QPointF(26, 26));
+    p.drawLine(QPointF(26, 20), QPointF(20, 26));
+}
+
+// A green spreadsheet with its cells: the export to the spreadsheet.
+void docExcel(QPainter& p) {
+    p.setPen(QPen(rgb(0x1d6b3b), 1.0));
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(8, 4, 21, 24));
+    p.setPen(QPen(rgb(0x82e0aa), 0.8));
+    for (qreal y = 10; y < 28; y += 4.5) p.drawLine(QPointF(8, y), QPointF(29, y));
+    for (qreal x = 15; x < 29; x += 7) p.drawLine(QPointF(x, 4), QPointF(x, 28));
+    p.setPen(QPen(rgb(0x145a32), 1.0));
+    p.setBrush(vertical(7, 25, rgb(0x2ecc71), rgb(0x1e8449)));
+    p.drawRoundedRect(QRectF(2.5, 8, 15, 16), 1.5, 1.5);
+    p.setPen(QPen(Qt::white, 2.4, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(6.5, 12), QPointF(13.5, 20));
+    p.drawLine(QPointF(13.5, 12), QPointF(6.5, 20));
+}
+
+// A printer with a page coming out: the report in the browser, ready to print.
+void printer(QPainter& p) {
+    p.setPen(QPen(rgb(0x7f8c8d), 0.8));
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(9, 3, 14, 10));
+    p.setPen(QPen(rgb(0x2c3e50), 1.0));
+    p.setBrush(vertical(11, 24, rgb(0xaeb6bf), rgb(0x566573)));
+    p.drawRoundedRect(QRectF(3, 11, 26, 13), 2, 2);
+    p.setPen(Qt::NoPen);
+    p.setBrush(rgb(0x2ecc71));
+    p.drawEllipse(QPointF(25, 15), 1.3, 1.3);
+    p.setPen(QPen(rgb(0x7f8c8d), 0.8));
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(8, 20, 16, 9.5));
+    p.setPen(QPen(rgb(0x85c1e9), 1.0));
+    for (qreal y = 23; y < 29; y += 2.5) p.drawLine(QPointF(10.5, y), QPointF(21.5, y));
+}
+
 // The background tile: warm paper with a faint row of books on a shelf. It
 // repeats seamlessly because every shape lies inside the tile.
 QImage background() {
@@ -268,5 +366,10 @@ int main(int argc, char** argv) {
     ok &= save(render(32, money), dir, "IMAGE_MONEY");
     ok &= save(render(32, folder), dir, "IMAGE_FOLDERA31");
     ok &= save(render(32, up), dir, "IMAGE_UP");
+    ok &= save(render(32, dataAdd), dir, "IMAGE_DATA_ADD");
+    ok &= save(render(32, dataEdit), dir, "IMAGE_DATA_EDIT");
+    ok &= save(render(32, dataDelete), dir, "IMAGE_DATA_DELETE");
+    ok &= save(render(32, docExcel), dir, "IMAGE_DOCEXCEL");
+    ok &= save(render(32, printer), dir, "IMAGE_PRINTER");
     return ok ? 0 : 1;
 }
