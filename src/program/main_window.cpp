@@ -10,7 +10,10 @@
 #include <QScreen>
 
 #include "accounts/login_form.h"
+#include "accounts/operator_list.h"
 #include "accounts/password_form.h"
+#include "admin/admin.h"
+#include "admin/backup_restore.h"
 #include "app/app_context.h"
 #include "app/config_files.h"
 #include "program/images.h"
@@ -106,9 +109,9 @@ void MainWindow::createStatusBar() {
 void MainWindow::createCommands() {
     auto& c = commands_;
     c.set(cmd::ChangePassword, [this] { changePassword(); });
-    c.set(cmd::BackUp, [] {});              // backup
-    c.set(cmd::Restore, [] {});             // restore
-    c.set(cmd::DatabaseConnection, [] {});  // connection settings, modal
+    c.set(cmd::BackUp, [this] { BackUpDatabase(ctx_); });
+    c.set(cmd::Restore, [this] { RestoreDatabase(ctx_); });
+    c.set(cmd::DatabaseConnection, [this] { OpenConnectionSettings(ctx_, this); });
     c.set(cmd::Exit, [this] { exitProgram(); });
     c.set(cmd::Items, [] {});    // item records, child
     c.set(cmd::Members, [] {});  // member records, child
@@ -171,12 +174,17 @@ void MainWindow::exitProgram() {
 
 void MainWindow::openOperators() {
     if (!IsAdministrator(currentOperator())) return;
-    // operator list, child
+    if (auto* list = qobject_cast<OperatorList*>(findChildForm(QStringLiteral("FORM_ZELKOR_FORM7_CLASS")))) {
+        list->load();
+        mdi_->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(list->parentWidget()));
+        return;
+    }
+    openChild(new OperatorList(ctx_));
 }
 
 void MainWindow::openLibraryIdentity() {
     if (!IsAdministrator(currentOperator())) return;
-    // library identity, modal
+    if (OpenLibraryIdentity(ctx_, this)) status_->setPartText(3, ctx_.libraryName);
 }
 
 void MainWindow::resetData() {
@@ -185,7 +193,7 @@ void MainWindow::resetData() {
                              QStringLiteral("Info"), MsgButtons::Ok, MsgIcon::None);
         return;
     }
-    // data reset, modal
+    OpenDataReset(ctx_, this);
 }
 
 void MainWindow::showReport(int command) {
