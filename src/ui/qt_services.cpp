@@ -41,9 +41,10 @@ static QString withExtension(QString path, const QString& ext) {
 
 QString QtFileDialogs::openFile(const QString& title, const QString& filter, const QString& defaultExtension,
                                 const QString& startDirectory) {
-    return withExtension(QFileDialog::getOpenFileName(QApplication::activeWindow(), title, startDirectory,
-                                                      QtFilterFromPipes(filter)),
-                         defaultExtension);
+    const QString path = QFileDialog::getOpenFileName(QApplication::activeWindow(), title, startDirectory,
+                                                      QtFilterFromPipes(filter));
+    // The default extension completes a typed name; a chosen file is taken as it is.
+    return QFileInfo::exists(path) ? path : withExtension(path, defaultExtension);
 }
 
 QString QtFileDialogs::saveFile(const QString& title, const QString& filter, const QString& defaultExtension,
