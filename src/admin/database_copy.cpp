@@ -2,11 +2,11 @@
 
 #include <sqlite3.h>
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryFile>
 #include <filesystem>
 #include <memory>
 
@@ -67,20 +67,22 @@ std::filesystem::path fsPath(const QString& path) {
 
 bool CopyDatabaseToFile(Database& from, const QString& target, QString* error) {
     const QFileInfo info(target);
-    QTemporaryFile temp(info.absoluteFilePath() + QStringLiteral(".XXXXXX"));
-    temp.setAutoRemove(false);
-    if (!temp.open())
-        return fail(error, QStringLiteral("file sementara di %1 tidak dapat dibuat (%2)")
-                               .arg(QDir::toNativeSeparators(info.absolutePath()), temp.errorString()));
-    const QString tempPath = temp.fileName();
-    temp.close();
+    if (!QFileInfo(info.absolutePath()).isDir())
+        return fail(error,
+                    QStringLiteral("folder %1 tidak ada").arg(QDir::toNativeSeparators(info.absolutePath())));
+    // SQLite makes the file as it makes any database (the usual permissions);
+    // the process id keeps two programs backing up at once apart.
+    const QString tempPath =
+        info.absoluteFilePath() + QStringLiteral(".%1.sementara").arg(QCoreApplication::applicationPid());
+    removeWithCompanions(tempPath);  // left by a run that ended half-way
 
     QString why;
     {
         QString openError;
-        auto to = Database::open(tempPath, &openError, Database::Mode::ExistingOnly);
+        auto to = Database::open(tempPath, &openError, Database::Mode::CreateIfMissing);
         if (!to)
-            why = openError;
+            why = QStringLiteral("%1 tidak dapat dibuat (%2)")
+                      .arg(QDir::toNativeSeparators(tempPath), openError);
         else
             why = copyPages(from.handle(), to->handle());
         // The pages carry the source's journal mode; a backup is one plain file.

@@ -86,6 +86,8 @@ TEST_F(BackupTest, TwoBackupsOnOneDayLeaveOneFileWithTheLaterData) {
     EXPECT_TRUE(BackUpDatabase(env.ctx()));
     EXPECT_EQ(MembersIn(backup()), QStringList({"A0000", "A0001", "A0002", "B0000", "B0001"}));
     EXPECT_EQ(FilesIn(env.dir()), QStringList({kBackup, "test.db"}));
+    // Made the way SQLite makes any database: readable like the library itself.
+    EXPECT_EQ(QFileInfo(backup()).permissions(), QFileInfo(env.ctx().databasePath).permissions());
     EXPECT_EQ(Told(env), QStringList(2, "Info: File hasil backup : " + kBackup));
 }
 
@@ -100,11 +102,12 @@ TEST_F(BackupTest, FailedBackupTellsTheReasonAndKeepsTheEarlierFile) {
     struct Case {
         const char* what;
         QString workDir;
-        const char* reason;  // part of the message
+        QString reason;      // part of the message
         long fileSizeLimit;  // bytes, 0 for none
     } cases[] = {
         // Root may write anywhere, but not into a folder below a plain file.
-        {"folder that cannot be made", env.dir() + "/biasa.txt/backup", "file sementara di", 0},
+        {"folder that is not there", env.dir() + "/biasa.txt/backup",
+         "folder " + env.dir() + "/biasa.txt/backup tidak ada", 0},
         {"name taken by a folder", env.dir() + "/folder", "tidak dapat ditulis", 0},
         {"disk full half-way", env.dir(), "", 64 * 1024},
     };

@@ -117,7 +117,7 @@ TEST_F(ResetTest, WithoutItsSafetyCopyNothingIsEmptied) {
     ASSERT_EQ(env.messages.shown.size(), 3u);
     EXPECT_EQ(env.messages.shown[1].text, "Reset Data Item Perpustakaan");
     EXPECT_TRUE(env.messages.shown[2].text.startsWith(
-        "Reset dibatalkan, salinan data sebelum reset tidak dapat dibuat: file sementara di "));
+        "Reset dibatalkan, salinan data sebelum reset tidak dapat dibuat: folder "));
     EXPECT_TRUE(env.messages.shown[2].text.endsWith(". Data tidak berubah.."));
     EXPECT_EQ(counts(), "2 1 1 1 1 1");
 }
