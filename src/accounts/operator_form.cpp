@@ -96,6 +96,7 @@ void OperatorForm::choosePhoto() {
     if (image.isNull()) return;
     newPhoto_ = image;
     ShowPicture(photo_, newPhoto_, kPhotoWidth, kPhotoHeight);
+    name_->setFocus();  // the name is what is left to type
 }
 
 void OperatorForm::save() {

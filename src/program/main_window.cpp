@@ -79,6 +79,12 @@ QMdiSubWindow* MainWindow::openChild(QWidget* form) {
     return sub;
 }
 
+void MainWindow::reloadChildForms() {
+    for (QMdiSubWindow* sub : mdi_->subWindowList())
+        if (QWidget* form = sub->widget(); form && form->metaObject()->indexOfSlot("load()") >= 0)
+            QMetaObject::invokeMethod(form, "load");
+}
+
 QWidget* MainWindow::findChildForm(const QString& objectName) const {
     for (QMdiSubWindow* sub : mdi_->subWindowList())
         if (sub->widget() && sub->widget()->objectName() == objectName) return sub->widget();
@@ -110,8 +116,12 @@ void MainWindow::createCommands() {
     auto& c = commands_;
     c.set(cmd::ChangePassword, [this] { changePassword(); });
     c.set(cmd::BackUp, [this] { BackUpDatabase(ctx_); });
-    c.set(cmd::Restore, [this] { RestoreDatabase(ctx_); });
-    c.set(cmd::DatabaseConnection, [this] { OpenConnectionSettings(ctx_, this); });
+    c.set(cmd::Restore, [this] {
+        if (RestoreDatabase(ctx_)) reloadChildForms();
+    });
+    c.set(cmd::DatabaseConnection, [this] {
+        if (OpenConnectionSettings(ctx_, this)) reloadChildForms();
+    });
     c.set(cmd::Exit, [this] { exitProgram(); });
     c.set(cmd::Items, [] {});    // item records, child
     c.set(cmd::Members, [] {});  // member records, child

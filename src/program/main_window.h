@@ -46,6 +46,9 @@ class MainWindow : public QMainWindow {
     QMdiSubWindow* openChild(QWidget* form);
     // The open child form with that object name (its window class), or null.
     QWidget* findChildForm(const QString& objectName) const;
+    // After a restore or a switch to another database every open child form with
+    // a slot load() reads its data again, so none shows rows that are gone.
+    void reloadChildForms();
 
     // CurrentOperator is the text of status bar part 1.
     QString currentOperator() const;

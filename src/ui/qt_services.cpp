@@ -30,7 +30,11 @@ MsgAnswer QtMessages::show(const QString& text, const QString& caption, MsgButto
 QString QtFilterFromPipes(const QString& filter) {
     const QStringList parts = filter.split('|', Qt::SkipEmptyParts);
     QStringList out;
-    for (int i = 0; i + 1 < parts.size(); i += 2) out << parts[i] + " (" + QString(parts[i + 1]).replace(';', ' ') + ")";
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        const QString patterns = QString(parts[i + 1]).replace(';', ' ');
+        // "Bitmap files (*.bmp)" already shows its patterns.
+        out << (parts[i].contains('(' + patterns + ')') ? parts[i] : parts[i] + " (" + patterns + ")");
+    }
     return out.join(QStringLiteral(";;"));
 }
 

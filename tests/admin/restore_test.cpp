@@ -1,7 +1,9 @@
 // "Restore": only a sound library comes in, the data before it is kept aside,
 // and every statement after it sees the restored data.
+#include "accounts/operator_list.h"
 #include "admin/backup_restore.h"
 #include "library_files.h"
+#include "program/main_window.h"
 #include "support/forms.h"
 
 using namespace zelkor;
@@ -126,4 +128,24 @@ TEST_F(RestoreTest, LibrariesOfOtherPageSizesAndJournalModesComeIn) {
         EXPECT_EQ(env.scalar("pragma integrity_check"), "ok");
         EXPECT_EQ(env.scalar("pragma page_size"), QString::number(c.filePageSize));
     }
+}
+
+TEST_F(RestoreTest, OpenListsShowTheRestoredData) {
+    env.exec("insert into useradmin (User, Password) values ('admin', 'x'), ('tono', 'x')");
+    ASSERT_TRUE(BackUpDatabase(env.ctx()));
+    env.exec("insert into useradmin (User, Password) values ('rina', 'x')");
+    MainWindow window(env.ctx());
+    window.setLoginStep([](MainWindow& w) {
+        w.setCurrentOperator("admin");
+        return true;
+    });
+    ASSERT_TRUE(window.finishCreation());
+    window.runCommand(cmd::Operators);
+    auto* list = qobject_cast<OperatorList*>(window.findChildForm("FORM_ZELKOR_FORM7_CLASS"));
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(Column(list->grid(), 0), QStringList({"rina", "tono"}));
+
+    env.files.paths = {path("BackUp20160307.dataperpus")};
+    window.runCommand(cmd::Restore);
+    EXPECT_EQ(Column(list->grid(), 0), QStringList({"tono"}));
 }
