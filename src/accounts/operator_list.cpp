@@ -95,13 +95,7 @@ void OperatorList::openForm(bool show) {
 }
 
 void OperatorList::removeOperator() {
-    if (!ctx_.messages().askYesNo(
-            QStringLiteral(
-                "Apakah anda yakin akan menghapus record ini? Cobalah koreksi data yang terkait dengan "
-                "record ini, mungkin bisa mengakibatkan perubahan referensi data dan mengakibatkan data "
-                "menjadi rancu.."),
-            QStringLiteral("Confirm Delete")))
-        return;
+    if (!ctx_.messages().confirmDelete()) return;
     const int row = grid_.selectedRow();
     if (row < 0) return;  // nothing selected: no operator to delete
     if (!DeleteOperator(ctx_, grid_.cell(row, 0))) return;

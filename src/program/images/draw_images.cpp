@@ -219,8 +219,10 @@ void sheet(QPainter& p) {
     for (qreal y = 12; y < 27; y += 3) p.drawLine(QPointF(7, y), QPointF(21, y));
 }
 
-// A round badge in the lower right corner of the sheet.
-void badge(QPainter& p, QColor colour) {
+// The sheet with a round badge in its lower right corner, a white sign of two
+// strokes on it.
+void sheetWithBadge(QPainter& p, QColor colour, QLineF stroke1, QLineF stroke2) {
+    sheet(p);
     p.setPen(QPen(colour.darker(140), 1.0));
     QRadialGradient g(QPointF(21, 20), 9);
     g.setColorAt(0, colour.lighter(140));
@@ -228,14 +230,13 @@ void badge(QPainter& p, QColor colour) {
     p.setBrush(g);
     p.drawEllipse(QPointF(23, 23), 7.5, 7.5);
     p.setPen(QPen(Qt::white, 2.6, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(stroke1);
+    p.drawLine(stroke2);
 }
 
 // Add, edit and delete a record.
 void dataAdd(QPainter& p) {
-    sheet(p);
-    badge(p, rgb(0x27ae60));
-    p.drawLine(QPointF(23, 19), QPointF(23, 27));
-    p.drawLine(QPointF(19, 23), QPointF(27, 23));
+    sheetWithBadge(p, rgb(0x27ae60), QLineF(23, 19, 23, 27), QLineF(19, 23, 27, 23));
 }
 
 void dataEdit(QPainter& p) {
@@ -259,10 +260,7 @@ void dataEdit(QPainter& p) {
 }
 
 void dataDelete(QPainter& p) {
-    sheet(p);
-    badge(p, rgb(0xc0392b));
-    p.drawLine(QPointF(20, 20), QPointF(26, 26));
-    p.drawLine(QPointF(26, 20), QPointF(20, 26));
+    sheetWithBadge(p, rgb(0xc0392b), QLineF(20, 20, 26, 26), QLineF(26, 20, 20, 26));
 }
 
 // A green spreadsheet with its cells: the export to the spreadsheet.
