@@ -83,8 +83,9 @@ bool CopyDatabaseToFile(Database& from, const QString& target, QString* error) {
         if (!to)
             why = QStringLiteral("%1 tidak dapat dibuat (%2)")
                       .arg(QDir::toNativeSeparators(tempPath), openError);
-        else
-            why = copyPages(from.handle(), to->handle());
+        else  // a new file in WAL mode could take no other page size than its own
+            why = setJournalMode(*to, QStringLiteral("delete"));
+        if (why.isEmpty()) why = copyPages(from.handle(), to->handle());
         // The pages carry the source's journal mode; a backup is one plain file.
         if (why.isEmpty()) {
             to.reset();

@@ -142,3 +142,15 @@ TEST_F(BackupTest, FailedBackupTellsTheReasonAndKeepsTheEarlierFile) {
     EXPECT_EQ(MembersIn(backup()).size(), 3);
     EXPECT_EQ(env.scalar("select count(*) from Member"), "403");
 }
+
+TEST_F(BackupTest, LibraryInWalModeWithItsOwnPageSizeIsCopiedWhole) {
+    env.exec("pragma page_size=1024");
+    env.exec("vacuum");
+    env.exec("pragma journal_mode=wal");
+    addMembers("A", 30);
+    EXPECT_TRUE(BackUpDatabase(env.ctx())) << Told(env).join('\n').toStdString();
+    EXPECT_EQ(MembersIn(backup()).size(), 30);
+    auto copy = Database::open(backup(), nullptr, Database::Mode::ExistingOnly);
+    EXPECT_EQ(copy->scalar("pragma page_size"), "1024");
+    EXPECT_EQ(copy->scalar("pragma journal_mode"), "delete");
+}
