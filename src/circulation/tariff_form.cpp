@@ -127,13 +127,7 @@ void TariffForm::save() {
 }
 
 void TariffForm::remove() {
-    if (!ctx_.messages().askYesNo(
-            QStringLiteral(
-                "Apakah anda yakin akan menghapus record ini? Cobalah koreksi data yang terkait dengan "
-                "record ini, mungkin bisa mengakibatkan perubahan referensi data dan mengakibatkan data "
-                "menjadi rancu.."),
-            QStringLiteral("Confirm Delete")))
-        return;
+    if (!ctx_.messages().confirmDelete()) return;
     const int row = grid_.selectedRow();
     if (row < 0) return;  // nothing selected: no tariff to delete
     if (!ctx_.run(QStringLiteral("Delete From itemperpus Where id='KUNJUNG' and Pengarang=?"),
