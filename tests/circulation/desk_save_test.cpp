@@ -127,3 +127,52 @@ TEST(DeskSaveTest, AFailureAnywhereLeavesTheBooksAsTheyWere) {
         EXPECT_EQ(Books(env), before) << c.what;
     }
 }
+
+// A return closes exactly one movement still out. When another copy of the program
+// on the same library returned it meanwhile, or the movement is gone, or one cart
+// holds it twice, the whole save is undone and the fine is never booked twice.
+TEST(DeskSaveTest, AReturnClosesExactlyOneMovementStillOut) {
+    const Row fine{"201501010800001", "Matematika", "1500", kTransReturn};
+    const Row rental{"R01", "Kamera", "6000", kTransRental};
+    const struct {
+        const char* what;
+        std::vector<Row> rows;
+        QString meanwhile;  // what happens on another connection to the same file first
+        int returnedAlready;
+    } cases[] = {
+        {"returned by another copy of the program", {rental, fine}, "the other desk", 1},
+        {"the movement is gone", {fine, rental}, "delete from TransPerpus where Id='201501010800001'", 0},
+        {"twice in one cart", {fine, rental, fine}, "", 2},
+    };
+    for (const auto& c : cases) {
+        TestEnv env;
+        env.exec(kOpenLoan);
+        QString error;
+        std::unique_ptr<Database> other = Database::open(env.ctx().databasePath, &error);
+        ASSERT_TRUE(other) << error.toStdString();
+        if (c.meanwhile == "the other desk") {
+            GridData theirs;
+            Fill(theirs, {fine});
+            SaveRequest r = Request("");
+            r.stamp = "20160307090400";
+            ASSERT_TRUE(SaveCart(*other, theirs, r).ok);
+        } else if (!c.meanwhile.isEmpty()) {
+            ASSERT_TRUE(other->exec(c.meanwhile).ok);
+        }
+        const QStringList before = Books(env);
+
+        GridData cart;
+        Fill(cart, c.rows);
+        const SaveOutcome out = SaveCart(env.db(), cart, Request(""));
+        EXPECT_FALSE(out.ok) << c.what;
+        EXPECT_EQ(out.returnedAlready, c.returnedAlready) << c.what;
+        EXPECT_EQ(Books(env), before) << c.what;
+        EXPECT_LE(env.scalar("select count(*) from Kas where Kategori='Penerimaan Administrasi Peminjaman'"),
+                  "1")
+            << c.what;
+        // The other connection sees the same books: nothing of the undone save.
+        EXPECT_EQ(other->scalar("select count(*) from TransPerpus"),
+                  env.scalar("select count(*) from TransPerpus"))
+            << c.what;
+    }
+}
