@@ -37,7 +37,9 @@ void TariffForm::createColumns() {
 }
 
 void TariffForm::createControls() {
-    auto place = [this](QWidget* w, int x, int y, int width, int height) { PlaceAt(this, w, x, y, width, height); };
+    auto place = [this](QWidget* w, int x, int y, int width, int height) {
+        PlaceAt(this, w, x, y, width, height);
+    };
     auto* categoryLabel = new QLabel(QStringLiteral("Kategori Member"), this);
     place(categoryLabel, 10, 8, 128, 24);
     category_ = new QComboBox(this);
@@ -51,7 +53,7 @@ void TariffForm::createControls() {
     amount_ = new QLineEdit(this);
     amount_->setObjectName(QStringLiteral("amount"));
     amount_->setAccessibleName(QStringLiteral("Nominal Kunjung"));
-    amount_->setValidator(DigitsOnlyValidator(this));
+    MakeAmountEntry(amount_);
     place(amount_, 145, 39, 319, 25);
     amountLabel->setBuddy(amount_);
 
