@@ -53,8 +53,12 @@ TEST_F(PickersTest, RentalOfAnItemAt2500ForFourDays) {
     ClickRow(&p, "items", 0);
     p.followSelection();
 
-    // Clicking into the days field stops the preset; the price follows the typing.
-    TypeInto(&p, "days", "4");
+    // Clicking into the days field stops the preset and selects it, so typing 4 gives
+    // 4 days, not 34; the price follows the typing.
+    QLineEdit* days = Child<QLineEdit>(&p, "days");
+    QTest::mouseClick(days, Qt::LeftButton, {}, days->rect().center());
+    QApplication::processEvents();
+    QTest::keyClicks(days, "4");
     EXPECT_EQ(env.ctx().gridFollowFlag, 0);
     EXPECT_EQ(p.price(), "10000");
     p.followSelection();
@@ -140,8 +144,86 @@ TEST_F(PickersTest, SearchesKeepToTheirOwnItems) {
         EXPECT_EQ(items.rowCount() ? items.cell(0, 0) : "1.", "1.");  // numbered afresh
     }
     Search(&rental, "kam");
-    EXPECT_EQ(rental.items().row(0), QStringList({"1.", "R01", "Kamera", "2500"}));
+    EXPECT_EQ(rental.items().row(0), QStringList({"1.", "R01", "Kamera", "2500", "3"}));
     EXPECT_EQ(d->desk.cart().rowCount(), 0);
+}
+
+// A picker shows the copies on the shelf (stock less movements still out, less what
+// the cart already takes) and never lends or rents an item with none left, counted
+// again at Sisip in case another desk took the last one meanwhile.
+TEST(PickerStockTest, ItemWithNoCopyLeftIsRefused) {
+    const char* loanOut =
+        "insert into TransPerpus (Id,TglPinjam,IdMember,KodeTrans,IdItemPerpus,TglKembali,Status,Ops) "
+        "values ('201603010800001','2016-03-01','%1','%2','%3','2016-03-08','0','admin')";
+    const struct {
+        const char* what;
+        bool rent;
+        QString stock;
+        QStringList setup;                // %1 member, %2 kind, %3 item of a movement still out
+        std::vector<QStringList> inCart;  // Kode, Trans
+        QString shown;
+        bool lent;
+        QString meanwhile = {};
+    } cases[] = {
+        {"a copy on the shelf", false, "1", {}, {}, "1", true},
+        {"the only copy is out", false, "1", {"M02|PINJAM|B01"}, {}, "0", false},
+        {"one of two copies is out", false, "2", {"M02|PINJAM|B01"}, {}, "1", true},
+        {"the only copy is already in the cart", false, "1", {}, {{"B01", kTransPinjam}}, "0", false},
+        {"two copies, one in the cart", false, "2", {}, {{"B01", kTransPinjam}}, "1", true},
+        {"no stock recorded", false, "", {}, {}, "0", false},
+        {"given back in this very cart",
+         false,
+         "1",
+         {"M01|PINJAM|B01"},
+         {{"201603010800001", kTransReturn}},
+         "1",
+         true},
+        {"the only copy is rented out", true, "1", {"M02|RENTAL|R01"}, {}, "0", false},
+        {"a camera on the shelf", true, "1", {}, {}, "1", true},
+        {"taken at another desk after the list was shown", true, "1", {}, {}, "1", false, "M02|RENTAL|R01"},
+    };
+    for (const auto& c : cases) {
+        TestEnv env;
+        env.addMember("M01", "Budi", "Umum", 7);
+        env.addMember("M02", "Ani", "Umum", 7);
+        env.addItem("B01", "Matematika", 1000);
+        env.addItem("R01", "Kamera", 0, 2500);
+        env.exec("update ItemPerpus set JmlStock=?", {c.stock});
+        const auto movement = [&](const QString& m) {
+            const QStringList f = m.split('|');
+            env.exec(QString(loanOut).arg(f[0], f[1], f[2]));
+        };
+        for (const QString& m : c.setup) movement(m);
+        DeskDriver d(env);
+        d.scanMember("M01");
+        for (const QStringList& row : c.inCart)
+            d.desk.appendCartRow(row[0], "x", "7", "0", row[1], "2016-03-14");
+
+        std::unique_ptr<QDialog> p;
+        if (c.rent)
+            p = std::make_unique<RentalPicker>(d.desk);
+        else
+            p = std::make_unique<BorrowPicker>(d.desk);
+        GridData& items =
+            c.rent ? static_cast<RentalPicker&>(*p).items() : static_cast<BorrowPicker&>(*p).items();
+        const int copies = c.rent ? int(RentalPicker::ColTersedia) : int(BorrowPicker::ColTersedia);
+        ASSERT_EQ(items.rowCount(), 1) << c.what;
+        EXPECT_EQ(items.column(copies).header, "Tersedia");
+        EXPECT_EQ(items.cell(0, copies), c.shown) << c.what;
+        if (!c.meanwhile.isEmpty()) movement(c.meanwhile);
+
+        ShowActive(*p);
+        ClickRow(p.get(), "items", 0);
+        if (c.rent) TypeInto(p.get(), "days", "2");
+        const int before = d.desk.cart().rowCount();
+        Click(p.get(), "insert");
+        EXPECT_EQ(d.desk.cart().rowCount(), before + (c.lent ? 1 : 0)) << c.what;
+        EXPECT_EQ(p->isVisible(), !c.lent) << c.what;
+        EXPECT_EQ(Told(env), c.lent ? QStringList()
+                                    : QStringList({"Info: Item ini tidak tersedia lagi: semua "
+                                                   "eksemplarnya sedang dipinjam atau di-rental.."}))
+            << c.what;
+    }
 }
 
 // Sisip with nothing chosen would store a movement of no item: it says so instead.
