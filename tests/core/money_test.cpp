@@ -34,6 +34,8 @@ TEST(Money, LeadingNumberReadsLikeTheDesk) {
         {"1e3", 1000},
         {"1e", 1},
         {"1e+", 1},
+        {"1ex", 1},
+        {"1e+x", 1},
         {"2E-1", 0.2},
         {"1.500", 1.5},
         {"1,500", 1},
