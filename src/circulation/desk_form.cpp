@@ -8,10 +8,10 @@
 #include <QPushButton>
 
 #include "app/app_context.h"
+#include "circulation/desk_messages.h"
 #include "circulation/desk_queries.h"
 #include "circulation/desk_save.h"
 #include "circulation/form_parts.h"
-#include "core/money.h"
 #include "db/row_sinks.h"
 #include "ui/grid_view.h"
 #include "ui/scaling.h"
@@ -27,7 +27,6 @@ const QString kBold10 = QStringLiteral("Arial Unicode MS,10,1");
 const char* const kMemberLabels[DeskForm::MemberRowCount] = {"Id Member", "Nama", "Alamat", "Kategori",
                                                              "N Pinjam"};
 
-const QString kCaption = QStringLiteral("Transaksi..");
 const QString kUnknownMember = QStringLiteral("Id Member tidak ditemukan atau tidak aktif..");
 const QString kMemberLocked =
     QStringLiteral("Transaksi belum disimpan: tekan Simpan, atau Trans Baru untuk member lain..");
@@ -277,10 +276,11 @@ void DeskForm::save() {
     if (cart_.rowCount() > 0 && memberValue(MemberId).isEmpty()) {
         ctx_.messages().show(QStringLiteral("Transaksi belum disimpan, member belum ditemukan. "
                                             "Ketik atau scan Id Member yang aktif, lalu tekan Simpan lagi.."),
-                             kCaption, MsgButtons::Ok, MsgIcon::Warning);
+                             kDeskCaption, MsgButtons::Ok, MsgIcon::Warning);
         return;
     }
-    if (!confirmSave(ComputeTotals(cart_, potongan_->text()))) return;
+    if (!ConfirmCart(ctx_.messages(), cart_, ComputeTotals(cart_, potongan_->text()), dibayar_->text()))
+        return;
 
     SaveRequest request;
     request.stamp = ctx_.timeStamp();  // the clock is read once for the whole save
@@ -292,12 +292,13 @@ void DeskForm::save() {
 
     const SaveOutcome outcome = SaveCart(ctx_.db(), cart_, request);
     if (!outcome.ok) {
-        saveFailed(outcome, request.stamp);
+        // Nothing was written: the cart stays and Simpan stays enabled for another try.
+        TellSaveFailed(ctx_, cart_, outcome, request.stamp);
         return;
     }
     saved_ = true;
     updateControls();
-    ctx_.messages().info(QStringLiteral("Transaksi berhasil disimpan.."), kCaption);
+    ctx_.messages().info(QStringLiteral("Transaksi berhasil disimpan.."), kDeskCaption);
     waitForNextMember();
 }
 
@@ -308,64 +309,11 @@ void DeskForm::waitForNextMember() {
     memberNumber_->selectAll();
 }
 
-// The amounts as the operator sees them must be bookable, and what is booked as
-// paid must be what was agreed: refuses, or asks, before anything is written.
-bool DeskForm::confirmSave(const CartTotals& totals) {
-    const auto refuse = [this](const QString& why) {
-        ctx_.messages().show(QStringLiteral("Transaksi belum disimpan: ") + why, kCaption, MsgButtons::Ok,
-                             MsgIcon::Warning);
-        return false;
-    };
-    const std::int64_t dibayar = AmountValue(dibayar_->text());
-    switch (CheckCart(cart_, totals, dibayar_->text())) {
-        case CartCheck::TooLarge:
-            return refuse(
-                QStringLiteral("jumlah uang terlalu besar (lebih dari 12 digit). Periksa Biaya, "
-                               "Potongan dan Dibayar, lalu tekan Simpan lagi.."));
-        case CartCheck::NegativeNet:
-            return refuse(QStringLiteral("Potongan ") + QString::number(totals.potongan) +
-                          QStringLiteral(" lebih besar dari Jumlah ") + QString::number(totals.jumlah) +
-                          QStringLiteral(". Perbaiki Potongan, lalu tekan Simpan lagi.."));
-        case CartCheck::PaidShort:
-            return ctx_.messages().askYesNo(
-                QStringLiteral("Dibayar ") + QString::number(dibayar) +
-                    QStringLiteral(" kurang dari Jml. Netto ") + QString::number(totals.netto) +
-                    QStringLiteral(", masih kurang ") + QString::number(totals.netto - dibayar) +
-                    QStringLiteral(". Simpan transaksi ini?"),
-                kCaption);
-        case CartCheck::Ok:
-            break;
-    }
-    return true;
-}
-
-// Nothing was written: the cart stays and Simpan stays enabled for another try.
-void DeskForm::saveFailed(const SaveOutcome& outcome, const QString& stamp) {
-    QString text;
-    if (outcome.returnedAlready >= 0) {
-        const int r = outcome.returnedAlready;
-        text = QStringLiteral("Transaksi belum disimpan, tidak ada data yang berubah: ") +
-               cart_.cell(r, CartNamaItem) + QStringLiteral(" (") + cart_.cell(r, CartKode) +
-               QStringLiteral(
-                   ") sudah dikembalikan atau datanya tidak ada lagi. "
-                   "Tekan Trans Baru, lalu ulangi transaksi tanpa item itu..");
-    } else {
-        ctx_.sqlError(outcome.error);
-        text = outcome.duplicateId
-                   ? QStringLiteral("Transaksi belum disimpan: nomor transaksi ") + stamp +
-                         QStringLiteral(" sudah terpakai. Tunggu sebentar, lalu tekan Simpan lagi..")
-                   : QStringLiteral(
-                         "Transaksi belum disimpan, tidak ada data yang berubah. "
-                         "Periksa pesan di atas, lalu tekan Simpan lagi..");
-    }
-    ctx_.messages().show(text, kCaption, MsgButtons::Ok, MsgIcon::Warning);
-}
-
 void DeskForm::print() {
     if (!saved_) {
         // A receipt is proof of what was booked: say why nothing comes out.
         ctx_.messages().info(QStringLiteral("Transaksi belum disimpan, tekan Simpan terlebih dahulu.."),
-                             kCaption);
+                             kDeskCaption);
         return;
     }
     if (hooks_.print) hooks_.print(receiptData(), receiptKind());
@@ -375,7 +323,7 @@ void DeskForm::print() {
 void DeskForm::newTransaction() {
     if (hasUnsavedRows() &&
         !ctx_.messages().askYesNo(
-            QStringLiteral("Transaksi ini belum disimpan. Batalkan dan mulai transaksi baru?"), kCaption))
+            QStringLiteral("Transaksi ini belum disimpan. Batalkan dan mulai transaksi baru?"), kDeskCaption))
         return;
     clearTransaction();
     {
@@ -394,7 +342,7 @@ void DeskForm::done(int result) {
     // Every way of closing comes here: Selesai dan tutup, the close box, Alt+F4.
     if (hasUnsavedRows() &&
         !ctx_.messages().askYesNo(QStringLiteral("Transaksi ini belum disimpan. Tutup tanpa menyimpan?"),
-                                  kCaption))
+                                  kDeskCaption))
         return;
     ctx_.gridFollowFlag = 0;
     QDialog::done(result);

@@ -31,7 +31,6 @@ namespace zelkor {
 class AppContext;
 class GridView;
 class DeskForm;
-struct SaveOutcome;
 
 // How the desk reaches the dialogs and the printing that live outside it.
 struct DeskHooks {
@@ -129,10 +128,8 @@ class DeskForm : public QDialog {
     void createControls();
     void createColumns();
     void lookUpMember();
-    void updateRemainder();  // Dibayar changed
-    void discountChanged();  // Potongan changed
-    bool confirmSave(const CartTotals& totals);
-    void saveFailed(const SaveOutcome& outcome, const QString& stamp);
+    void updateRemainder();   // Dibayar changed
+    void discountChanged();   // Potongan changed
     void clearTransaction();  // the cart, the totals and the member panel; not the number
     void waitForNextMember();
     void updateControls();  // what the state allows: locks, buttons, the member hint
