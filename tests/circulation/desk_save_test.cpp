@@ -29,9 +29,9 @@ QStringList Books(TestEnv& env) {
     return env.rows("select * from TransPerpus order by Id") + env.rows("select * from Kas order by Id");
 }
 
-const char* kOpenLoan =
-    "insert into TransPerpus (Id,TglPinjam,IdMember,KodeTrans,IdItemPerpus,TglKembali,Status,Ops) "
-    "values ('201501010800001','2015-01-01','M01','PINJAM','B01','2015-01-08','0','admin')";
+void OpenLoan(TestEnv& env) {
+    AddMovement(env, "201501010800001", "M01", "PINJAM", "B01", "2015-01-08", "0", "2015-01-01");
+}
 
 }  // namespace
 
@@ -78,7 +78,7 @@ TEST(DeskSaveTest, BooksOnlyChargedRowsAndTheDiscountAfterTheLastBookedRow) {
     };
     for (const Case& c : cases) {
         TestEnv env;
-        env.exec(kOpenLoan);
+        OpenLoan(env);
         GridData cart;
         Fill(cart, c.rows);
         ASSERT_TRUE(SaveCart(env.db(), cart, Request(c.potongan, c.name)).ok) << c.what;
@@ -146,7 +146,7 @@ TEST(DeskSaveTest, AReturnClosesExactlyOneMovementStillOut) {
     };
     for (const auto& c : cases) {
         TestEnv env;
-        env.exec(kOpenLoan);
+        OpenLoan(env);
         QString error;
         std::unique_ptr<Database> other = Database::open(env.ctx().databasePath, &error);
         ASSERT_TRUE(other) << error.toStdString();

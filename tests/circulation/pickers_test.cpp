@@ -152,14 +152,11 @@ TEST_F(PickersTest, SearchesKeepToTheirOwnItems) {
 // the cart already takes) and never lends or rents an item with none left, counted
 // again at Sisip in case another desk took the last one meanwhile.
 TEST(PickerStockTest, ItemWithNoCopyLeftIsRefused) {
-    const char* loanOut =
-        "insert into TransPerpus (Id,TglPinjam,IdMember,KodeTrans,IdItemPerpus,TglKembali,Status,Ops) "
-        "values ('201603010800001','2016-03-01','%1','%2','%3','2016-03-08','0','admin')";
     const struct {
         const char* what;
         bool rent;
         QString stock;
-        QStringList setup;                // %1 member, %2 kind, %3 item of a movement still out
+        QStringList setup;                // member|kind|item of a movement still out
         std::vector<QStringList> inCart;  // Kode, Trans
         QString shown;
         bool lent;
@@ -191,7 +188,7 @@ TEST(PickerStockTest, ItemWithNoCopyLeftIsRefused) {
         env.exec("update ItemPerpus set JmlStock=?", {c.stock});
         const auto movement = [&](const QString& m) {
             const QStringList f = m.split('|');
-            env.exec(QString(loanOut).arg(f[0], f[1], f[2]));
+            AddMovement(env, "201603010800001", f[0], f[1], f[2], "2016-03-08");
         };
         for (const QString& m : c.setup) movement(m);
         DeskDriver d(env);

@@ -32,10 +32,7 @@ class ReturnListTest : public DbTest {
     }
     void movement(const QString& id, const QString& member, const QString& kode, const QString& item,
                   const QString& due, const QString& status = "0") {
-        env.exec(
-            "insert into TransPerpus (Id,TglPinjam,IdMember,KodeTrans,IdItemPerpus,TglKembali,Status,Ops) "
-            "values (?,?,?,?,?,?,?,'admin')",
-            {id, "2016-03-01", member, kode, item, due, status});
+        AddMovement(env, id, member, kode, item, due, status);
     }
     // Opens the list, ticks these rows and presses Sisip (or Batal).
     void returnRows(std::initializer_list<int> rows, const char* button = "insert") {
