@@ -1,6 +1,7 @@
 // What a save books, below the desk: which rows reach the journal, the discount's
 // identifier, and the all-or-nothing save whichever statement fails.
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 #include "circulation/cart.h"
 #include "circulation/desk_save.h"
@@ -104,27 +105,43 @@ TEST(DeskSaveTest, AFailureAnywhereLeavesTheBooksAsTheyWere) {
 
     struct Case {
         const char* what;
-        QString setup;
+        QStringList setup;
         bool duplicate;
+        bool atCommit = false;  // every statement ran, the COMMIT itself failed
     } cases[] = {
-        {"movement id taken", "insert into TransPerpus (Id,Status) values ('201603070905023','0')", true},
+        {"movement id taken", {"insert into TransPerpus (Id,Status) values ('201603070905023','0')"}, true},
         {"journal line taken by a hand entry",
-         "insert into Kas (Id,Masuk,Keluar) values ('201603070905022','5','0')", true},
-        {"discount line taken", "insert into Kas (Id,Masuk,Keluar) values ('201603070905024','5','0')", true},
+         {"insert into Kas (Id,Masuk,Keluar) values ('201603070905022','5','0')"},
+         true},
+        {"discount line taken",
+         {"insert into Kas (Id,Masuk,Keluar) values ('201603070905024','5','0')"},
+         true},
         {"journal refuses writes",
-         "create trigger NoKas before insert on Kas begin select raise(abort, 'journal closed'); end", false},
+         {"create trigger NoKas before insert on Kas begin select raise(abort, 'journal closed'); end"},
+         false},
+        // A check that SQLite makes only at COMMIT: a journal line pointing at no member.
+        {"the commit fails",
+         {"PRAGMA foreign_keys=ON",
+          "create table Pemeriksa (IdMember text references Member(Id) deferrable initially deferred)",
+          "create trigger CekKas after insert on Kas begin insert into Pemeriksa values ('tidak ada'); end"},
+         false,
+         true},
     };
     for (const Case& c : cases) {
         TestEnv env;
         env.exec("insert into TransPerpus (Id,Status) values ('201501010800001','0')");
-        env.exec(c.setup);
+        for (const QString& sql : c.setup) env.exec(sql);
         const QStringList before = Books(env);
         const SaveOutcome out = SaveCart(env.db(), cart, Request("500"));
         EXPECT_FALSE(out.ok) << c.what;
         EXPECT_FALSE(out.error.isEmpty()) << c.what;
         EXPECT_EQ(out.duplicateId, c.duplicate) << c.what;
-        EXPECT_LT(out.statements, statements) << c.what;
+        if (c.atCommit)
+            EXPECT_EQ(out.statements, statements) << c.what;
+        else
+            EXPECT_LT(out.statements, statements) << c.what;
         EXPECT_EQ(Books(env), before) << c.what;
+        EXPECT_TRUE(sqlite3_get_autocommit(env.db().handle())) << c.what;  // no transaction left open
     }
 }
 

@@ -155,8 +155,8 @@ TEST(PickerStockTest, ItemWithNoCopyLeftIsRefused) {
     const struct {
         const char* what;
         bool rent;
-        QString stock;
-        QStringList setup;                // member|kind|item of a movement still out
+        QVariant stock;
+        QStringList setup;                // member|kind|item[|status] of a movement, still out unless said
         std::vector<QStringList> inCart;  // Kode, Trans
         QString shown;
         bool lent;
@@ -168,6 +168,8 @@ TEST(PickerStockTest, ItemWithNoCopyLeftIsRefused) {
         {"the only copy is already in the cart", false, "1", {}, {{"B01", kTransPinjam}}, "0", false},
         {"two copies, one in the cart", false, "2", {}, {{"B01", kTransPinjam}}, "1", true},
         {"no stock recorded", false, "", {}, {}, "0", false},
+        {"no stock at all", false, QVariant(), {}, {}, "0", false},
+        {"the only copy came back", false, "1", {"M02|PINJAM|B01|1"}, {}, "1", true},
         {"given back in this very cart",
          false,
          "1",
@@ -188,7 +190,7 @@ TEST(PickerStockTest, ItemWithNoCopyLeftIsRefused) {
         env.exec("update ItemPerpus set JmlStock=?", {c.stock});
         const auto movement = [&](const QString& m) {
             const QStringList f = m.split('|');
-            AddMovement(env, "201603010800001", f[0], f[1], f[2], "2016-03-08");
+            AddMovement(env, "201603010800001", f[0], f[1], f[2], "2016-03-08", f.value(3, "0"));
         };
         for (const QString& m : c.setup) movement(m);
         DeskDriver d(env);

@@ -128,6 +128,7 @@ TEST(PaymentReceipt, WordsLongerThan28CharactersContinueOnTheNextLine) {
         QString netto, line, continued;
     } cases[] = {
         {"139", " seratus tiga puluh sembilan", ""},    // exactly 28 characters
+        {"1999.5", " dua ribu ", ""},                   // rounded, halves to even
         {"149", " seratus empat puluh sembila", " n"},  // 29
         {"1250750", " satu juta dua ratus lima pu", " luh  ribu tujuh ratus lima puluh "},
         {"999999999999", "", ""},  // beyond the words' range
