@@ -63,13 +63,13 @@ void BorrowPicker::createControls() {
     PlaceAt(this, detailView_, 8, 304, 885, 118);
     detailView_->applyColumnWidths();
 
-    auto* searchLabel = new QLabel(QStringLiteral("Cari Item"), this);
+    auto* searchLabel = new QLabel(QStringLiteral("&Cari Item"), this);
     PlaceAt(this, searchLabel, 8, 431, 70, 25);
     search_ = MakeField(this, "search", QStringLiteral("Cari Item"), 80, 432, 384, 24);
     searchLabel->setBuddy(search_);
-    goButton_ = MakeButton(this, QStringLiteral("Go"), "go", 469, 432, 35, 24);
-    cancelButton_ = MakeButton(this, QStringLiteral("Batal"), "cancel", 624, 432, 129, 37);
-    insertButton_ = MakeButton(this, QStringLiteral("Sisip"), "insert", 760, 432, 129, 37);
+    goButton_ = MakeButton(this, QStringLiteral("&Go"), "go", 469, 432, 35, 24);
+    cancelButton_ = MakeButton(this, QStringLiteral("&Batal"), "cancel", 624, 432, 129, 37);
+    insertButton_ = MakeButton(this, QStringLiteral("&Sisip"), "insert", 760, 432, 129, 37);
 
     // Search, then the list, then Sisip: Batal last, out of the way of the work.
     ChainTabOrder({search_, goButton_, view_, insertButton_, cancelButton_});

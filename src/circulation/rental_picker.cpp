@@ -59,7 +59,7 @@ void RentalPicker::createControls() {
     itemName_->setFont(FontFromSpec(QStringLiteral("Arial Unicode MS,9,1")));
     PlaceAt(this, itemName_, 8, 392, 883, 25);
 
-    auto* daysLabel = new QLabel(QStringLiteral("Durasi Rental Berapa Hari?"), this);
+    auto* daysLabel = new QLabel(QStringLiteral("Durasi Rental Berapa &Hari?"), this);
     PlaceAt(this, daysLabel, 8, 416, 158, 22);
     days_ = MakeField(this, "days", QStringLiteral("Durasi Rental Berapa Hari?"), 168, 416, 57, 23);
     days_->setValidator(DigitsOnlyValidator(this));
@@ -74,13 +74,13 @@ void RentalPicker::createControls() {
     price_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     PlaceAt(this, price_, 228, 416, 150, 22);
 
-    auto* searchLabel = new QLabel(QStringLiteral("Cari Item"), this);
+    auto* searchLabel = new QLabel(QStringLiteral("&Cari Item"), this);
     PlaceAt(this, searchLabel, 11, 441, 70, 25);
     search_ = MakeField(this, "search", QStringLiteral("Cari Item"), 83, 442, 384, 24);
     searchLabel->setBuddy(search_);
-    goButton_ = MakeButton(this, QStringLiteral("Go"), "go", 472, 442, 35, 24);
-    cancelButton_ = MakeButton(this, QStringLiteral("Batal"), "cancel", 624, 432, 129, 37);
-    insertButton_ = MakeButton(this, QStringLiteral("Sisip"), "insert", 760, 432, 129, 37);
+    goButton_ = MakeButton(this, QStringLiteral("&Go"), "go", 472, 442, 35, 24);
+    cancelButton_ = MakeButton(this, QStringLiteral("&Batal"), "cancel", 624, 432, 129, 37);
+    insertButton_ = MakeButton(this, QStringLiteral("&Sisip"), "insert", 760, 432, 129, 37);
 
     // Search, the list, the days, then Sisip: Batal last, out of the way of the work.
     ChainTabOrder({search_, goButton_, view_, days_, insertButton_, cancelButton_});

@@ -40,7 +40,7 @@ void TariffForm::createControls() {
     auto place = [this](QWidget* w, int x, int y, int width, int height) {
         PlaceAt(this, w, x, y, width, height);
     };
-    auto* categoryLabel = new QLabel(QStringLiteral("Kategori Member"), this);
+    auto* categoryLabel = new QLabel(QStringLiteral("&Kategori Member"), this);
     place(categoryLabel, 10, 8, 128, 24);
     category_ = new QComboBox(this);
     category_->setObjectName(QStringLiteral("category"));
@@ -48,7 +48,7 @@ void TariffForm::createControls() {
     place(category_, 143, 8, 321, 24);
     categoryLabel->setBuddy(category_);
 
-    auto* amountLabel = new QLabel(QStringLiteral("Nominal Kunjung"), this);
+    auto* amountLabel = new QLabel(QStringLiteral("&Nominal Kunjung"), this);
     place(amountLabel, 8, 40, 128, 24);
     amount_ = new QLineEdit(this);
     amount_->setObjectName(QStringLiteral("amount"));
@@ -64,8 +64,8 @@ void TariffForm::createControls() {
     place(view_, 9, 72, 455, 160);
     view_->applyColumnWidths();
 
-    deleteButton_ = MakeButton(this, QStringLiteral("Hapus"), "delete", 220, 240, 121, 24);
-    saveButton_ = MakeButton(this, QStringLiteral("Simpan"), "save", 343, 240, 121, 24);
+    deleteButton_ = MakeButton(this, QStringLiteral("&Hapus"), "delete", 220, 240, 121, 24);
+    saveButton_ = MakeButton(this, QStringLiteral("&Simpan"), "save", 343, 240, 121, 24);
 
     connect(view_, &GridView::leftButtonReleased, this, &TariffForm::showRow);
     connect(saveButton_, &QPushButton::clicked, this, &TariffForm::save);
