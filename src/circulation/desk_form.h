@@ -118,7 +118,8 @@ class DeskForm : public QDialog {
     void finish();               // Selesai dan tutup
 
   public:
-    void done(int result) override;  // every way of closing: clears GridFollowFlag
+    // Every way of closing: asks first when unsaved rows would be lost; clears GridFollowFlag.
+    void done(int result) override;
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
