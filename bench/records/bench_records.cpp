@@ -9,13 +9,11 @@
 // selected. The library is copied first: the saves write, and opening it adds the
 // indexes of this build's schema.
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
 #include <cstdio>
-#include <ctime>
 #include <functional>
 #include <string>
 #include <vector>
@@ -25,7 +23,6 @@
 #include "bench_timing.h"
 #include "collection/item_form.h"
 #include "collection/member_form.h"
-#include "db/library_file.h"
 #include "db/row_sinks.h"
 #include "quiet_services.h"
 #include "ui/qt_services.h"
@@ -33,16 +30,6 @@
 using namespace zelkor;
 
 namespace {
-
-using bench::Figure;
-using bench::Measure;
-using bench::Median;
-
-void Print(const Figure& f) {
-    std::printf("%-44s %7d rows  wall: first %6.1f median %6.1f ms   cpu: median %6.1f min %6.1f ms\n",
-                f.what.c_str(), f.rows, f.ms.front(), Median(f.ms), Median(f.cpuMs),
-                *std::min_element(f.cpuMs.begin(), f.cpuMs.end()));
-}
 
 void ShowAndPaint(QWidget& w) {
     w.show();
@@ -53,20 +40,20 @@ void ShowAndPaint(QWidget& w) {
 // The parts of an open, then the whole, then searches and a save in the open form.
 template <class Form>
 void MeasureForm(AppContext& ctx, const char* name, const QString& listSql, const QStringList& searches,
-                 const QString& code, int repeats, std::vector<Figure>& out) {
+                 const QString& code, int repeats, std::vector<bench::Timing>& out) {
     const std::string n(name);
-    out.push_back(Measure(n + ": list statement alone", repeats, [&] {
+    out.push_back(bench::Measure(n + ": list statement alone", repeats, [&] {
         int rows = 0;
         ctx.run(listSql, {}, [&](const DbRow&) { ++rows; });
         return rows;
     }));
-    out.push_back(Measure(n + ": statement into a GridData", repeats, [&] {
+    out.push_back(bench::Measure(n + ": statement into a GridData", repeats, [&] {
         GridData grid;
         GridData::Batch batch(grid);
         ctx.run(listSql, {}, AppendNumberedRow(grid));
         return grid.rowCount();
     }));
-    out.push_back(Measure(n + ": open (filled and painted)", repeats, [&] {
+    out.push_back(bench::Measure(n + ": open (filled and painted)", repeats, [&] {
         Form form(ctx);
         form.resize(1280, 700);
         ShowAndPaint(form);
@@ -78,7 +65,7 @@ void MeasureForm(AppContext& ctx, const char* name, const QString& listSql, cons
     ShowAndPaint(form);
     auto* search = form.template findChild<QLineEdit*>(QStringLiteral("search"));
     for (const QString& text : searches) {
-        out.push_back(Measure(n + ": search \"" + text.toStdString() + "\"", repeats, [&] {
+        out.push_back(bench::Measure(n + ": search \"" + text.toStdString() + "\"", repeats, [&] {
             search->setText(text);
             QTest::keyClick(search, Qt::Key_Return);
             form.repaint();
@@ -91,7 +78,7 @@ void MeasureForm(AppContext& ctx, const char* name, const QString& listSql, cons
     QTest::keyClick(search, Qt::Key_Return);
     form.grid().select(0);
     auto* codeField = form.template findChild<QLineEdit*>(QStringLiteral("code"));
-    out.push_back(Measure(n + ": save an existing code (last row)", repeats, [&] {
+    out.push_back(bench::Measure(n + ": save an existing code (last row)", repeats, [&] {
         codeField->setText(code);
         form.save();
         return form.grid().rowCount();
@@ -110,14 +97,8 @@ int main(int argc, char** argv) {
         if (argv[i][0] != '-') repeats = std::max(1, atoi(argv[i]));
 
     QTemporaryDir dir;
-    const QString path = bench::CopyLibrary(source, dir.path());
-    if (path.isEmpty()) return 1;
-    QString error;
-    auto db = OpenLibrary(path, &error);
-    if (!db) {
-        std::fprintf(stderr, "cannot open %s: %s\n", qPrintable(path), qPrintable(error));
-        return 1;
-    }
+    auto db = bench::OpenLibraryCopy(source, dir.path());
+    if (!db) return 1;
     // Nobody at the screen: every box is answered at once (and counted).
     struct {
         bench::QuietMessages messages;
@@ -134,7 +115,7 @@ int main(int argc, char** argv) {
         ctx.db().scalar(QStringLiteral("select Id from Member order by rowid desc limit 1"));
     std::printf("library %s (copied), %d repeats\n", qPrintable(source), repeats);
 
-    std::vector<Figure> figures;
+    std::vector<bench::Timing> figures;
     MeasureForm<ItemForm>(
         ctx, "items",
         QStringLiteral(
@@ -149,7 +130,7 @@ int main(int argc, char** argv) {
         {QStringLiteral("Hasibuan"), QStringLiteral("M0123"), QStringLiteral("zzzz")}, lastMember, repeats,
         figures);
 
-    for (const Figure& f : figures) Print(f);
+    for (const bench::Timing& f : figures) bench::Print(f);
     std::printf("%d message boxes answered (saves say \"Perubahan data berhasil disimpan..\"; last: %s)\n",
                 desk.messages.count(), qPrintable(desk.messages.last()));
     return 0;

@@ -1,6 +1,6 @@
 #pragma once
-// Timing the steps of a benchmark: wall time, and the processor time of this
-// thread, the fairer figure on a machine shared with other work.
+// Timing a step several times: the wall clock, and the processor time of this
+// thread, which is the fairer figure on a machine shared with other work.
 #include <functional>
 #include <string>
 #include <vector>
@@ -9,17 +9,22 @@ namespace zelkor::bench {
 
 double ThreadCpuMs();
 
-// The runs of one step: wall and processor time of each, in order, and the rows
-// the last run produced.
-struct Figure {
+struct Timing {
     std::string what;
-    std::vector<double> ms, cpuMs;
-    int rows = 0;
+    std::vector<double> wallMs, cpuMs;
+    int rows = 0;  // what the last run produced
+
+    double medianWall() const { return Median(wallMs); }
+    double medianCpu() const { return Median(cpuMs); }
+    double minCpu() const;
+    static double Median(std::vector<double> v);
 };
 
-// Runs `once` `repeats` times; `once` returns the rows it produced.
-Figure Measure(const std::string& what, int repeats, const std::function<int()>& once);
+// Runs `once` `repeats` times (after `warmups` unmeasured runs); `once` returns the
+// rows it produced.
+Timing Measure(const std::string& what, int repeats, const std::function<int()>& once, int warmups = 0);
 
-double Median(std::vector<double> values);
+// "what   rows  wall: first .. median .. ms   cpu: median .. min .. ms".
+void Print(const Timing& t);
 
 }  // namespace zelkor::bench
