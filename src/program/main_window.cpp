@@ -24,7 +24,6 @@
 #include "collection/item_form.h"
 #include "collection/lost_item_form.h"
 #include "collection/member_form.h"
-#include "collection/record_toolbar.h"
 #include "core/dates.h"
 #include "program/images.h"
 #include "program/status_bar.h"
@@ -42,7 +41,6 @@ MainWindow::MainWindow(AppContext& ctx, QWidget* parent)
       exit_([](int code) { QCoreApplication::exit(code); }),
       login_(RunLoginForm) {
     InitProgramImages();
-    InitRecordImages();  // the list forms' toolbar images
     setObjectName(QStringLiteral("FORM_ZELKOR_MDIFORM1_CLASS"));
     setWindowTitle(QStringLiteral("Zelkor + Rental"));
     QIcon icon(QStringLiteral(":/IMAGE_GRAPH"));
