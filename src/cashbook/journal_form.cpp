@@ -151,6 +151,13 @@ void JournalForm::list(int year, int month) {
     if (grid_.rowCount() > 0) grid_.setCell(0, ColUraian, kFirstLineMark + grid_.cell(0, ColUraian));
 }
 
+void JournalForm::load() {
+    if (balanceLine_)
+        chooseMonth(year_, month_);
+    else
+        list(year_, month_);
+}
+
 void JournalForm::chooseMonth(int year, int month) {
     list(year, month);
     if (grid_.rowCount() > 0) return;

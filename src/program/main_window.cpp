@@ -227,7 +227,7 @@ void MainWindow::resetData() {
                              QStringLiteral("Info"), MsgButtons::Ok, MsgIcon::None);
         return;
     }
-    OpenDataReset(ctx_, this);
+    if (OpenDataReset(ctx_, this)) reloadChildForms();
 }
 
 void MainWindow::showReport(int command) {
@@ -242,7 +242,7 @@ void MainWindow::showReport(int command) {
 void MainWindow::showHistory() {
     // One history: HISTORI again brings it forward with the movements recorded since.
     if (auto* open = bringForward<HistoryForm>())
-        open->load();
+        open->produce();
     else
         openChild(new HistoryForm(ctx_))->showMaximized();
 }
