@@ -46,17 +46,18 @@ MainWindow::MainWindow(AppContext& ctx, QWidget* parent)
     QIcon icon(QStringLiteral(":/IMAGE_GRAPH"));
     icon.addFile(QStringLiteral(":/IMAGE_GRAPH_16"), QSize(16, 16));
     setWindowIcon(icon);
-    // The normal frame, centred; the program shows it maximised.
-    resize(Scaled(this, 1054), Scaled(this, 514));
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
-
     createMdiClient();
     createCommands();
     createMenu();
     addToolBar(Qt::TopToolBarArea, CreateMainToolbar(this, [this](int id) { runCommand(id); }));
     createStatusBar();
     startClock();
+    // The normal frame, centred; the program shows it maximised. Never narrower than
+    // the status bar's parts: a window manager takes the resize the layout would make
+    // on the first show as the operator's and gives up the maximised state.
+    resize(QSize(Scaled(this, 1054), Scaled(this, 514)).expandedTo(minimumSizeHint()));
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
 }
 
 bool MainWindow::finishCreation() {

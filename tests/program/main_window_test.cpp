@@ -379,3 +379,15 @@ TEST_F(MainWindowTest, OpenListsReadTheirDataAgainAfterTheLibraryChanged) {
     }
     EXPECT_EQ(rowsOf("FORM_ZELKOR_FORM9_CLASS"), 0);
 }
+
+// The window starts at least as wide as its status bar needs, so the first show
+// never widens it: a window manager takes such a resize as the operator's own and
+// gives up the maximised state the program asked for.
+TEST_F(MainWindowTest, FirstShowNeedsNoWiderWindow) {
+    start();
+    const int before = window->width();
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    EXPECT_GE(before, window->minimumSizeHint().width());
+    EXPECT_EQ(window->width(), before);
+}
