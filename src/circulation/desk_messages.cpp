@@ -38,21 +38,19 @@ bool ConfirmCart(MessageService& messages, const GridData& cart, const CartTotal
 }
 
 void TellSaveFailed(AppContext& ctx, const GridData& cart, const SaveOutcome& outcome, const QString& stamp) {
+    // A row that cannot be booked is named; Delete takes it out of the cart.
+    const auto rowProblem = [&cart](int r, const char* what) {
+        return QStringLiteral("Transaksi belum disimpan, tidak ada data yang berubah: ") +
+               cart.cell(r, CartNamaItem) + QStringLiteral(" (") + cart.cell(r, CartKode) +
+               QStringLiteral(") ") + QLatin1String(what) +
+               QStringLiteral(". Pilih baris itu, tekan Delete untuk menghapusnya, lalu tekan Simpan lagi..");
+    };
     QString text;
     if (outcome.returnedAlready >= 0) {
-        const int r = outcome.returnedAlready;
-        text = QStringLiteral("Transaksi belum disimpan, tidak ada data yang berubah: ") +
-               cart.cell(r, CartNamaItem) + QStringLiteral(" (") + cart.cell(r, CartKode) +
-               QStringLiteral(
-                   ") sudah dikembalikan atau datanya tidak ada lagi. "
-                   "Tekan Trans Baru, lalu ulangi transaksi tanpa item itu..");
+        text = rowProblem(outcome.returnedAlready, "sudah dikembalikan atau datanya tidak ada lagi");
     } else if (outcome.noCopyLeft >= 0) {
-        const int r = outcome.noCopyLeft;
-        text = QStringLiteral("Transaksi belum disimpan, tidak ada data yang berubah: ") +
-               cart.cell(r, CartNamaItem) + QStringLiteral(" (") + cart.cell(r, CartKode) +
-               QStringLiteral(
-                   ") tidak tersedia lagi, semua eksemplarnya sedang dipinjam atau di-rental. "
-                   "Tekan Trans Baru, lalu ulangi transaksi tanpa item itu..");
+        text = rowProblem(outcome.noCopyLeft,
+                          "tidak tersedia lagi, semua eksemplarnya sedang dipinjam atau di-rental");
     } else {
         ctx.sqlError(outcome.error);
         text = outcome.duplicateId

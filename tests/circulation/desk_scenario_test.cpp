@@ -296,10 +296,17 @@ TEST(DeskReturnTest, AReturnClosesItsMovementOnlyOnce) {
         if (returnedMeanwhile) {
             EXPECT_EQ(Told(env), QStringList({"Transaksi..: Transaksi belum disimpan, tidak ada data yang "
                                               "berubah: Matematika (201409010800001) sudah dikembalikan atau "
-                                              "datanya tidak ada lagi. Tekan Trans Baru, lalu ulangi "
-                                              "transaksi tanpa item itu.."}));
+                                              "datanya tidak ada lagi. Pilih baris itu, tekan Delete untuk "
+                                              "menghapusnya, lalu tekan Simpan lagi.."}));
             EXPECT_EQ(Books(env), before);
             EXPECT_FALSE(d.desk.isSaved());
+            // As the message says: the row goes, and the cart can be saved.
+            env.messages.clear();
+            env.messages.answers = {MsgAnswer::Yes};
+            d.get<GridView>("cart")->selectRow(0);
+            QTest::keyClick(d.get<GridView>("cart"), Qt::Key_Delete);
+            EXPECT_EQ(d.desk.cart().rowCount(), 0);
+            EXPECT_FALSE(d.desk.hasUnsavedRows());
             continue;
         }
         EXPECT_EQ(env.rows("select * from TransPerpus"),
