@@ -11,67 +11,54 @@ namespace xlstodb {
 
 namespace {
 
-// Windows-1252 at 0x80..0x9F; the bytes above are Latin-1 (the same code points).
-constexpr std::array<char16_t, 32> kCp1252High = {
-    0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD, 0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2014, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178};
+// Windows-1252 at 0x80..0x9F, as UTF-8; the bytes above are Latin-1 (the same
+// code points). Undefined places read as U+FFFD.
+constexpr const char* kCp1252High[32] = {"\u20AC", "\uFFFD", "\u201A", "\u0192", "\u201E", "\u2026", "\u2020",
+                                         "\u2021", "\u02C6", "\u2030", "\u0160", "\u2039", "\u0152", "\uFFFD",
+                                         "\u017D", "\uFFFD", "\uFFFD", "\u2018", "\u2019", "\u201C", "\u201D",
+                                         "\u2022", "\u2013", "\u2014", "\u02DC", "\u2122", "\u0161", "\u203A",
+                                         "\u0153", "\uFFFD", "\u017E", "\u0178"};
 
-// The next code point of `s` from `i` (advanced past it). A byte that does not
-// start a valid UTF-8 sequence is read as Windows-1252.
-char32_t nextCodePoint(std::string_view s, size_t& i) {
+// The length of the valid UTF-8 sequence at `i`, or 0 when the byte there starts none
+// (overlong forms and surrogates included).
+size_t sequenceLength(std::string_view s, size_t i) {
     const auto b = [&](size_t k) { return static_cast<unsigned char>(s[k]); };
     const unsigned char c = b(i);
-    if (c < 0x80) {
-        ++i;
-        return c;
-    }
-    int len = 0;
-    char32_t cp = 0;
-    char32_t min = 0;
+    if (c < 0x80) return 1;
+    size_t len = 0;
+    char32_t cp = 0, min = 0;
     if ((c & 0xE0) == 0xC0) {
         len = 2, cp = c & 0x1F, min = 0x80;
     } else if ((c & 0xF0) == 0xE0) {
         len = 3, cp = c & 0x0F, min = 0x800;
     } else if ((c & 0xF8) == 0xF0) {
         len = 4, cp = c & 0x07, min = 0x10000;
-    }
-    bool ok = len > 0 && i + static_cast<size_t>(len) <= s.size();
-    for (int k = 1; ok && k < len; ++k) {
-        const unsigned char t = b(i + static_cast<size_t>(k));
-        ok = (t & 0xC0) == 0x80;
-        cp = (cp << 6) | (t & 0x3F);
-    }
-    ok = ok && cp >= min && cp <= 0x10FFFF && (cp < 0xD800 || cp > 0xDFFF);
-    if (ok) {
-        i += static_cast<size_t>(len);
-        return cp;
-    }
-    ++i;
-    return c < 0xA0 ? kCp1252High[c - 0x80] : c;
-}
-
-void putUtf8(std::string& out, char32_t cp) {
-    if (cp < 0x80) {
-        out.push_back(static_cast<char>(cp));
-    } else if (cp < 0x800) {
-        out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
-        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    } else if (cp < 0x10000) {
-        out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
-        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
     } else {
-        out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
-        out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+        return 0;
     }
+    if (i + len > s.size()) return 0;
+    for (size_t k = 1; k < len; ++k) {
+        if ((b(i + k) & 0xC0) != 0x80) return 0;
+        cp = (cp << 6) | (b(i + k) & 0x3F);
+    }
+    return cp >= min && cp <= 0x10FFFF && (cp < 0xD800 || cp > 0xDFFF) ? len : 0;
 }
 
-bool isSpaceLike(char32_t cp) {
-    return cp < 0x20 || cp == 0x7F || (cp >= 0x80 && cp < 0xA0) || cp == 0xA0 || cp == 0x2028 ||
-           cp == 0x2029 || cp == 0x85;
+// What a byte that is no UTF-8 stands for when read as Windows-1252.
+std::string_view cp1252(unsigned char c, char (&buf)[2]) {
+    if (c < 0xA0) return kCp1252High[c - 0x80];
+    buf[0] = static_cast<char>(0xC0 | (c >> 6));
+    buf[1] = static_cast<char>(0x80 | (c & 0x3F));
+    return {buf, 2};
+}
+
+// Characters that stand for a space in a cell: control characters (line breaks,
+// tabs), the C1 controls, the no-break space and the line and paragraph separators.
+bool isSpaceLike(std::string_view ch) {
+    const auto c = static_cast<unsigned char>(ch[0]);
+    if (ch.size() == 1) return c <= 0x20 || c == 0x7F;
+    if (ch.size() == 2) return c == 0xC2 && static_cast<unsigned char>(ch[1]) <= 0xA0;
+    return ch == "\u2028" || ch == "\u2029";
 }
 
 bool isDigit(char c) {
@@ -157,20 +144,23 @@ std::string CleanCell(std::string_view text) {
     size_t chars = 0;
     size_t pendingSpaces = 0;  // spaces are written only when something follows them
     size_t i = 0;
+    char latin[2];
     while (i < text.size() && chars < kMaxCellChars) {
-        char32_t cp = nextCodePoint(text, i);
-        if (cp == 0xFEFF) continue;
-        if (cp == ' ' || isSpaceLike(cp)) {
-            if (chars > 0 || !out.empty()) ++pendingSpaces;
+        const size_t len = sequenceLength(text, i);
+        std::string_view ch = len ? text.substr(i, len) : cp1252(static_cast<unsigned char>(text[i]), latin);
+        i += len ? len : 1;
+        if (ch == "\uFEFF") continue;  // a byte-order mark
+        if (isSpaceLike(ch)) {
+            if (!out.empty()) ++pendingSpaces;
             // A Windows line end is one break, not two.
-            if (cp == '\r' && i < text.size() && text[i] == '\n') ++i;
+            if (ch == "\r" && i < text.size() && text[i] == '\n') ++i;
             continue;
         }
-        if (cp == ';') cp = ',';
-        if (cp == '|') cp = '/';
+        if (ch == ";") ch = ",";
+        if (ch == "|") ch = "/";
         for (; pendingSpaces > 0 && chars < kMaxCellChars - 1; --pendingSpaces, ++chars) out.push_back(' ');
         pendingSpaces = 0;
-        putUtf8(out, cp);
+        out += ch;
         ++chars;
     }
     return out;
@@ -186,7 +176,8 @@ std::string NumberText(double value) {
     // Spreadsheets show 15 significant digits; beyond that is binary noise
     // (0.1 + 0.2 is 0.30000000000000004).
     std::snprintf(buf, sizeof buf, "%.15g", value);
-    const double rounded = std::strtod(buf, nullptr);
+    double rounded = std::strtod(buf, nullptr);
+    if (!std::isfinite(rounded)) rounded = value;  // rounding the largest doubles overflows
     if (rounded == std::trunc(rounded) && std::fabs(rounded) < 1e21) return NumberText(rounded);
     const double magnitude = std::fabs(rounded);
     const auto format =

@@ -4,6 +4,7 @@
 #include <new>
 #include <string>
 
+#include "child_process.h"
 #include "workbook.h"
 
 extern "C" __attribute__((visibility("default"))) const char* sdata1(const char* path, const char* sheetQuery,
@@ -16,8 +17,17 @@ extern "C" __attribute__((visibility("default"))) const char* sdata1(const char*
         if (!path || !*path || !headerLine) {
             reply = "Tidak ada file yang dipilih..";
         } else {
-            reply =
-                xlstodb::ReadWorkbook(path, xlstodb::SheetOfQuery(sheetQuery ? sheetQuery : ""), headerLine);
+            const std::string file = path, sheet = xlstodb::SheetOfQuery(sheetQuery ? sheetQuery : ""),
+                              header = headerLine;
+            reply = xlstodb::RunInChild([&] {
+                try {
+                    return xlstodb::ReadWorkbook(file, sheet, header);
+                } catch (const xlstodb::ReadError& e) {
+                    return std::string(e.what());
+                } catch (const std::bad_alloc&) {
+                    return std::string("Memori tidak cukup untuk membaca workbook ini..");
+                }
+            });
         }
     } catch (const xlstodb::ReadError& e) {
         reply = e.what();

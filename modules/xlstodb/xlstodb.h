@@ -25,5 +25,8 @@
 // large, no header row...). A message never ends with "|", while a text of records
 // always does: that is how the two are told apart.
 //
+// The workbook is read in a child process (child_process.h): a file that would
+// crash or hang a reader costs the child, and the reply is a message.
+//
 // The reply belongs to the module: it stays valid until the next call or until
 // the module is released, and the caller copies it and frees nothing.

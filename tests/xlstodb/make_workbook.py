@@ -1,9 +1,10 @@
 #!/usr/bin/python3
 """Writes a small workbook for the import tests and the fuzz seeds, as a person's
-spreadsheet program would: .xls through xlwt, .ods through odfpy, and a plain
-.xlsx (inline strings, no styles) for seeds.
+spreadsheet program would: .xls through xlwt, .ods through odfpy, .xlsx by hand
+(the tests write theirs with libxlsxwriter; this one is for the fuzz seeds).
 
-    make_workbook.py FORMAT OUT.json-or-"-" OUTPUT_PATH
+    make_workbook.py FORMAT SPEC.json-or-"-" OUTPUT_PATH
+    make_workbook.py parts WORKBOOK.xlsx-or-.ods OUTPUT_PATH   (see write_parts)
 
 The workbook is described in JSON:
     {"sheets": [{"name": "Sheet1", "rows": [[cell, ...], ...], "merge": [[r1, c1, r2, c2]]}]}
@@ -113,64 +114,107 @@ def column_name(c):
 
 
 def write_xlsx(book, path):
-    """The least an .xlsx needs: inline strings, numbers, no styles."""
+    """An .xlsx as Excel writes one: shared strings, a date format, formulas with
+    their results, merged cells."""
     sheets = book["sheets"]
+    strings = []
+
+    def shared(text):
+        strings.append(text)
+        return len(strings) - 1
+
+    sheet_parts = []
+    for sheet in sheets:
+        rows = []
+        for r, row in enumerate(sheet["rows"]):
+            cells = []
+            for c, cell in enumerate(row):
+                ref = "%s%d" % (column_name(c), r + 1)
+                if cell is None:
+                    continue
+                if isinstance(cell, dict):
+                    if "formula" in cell:
+                        cells.append('<c r="%s"><f>%s</f><v>%s</v></c>' % (ref, escape(cell["formula"]), cell["value"]))
+                    elif "bool" in cell:
+                        cells.append('<c r="%s" t="b"><v>%d</v></c>' % (ref, 1 if cell["bool"] else 0))
+                    else:
+                        moment = parse_date(cell.get("date") or cell.get("datetime"))
+                        serial = (moment - datetime.datetime(1899, 12, 30)).total_seconds() / 86400
+                        cells.append('<c r="%s" s="1"><v>%r</v></c>' % (ref, serial))
+                elif isinstance(cell, str):
+                    cells.append('<c r="%s" t="s"><v>%d</v></c>' % (ref, shared(cell)))
+                else:
+                    cells.append('<c r="%s"><v>%r</v></c>' % (ref, cell))
+            rows.append('<row r="%d">%s</row>' % (r + 1, "".join(cells)))
+        merges = "".join('<mergeCell ref="%s%d:%s%d"/>' % (column_name(m[1]), m[0] + 1, column_name(m[3]), m[2] + 1)
+                         for m in sheet.get("merge", []))
+        sheet_parts.append('<?xml version="1.0" encoding="UTF-8"?>'
+                           '<worksheet xmlns="http://schemas.openxmlformats.org/spreadsheetml/2006/main"><sheetData>'
+                           + "".join(rows) + "</sheetData>"
+                           + ("<mergeCells>%s</mergeCells>" % merges if merges else "") + "</worksheet>")
+
+    main_ns = "http://schemas.openxmlformats.org/spreadsheetml/2006/main"
+    rel_ns = "http://schemas.openxmlformats.org/package/2006/relationships"
+    doc_rel = "http://schemas.openxmlformats.org/officeDocument/2006/relationships"
+    ct = "application/vnd.openxmlformats-officedocument.spreadsheetml"
     with zipfile.ZipFile(path, "w", zipfile.ZIP_DEFLATED) as z:
         z.writestr("[Content_Types].xml",
                    '<?xml version="1.0" encoding="UTF-8"?>'
                    '<Types xmlns="http://schemas.openxmlformats.org/package/2006/content-types">'
                    '<Default Extension="rels" ContentType="application/vnd.openxmlformats-package.relationships+xml"/>'
                    '<Default Extension="xml" ContentType="application/xml"/>'
-                   '<Override PartName="/xl/workbook.xml" ContentType="application/vnd.openxmlformats-officedocument.spreadsheetml.sheet.main+xml"/>'
-                   + "".join('<Override PartName="/xl/worksheets/sheet%d.xml" ContentType="application/vnd.openxmlformats-officedocument.spreadsheetml.worksheet+xml"/>' % (i + 1) for i in range(len(sheets)))
+                   '<Override PartName="/xl/workbook.xml" ContentType="%s.sheet.main+xml"/>'
+                   '<Override PartName="/xl/styles.xml" ContentType="%s.styles+xml"/>'
+                   '<Override PartName="/xl/sharedStrings.xml" ContentType="%s.sharedStrings+xml"/>' % (ct, ct, ct)
+                   + "".join('<Override PartName="/xl/worksheets/sheet%d.xml" ContentType="%s.worksheet+xml"/>'
+                             % (i + 1, ct) for i in range(len(sheets)))
                    + "</Types>")
         z.writestr("_rels/.rels",
-                   '<?xml version="1.0" encoding="UTF-8"?>'
-                   '<Relationships xmlns="http://schemas.openxmlformats.org/package/2006/relationships">'
-                   '<Relationship Id="rId1" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/officeDocument" Target="xl/workbook.xml"/>'
-                   "</Relationships>")
+                   '<?xml version="1.0" encoding="UTF-8"?><Relationships xmlns="%s">'
+                   '<Relationship Id="rId1" Type="%s/officeDocument" Target="xl/workbook.xml"/>'
+                   "</Relationships>" % (rel_ns, doc_rel))
         z.writestr("xl/workbook.xml",
-                   '<?xml version="1.0" encoding="UTF-8"?>'
-                   '<workbook xmlns="http://schemas.openxmlformats.org/spreadsheetml/2006/main" '
-                   'xmlns:r="http://schemas.openxmlformats.org/officeDocument/2006/relationships"><sheets>'
-                   + "".join('<sheet name="%s" sheetId="%d" r:id="rId%d"/>' % (escape(s["name"], {'"': "&quot;"}), i + 1, i + 1) for i, s in enumerate(sheets))
+                   '<?xml version="1.0" encoding="UTF-8"?><workbook xmlns="%s" xmlns:r="%s"><sheets>' % (main_ns, doc_rel)
+                   + "".join('<sheet name="%s" sheetId="%d" r:id="rId%d"/>' % (escape(s["name"], {'"': "&quot;"}), i + 1, i + 1)
+                             for i, s in enumerate(sheets))
                    + "</sheets></workbook>")
+        n = len(sheets)
         z.writestr("xl/_rels/workbook.xml.rels",
-                   '<?xml version="1.0" encoding="UTF-8"?>'
-                   '<Relationships xmlns="http://schemas.openxmlformats.org/package/2006/relationships">'
-                   + "".join('<Relationship Id="rId%d" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/worksheet" Target="worksheets/sheet%d.xml"/>' % (i + 1, i + 1) for i in range(len(sheets)))
+                   '<?xml version="1.0" encoding="UTF-8"?><Relationships xmlns="%s">' % rel_ns
+                   + "".join('<Relationship Id="rId%d" Type="%s/worksheet" Target="worksheets/sheet%d.xml"/>'
+                             % (i + 1, doc_rel, i + 1) for i in range(n))
+                   + '<Relationship Id="rId%d" Type="%s/styles" Target="styles.xml"/>' % (n + 1, doc_rel)
+                   + '<Relationship Id="rId%d" Type="%s/sharedStrings" Target="sharedStrings.xml"/>' % (n + 2, doc_rel)
                    + "</Relationships>")
-        for i, sheet in enumerate(sheets):
-            rows = []
-            for r, row in enumerate(sheet["rows"]):
-                cells = []
-                for c, cell in enumerate(row):
-                    ref = "%s%d" % (column_name(c), r + 1)
-                    if cell is None:
-                        continue
-                    if isinstance(cell, dict):
-                        if "formula" in cell:
-                            cells.append('<c r="%s"><f>%s</f><v>%s</v></c>' % (ref, escape(cell["formula"]), cell["value"]))
-                        elif "bool" in cell:
-                            cells.append('<c r="%s" t="b"><v>%d</v></c>' % (ref, 1 if cell["bool"] else 0))
-                        else:
-                            value = cell.get("date") or cell.get("datetime")
-                            cells.append('<c r="%s" t="inlineStr"><is><t>%s</t></is></c>' % (ref, escape(value)))
-                    elif isinstance(cell, str):
-                        cells.append('<c r="%s" t="inlineStr"><is><t xml:space="preserve">%s</t></is></c>' % (ref, escape(cell)))
-                    else:
-                        cells.append('<c r="%s"><v>%r</v></c>' % (ref, cell))
-                rows.append('<row r="%d">%s</row>' % (r + 1, "".join(cells)))
-            merges = "".join('<mergeCell ref="%s%d:%s%d"/>' % (column_name(m[1]), m[0] + 1, column_name(m[3]), m[2] + 1) for m in sheet.get("merge", []))
-            z.writestr("xl/worksheets/sheet%d.xml" % (i + 1),
-                       '<?xml version="1.0" encoding="UTF-8"?>'
-                       '<worksheet xmlns="http://schemas.openxmlformats.org/spreadsheetml/2006/main"><sheetData>'
-                       + "".join(rows) + "</sheetData>"
-                       + ("<mergeCells>%s</mergeCells>" % merges if merges else "") + "</worksheet>")
+        z.writestr("xl/styles.xml",
+                   '<?xml version="1.0" encoding="UTF-8"?><styleSheet xmlns="%s">'
+                   '<numFmts count="1"><numFmt numFmtId="164" formatCode="dd/mm/yyyy"/></numFmts>'
+                   '<fonts count="1"><font><sz val="11"/><name val="Calibri"/></font></fonts>'
+                   '<fills count="1"><fill><patternFill patternType="none"/></fill></fills>'
+                   '<borders count="1"><border/></borders>'
+                   '<cellStyleXfs count="1"><xf numFmtId="0" fontId="0" fillId="0" borderId="0"/></cellStyleXfs>'
+                   '<cellXfs count="2"><xf numFmtId="0" fontId="0" fillId="0" borderId="0" xfId="0"/>'
+                   '<xf numFmtId="164" fontId="0" fillId="0" borderId="0" xfId="0" applyNumberFormat="1"/></cellXfs>'
+                   "</styleSheet>" % main_ns)
+        z.writestr("xl/sharedStrings.xml",
+                   '<?xml version="1.0" encoding="UTF-8"?><sst xmlns="%s" count="%d" uniqueCount="%d">' % (main_ns, len(strings), len(strings))
+                   + "".join('<si><t xml:space="preserve">%s</t></si>' % escape(t) for t in strings) + "</sst>")
+        for i, part in enumerate(sheet_parts):
+            z.writestr("xl/worksheets/sheet%d.xml" % (i + 1), part)
+
+
+def write_parts(path_in, path_out):
+    """A workbook's parts as the fuzz targets take them: name, newline, content,
+    and a \\x01 between parts."""
+    with zipfile.ZipFile(path_in) as z, open(path_out, "wb") as out:
+        out.write(b"\x01".join(name.encode() + b"\n" + z.read(name) for name in z.namelist()))
 
 
 def main():
     fmt, spec, out = sys.argv[1:4]
+    if fmt == "parts":
+        write_parts(spec, out)
+        return
     book = json.load(sys.stdin if spec == "-" else open(spec, encoding="utf-8"))
     {"xls": write_xls, "ods": write_ods, "xlsx": write_xlsx}[fmt](book, out)
 
