@@ -7,7 +7,7 @@ PACKAGES=(
   build-essential cmake pkg-config ninja-build clang libclang-rt-14-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libsqlite3-dev sqlite3 libsodium-dev
-  libxlsxwriter-dev zlib1g-dev liborcus-dev libboost-dev libfreexl-dev
+  libxlsxwriter-dev libminizip-dev zlib1g-dev liborcus-dev libboost-dev libfreexl-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils libcups2-dev
   fonts-liberation fonts-dejavu-core

@@ -11,6 +11,7 @@
 #include <memory>
 #include <random>
 
+#include "bench_args.h"
 #include "bench_library.h"
 #include "db/database.h"
 
@@ -68,10 +69,13 @@ BENCHMARK(BM_LookupWhileTyping)->Unit(benchmark::kMicrosecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-    const QString path = bench::BenchLibrary(argc, argv);
+    bench::BenchArgs args(argc, argv, "usage: bench_lookup [library.db] [--benchmark_...]", {}, {},
+                          "--benchmark_");
+    if (!args.ok()) return 2;
+    const QString path = bench::BenchLibrary(args.path());
     if (path.isEmpty()) return 1;
     QString error;
-    std::unique_ptr<Database> db = Database::open(path, &error);
+    std::unique_ptr<Database> db = Database::open(path, &error, Database::Mode::ExistingOnly);
     if (!db) {
         std::fprintf(stderr, "%s: %s\n", qPrintable(path), qPrintable(error));
         return 1;
@@ -93,11 +97,13 @@ int main(int argc, char** argv) {
                 static_cast<long long>(g_active.size() + g_inactive.size()));
 
     // Our own argument (the library) is not one of Google Benchmark's.
-    std::vector<char*> args{argv[0]};
-    for (int i = 1; i < argc; ++i)
-        if (argv[i][0] == '-') args.push_back(argv[i]);
-    int n = static_cast<int>(args.size());
-    benchmark::Initialize(&n, args.data());
+    std::vector<QByteArray> passed;
+    for (const QString& a : args.passedThrough()) passed.push_back(a.toLocal8Bit());
+    std::vector<char*> benchArgs{argv[0]};
+    for (QByteArray& a : passed) benchArgs.push_back(a.data());
+    int n = static_cast<int>(benchArgs.size());
+    benchmark::Initialize(&n, benchArgs.data());
+    if (benchmark::ReportUnrecognizedArguments(n, benchArgs.data())) return 2;
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;

@@ -2,7 +2,7 @@
 // shown, over a large sample library (build/bin/zelkor-demo PATH --scale 100), with
 // the dialogs over a real desk as the operator opens them. Offscreen; reads only.
 //
-//   build/bin/bench_pickers /tmp/big.db [repeats]
+//   build/bin/bench_pickers [library.db] [--repeats N]
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLineEdit>
@@ -16,6 +16,8 @@
 #include <vector>
 
 #include "app/app_context.h"
+#include "bench_args.h"
+#include "bench_library.h"
 #include "circulation/borrow_picker.h"
 #include "circulation/desk_form.h"
 #include "circulation/member_browser.h"
@@ -65,15 +67,15 @@ void ShowAndPaint(QWidget& w) {
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: bench_pickers PATH [repeats]\n  PATH: a library made by zelkor-demo\n");
-        return 2;
-    }
-    const int repeats = argc > 2 ? std::max(1, atoi(argv[2])) : 5;
+    bench::BenchArgs args(argc, argv, "usage: bench_pickers [library.db] [--repeats N]", {"--repeats"});
+    const int repeats = args.number("--repeats", 5, 1, 10000);
+    if (!args.ok()) return 2;
+    const QString path = bench::BenchLibrary(args.path());
+    if (path.isEmpty()) return 1;
     QString error;
-    auto db = Database::open(QString::fromLocal8Bit(argv[1]), &error);
+    auto db = Database::open(path, &error, Database::Mode::ExistingOnly);
     if (!db) {
-        std::fprintf(stderr, "cannot open %s: %s\n", argv[1], qPrintable(error));
+        std::fprintf(stderr, "cannot open %s: %s\n", qPrintable(path), qPrintable(error));
         return 1;
     }
     // SQL errors and hints are counted and printed, never shown.
@@ -94,10 +96,16 @@ int main(int argc, char** argv) {
     const QString someone =
         ctx.db().scalar(QStringLiteral("select Id from Member where Status>0 limit 1 offset 500"));
 
+    if (busiest.isEmpty() || largest.isEmpty() || someone.isEmpty()) {
+        std::fprintf(stderr, "%s holds too few members and movements; use a sample library (zelkor-demo)\n",
+                     qPrintable(path));
+        return 1;
+    }
+
     DeskForm desk(ctx);
     desk.show();
     desk.setMemberNumber(busiest);
-    std::printf("library %s, today %s, member %s, category %s, %d repeats\n", argv[1],
+    std::printf("library %s, today %s, member %s, category %s, %d repeats\n", qPrintable(path),
                 qPrintable(ctx.todayText), qPrintable(busiest), qPrintable(largest), repeats);
 
     std::vector<Figure> figures;
@@ -129,7 +137,7 @@ int main(int argc, char** argv) {
     figures.push_back(Measure("member browser: open (category tree)", repeats, [&] {
         MemberBrowser b(desk);
         ShowAndPaint(b);
-        return b.tree()->topLevelItem(0)->childCount();
+        return b.tree()->topLevelItemCount() > 0 ? b.tree()->topLevelItem(0)->childCount() : 0;
     }));
     {
         MemberBrowser b(desk);
@@ -137,7 +145,7 @@ int main(int argc, char** argv) {
         QTreeWidgetItem* node = b.tree()->findItems(largest, Qt::MatchExactly | Qt::MatchRecursive).value(0);
         figures.push_back(Measure("member browser: select the largest category", repeats, [&] {
             b.tree()->clearSelection();
-            node->setSelected(true);
+            if (node) node->setSelected(true);
             b.repaint();
             QApplication::processEvents();
             return b.members().rowCount();

@@ -1,13 +1,17 @@
 // Start-up to the login window on a library database.
 //
-//   bench_startup DB [--runs N] [--login USER PASSWORD]
+//   bench_startup [DB] [--runs N] [--user USER --password PASSWORD] [--in-place]
 //
 // 1. The real program, N times: build/bin/zelkor started in a fresh folder whose
 //    conn.txt names DB, with ZELKOR_BENCH_STARTUP=1 so it reports the time from
 //    main() to the shown login form and stops there. Wall time is from the start
 //    of the process to its end.
 // 2. In this process: opening DB as start-up does, building the main window, and
-//    with --login the check of one log-in (the password hash is slow on purpose).
+//    with --user the check of one log-in (the password hash is slow on purpose).
+//
+// The program may change the library it opens (newer indexes, the journal), so it
+// runs on a copy unless --in-place. Without a display it runs on the offscreen
+// platform, and so does the program.
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -19,8 +23,10 @@
 #include <vector>
 
 #include "accounts/login.h"
-#include "program/main_window.h"
 #include "app/startup.h"
+#include "bench_args.h"
+#include "bench_library.h"
+#include "program/main_window.h"
 #include "quiet_services.h"
 #include "ui/qt_services.h"
 
@@ -53,23 +59,24 @@ bool writeConn(const QString& dir, const QString& db) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
+        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    const QStringList args = app.arguments();
-    if (args.size() < 2) {
-        std::fprintf(stderr, "usage: bench_startup DB [--runs N] [--login USER PASSWORD]\n");
-        return 2;
+    zelkor::bench::BenchArgs args(
+        argc, argv, "usage: bench_startup [DB] [--runs N] [--user USER --password PASSWORD] [--in-place]",
+        {"--runs", "--user", "--password"}, {"--in-place"});
+    const int runs = args.number("--runs", 10, 1, 1000);
+    const QString user = args.value("--user"), password = args.value("--password");
+    if (!args.ok()) return 2;
+    QString db = zelkor::bench::BenchLibrary(args.path());
+    if (db.isEmpty()) return 1;
+    QTemporaryDir copyDir;
+    if (!args.flag("--in-place")) {
+        db = zelkor::bench::CopyLibrary(db, copyDir.path());
+        if (db.isEmpty()) return 1;
     }
-    const QString db = QFileInfo(args[1]).absoluteFilePath();
-    int runs = 10;
-    QString user, password;
-    for (int i = 2; i < args.size(); ++i) {
-        if (args[i] == "--runs" && i + 1 < args.size())
-            runs = args[++i].toInt();
-        else if (args[i] == "--login" && i + 2 < args.size()) {
-            user = args[++i];
-            password = args[++i];
-        }
-    }
+    db = QFileInfo(db).absoluteFilePath();
     std::printf("database %s (%.1f MB)\n", qPrintable(db), QFileInfo(db).size() / 1048576.0);
 
     // 1. The real program.
@@ -82,12 +89,13 @@ int main(int argc, char** argv) {
         p.setWorkingDirectory(dir.path());
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("ZELKOR_BENCH_STARTUP", "1");
-        if (!env.contains("DISPLAY")) env.insert("QT_QPA_PLATFORM", "offscreen");
+        if (QGuiApplication::platformName() == "offscreen") env.insert("QT_QPA_PLATFORM", "offscreen");
         p.setProcessEnvironment(env);
         QElapsedTimer t;
         t.start();
         p.start(program, {});
-        if (!p.waitForFinished(60000) || p.exitCode() != 0) {
+        if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) {
+            p.kill();
             std::fprintf(stderr, "zelkor did not reach the login window: %s\n",
                          p.readAllStandardError().constData());
             return 1;
@@ -101,7 +109,7 @@ int main(int argc, char** argv) {
             painted.add(f.value(3).remove(')').toDouble());
         }
     }
-    std::printf("platform %s\n", qgetenv("DISPLAY").isEmpty() ? "offscreen" : "X11");
+    std::printf("platform %s\n", qPrintable(QGuiApplication::platformName()));
     wall.print("process start to exit at login");
     inProcess.print("main() to login form shown");
     painted.print("main() to login form painted");

@@ -1,11 +1,16 @@
 #include "bench_library.h"
 
+#include <fcntl.h>
+#include <unistd.h>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+
 #include <cstdio>
+
+#include "db/library_file.h"
 
 namespace zelkor::bench {
 
@@ -26,11 +31,10 @@ long statusKiB(const char* key) {
 
 }  // namespace
 
-QString BenchLibrary(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i)
-        if (argv[i][0] != '-') return QString::fromLocal8Bit(argv[i]);
-    if (qEnvironmentVariableIsSet("ZELKOR_BENCH_DB")) return qEnvironmentVariable("ZELKOR_BENCH_DB");
+namespace {
 
+QString sampleLibrary() {
+    if (qEnvironmentVariableIsSet("ZELKOR_BENCH_DB")) return qEnvironmentVariable("ZELKOR_BENCH_DB");
     const QString path = QDir::temp().filePath("zelkor-bench-scale100.db");
     if (QFileInfo::exists(path)) return path;
     std::fprintf(stderr, "Making the large sample library %s ...\n", qPrintable(path));
@@ -46,6 +50,43 @@ QString BenchLibrary(int argc, char** argv) {
     }
     std::fprintf(stderr, "(made in %.1f s)\n", static_cast<double>(t.elapsed()) / 1000.0);
     return path;
+}
+
+bool syncPath(const QString& path, bool folder) {
+    const int fd = ::open(QFile::encodeName(path).constData(), folder ? O_RDONLY | O_DIRECTORY : O_RDONLY);
+    if (fd < 0) return false;
+    const bool ok = ::fsync(fd) == 0;
+    ::close(fd);
+    return ok;
+}
+
+}  // namespace
+
+QString BenchLibrary(const QString& named) {
+    const QString path = named.isEmpty() ? sampleLibrary() : named;
+    if (path.isEmpty()) return {};
+    if (const QString problem = LibraryFileProblem(path); !problem.isEmpty()) {
+        std::fprintf(stderr, "%s: %s\n", qPrintable(path), qPrintable(problem));
+        return {};
+    }
+    return path;
+}
+
+QString BenchLibrary(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i)
+        if (argv[i][0] != '-') return BenchLibrary(QString::fromLocal8Bit(argv[i]));
+    return BenchLibrary(QString());
+}
+
+QString CopyLibrary(const QString& library, const QString& dir) {
+    const QString copy = QDir(dir).filePath(QStringLiteral("bench.db"));
+    QFile::remove(copy);
+    if (!QFile::copy(library, copy) || !QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner) ||
+        !syncPath(copy, false) || !syncPath(dir, true)) {
+        std::fprintf(stderr, "cannot copy %s into %s\n", qPrintable(library), qPrintable(dir));
+        return {};
+    }
+    return copy;
 }
 
 long PeakMemoryKiB() {

@@ -45,6 +45,27 @@ class PageWriter {
         }
         if (buf_.size() >= kChunk) flush();
     }
+    // A cell's text: lines wrap between words only, except that a word too long for
+    // any sensible column (a web address, a run of code) may break where it must.
+    void cell(std::string_view s) {
+        size_t start = 0;
+        while (start < s.size()) {
+            size_t end = start;
+            while (end < s.size() && !isSpace(s[end])) ++end;
+            const std::string_view word = s.substr(start, end - start);
+            if (Utf8Length(word) > kLongWord) {
+                raw("<span class=\"long\">");
+                text(word);
+                raw("</span>");
+            } else {
+                text(word);
+            }
+            size_t next = end;
+            while (next < s.size() && isSpace(s[next])) ++next;
+            text(s.substr(end, next - end));
+            start = next;
+        }
+    }
     void number(size_t n) { raw(std::to_string(n)); }
     bool ok() {
         flush();
@@ -56,6 +77,8 @@ class PageWriter {
         if (!buf_.empty() && std::fwrite(buf_.data(), 1, buf_.size(), out_) != buf_.size()) ok_ = false;
         buf_.clear();
     }
+    static bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+    static constexpr size_t kLongWord = 30;
     static constexpr size_t kChunk = 1 << 16;
     std::FILE* out_;
     std::string buf_;
@@ -85,7 +108,8 @@ header .addr { font-size: 10pt; color: #333; }
 header h1 { font-size: 13pt; margin: 10px 0 4px; letter-spacing: .03em; }
 header .meta { font-size: 9pt; color: #555; }
 table { border-collapse: collapse; width: 100%; }
-th, td { border: 1px solid #999; padding: 3px 6px; vertical-align: top; overflow-wrap: anywhere; white-space: pre-wrap; }
+th, td { border: 1px solid #999; padding: 3px 6px; vertical-align: top; white-space: pre-wrap; word-break: normal; overflow-wrap: break-word; }
+.long { overflow-wrap: anywhere; }
 thead th { background: #e6e6e6; text-align: left; }
 tbody tr:nth-child(even) { background: #f5f5f5; }
 @media screen { thead th { position: sticky; top: 0; } }
@@ -127,9 +151,9 @@ void writeRow(PageWriter& w, std::string_view row, bool header, size_t columns,
             if (c + 1 == n && cells.size() > n) {
                 const char* first = cells[c].data();
                 const char* last = cells.back().data() + cells.back().size();
-                w.text(std::string_view(first, static_cast<size_t>(last - first)));
+                w.cell(std::string_view(first, static_cast<size_t>(last - first)));
             } else {
-                w.text(cells[c]);
+                w.cell(cells[c]);
             }
         }
         w.raw(close);

@@ -4,8 +4,8 @@
 // headers joined by ",", then for each row ";" and its cells joined by ",". It
 // writes an .xlsx workbook into "laporan/" of the working directory
 // ("export_20160307_090502.xlsx"): the header row bold and frozen, the columns as
-// wide as their contents. A cell becomes a number only when it is a whole number
-// of at most 11 digits without a leading zero; anything else (ISBNs, barcodes,
+// wide as their contents, row after row in the memory of one row (xlsx_stream.h). A cell becomes a number
+// only when it is a whole number of at most 11 digits without a leading zero; anything else (ISBNs, barcodes,
 // "007", "=1+1") is kept as text, never as a formula. The workbook is then opened
 // with the default application without waiting. Returns the workbook's full path,
 // or an empty text when it could not be written (nothing is left behind then). The
@@ -13,21 +13,21 @@
 //
 // ZELKOR_EXPORT_NO_OPEN=1 in the environment skips opening the workbook; it is
 // still written and its path returned (tests, unattended runs).
-#include <xlsxwriter.h>
-
 #include <algorithm>
-#include <charconv>
 #include <cstdio>
 #include <string>
 #include <vector>
 
 #include "export_file.h"
+#include "xlsx_stream.h"
 
 using namespace zelkor_module;
 
 namespace {
 
 constexpr size_t kMaxTextChars = 32767;  // the most a spreadsheet cell holds
+constexpr size_t kMaxRows = 1048576;     // and a sheet
+constexpr size_t kMaxColumns = 16384;
 
 // Whole numbers a spreadsheet keeps exactly and a reader expects as numbers.
 // Longer digit strings are codes (ISBN, barcode) and a leading zero is part of a
@@ -96,55 +96,37 @@ Shape measure(std::string_view data, int columnCount) {
 }
 
 bool writeWorkbook(const std::string& path, std::string_view data, const Shape& shape) {
-    // Texts go into the shared string table, not inline (constant_memory mode):
-    // that costs memory on very large lists, but every reader takes shared strings,
-    // the spreadsheet import of this program included, while some skip inline ones.
-    lxw_workbook* book = workbook_new(path.c_str());
-    if (!book) return false;
-    lxw_worksheet* sheet = workbook_add_worksheet(book, "Data");
-    lxw_format* bold = workbook_add_format(book);
-    format_set_bold(bold);
-
-    bool ok = sheet != nullptr;
-    if (ok) {
-        worksheet_freeze_panes(sheet, 1, 0);
-        for (size_t c = 0; c < shape.columns; ++c)
-            worksheet_set_column(sheet, static_cast<lxw_col_t>(c), static_cast<lxw_col_t>(c), shape.widths[c],
-                                 nullptr);
-    }
-
+    // Two passes over the rows as they stand in the package (the texts, then the
+    // sheet): memory stays that of one row however long the list.
+    XlsxStream book;
+    if (!book.open(path, shape.rows + 1, shape.widths)) return false;
     std::vector<std::string_view> cells;
-    std::string text;
-    lxw_row_t row = 0;
-    ForEachPiece(data, ';', [&](std::string_view line) {
-        if (!ok) return false;
-        splitLine(line, shape.columns, cells);
-        for (size_t c = 0; c < shape.columns && ok; ++c) {
-            const std::string_view cell = fitCell(cells[c]);
-            if (cell.empty()) continue;
-            const auto col = static_cast<lxw_col_t>(c);
-            lxw_error e;
-            if (row > 0 && isWholeNumber(cell)) {
-                long long value = 0;
-                std::from_chars(cell.data(), cell.data() + cell.size(), value);
-                e = worksheet_write_number(sheet, row, col, static_cast<double>(value), nullptr);
-            } else {
-                text.assign(cell);
-                // write_string, never write_formula: "=1+1" stays the text "=1+1".
-                e = worksheet_write_string(sheet, row, col, text.c_str(), row == 0 ? bold : nullptr);
+    const auto writeRows = [&] {
+        bool header = true;
+        ForEachPiece(data, ';', [&](std::string_view line) {
+            splitLine(line, shape.columns, cells);
+            book.startRow();
+            for (size_t c = 0; c < shape.columns; ++c) {
+                const std::string_view cell = fitCell(cells[c]);
+                if (cell.empty()) continue;
+                if (!header && isWholeNumber(cell))
+                    book.number(c, cell);
+                else
+                    book.text(c, cell);  // never a formula: "=1+1" stays the text "=1+1"
             }
-            ok = e == LXW_NO_ERROR;
-        }
-        ++row;
-        return ok;
-    });
-    const lxw_error closed = workbook_close(book);
-    return ok && closed == LXW_NO_ERROR;
+            header = false;
+            return true;
+        });
+    };
+    writeRows();
+    book.startSheet();
+    writeRows();
+    return book.close();
 }
 
 std::string writeExport(std::string_view data, int columnCount) {
     const Shape shape = measure(data, columnCount);
-    if (shape.rows + 1 > LXW_ROW_MAX || shape.columns > LXW_COL_MAX) {
+    if (shape.rows + 1 > kMaxRows || shape.columns > kMaxColumns) {
         std::fprintf(stderr, "exptoxls: %zu rows and %zu columns do not fit one worksheet\n", shape.rows,
                      shape.columns);
         return {};

@@ -14,20 +14,17 @@ void hashFailed(AppContext& ctx) {
 }  // namespace
 
 bool CheckLogin(AppContext& ctx, const QString& user, const QString& password) {
-    bool found = false;
-    QString stored;
+    QString stored;  // stays empty for a missing account and for NULL
     const DbResult r = ctx.db().exec(QStringLiteral("select Password from useradmin where User=?"), {user},
-                                     [&](const DbRow& row) {
-                                         // An account without any password admits nobody.
-                                         found = !row.isNull(0);
-                                         stored = row.text(0);
-                                     });
+                                     [&](const DbRow& row) { stored = row.text(0); });
     if (!r.ok) {
         ctx.sqlError(r.error);
         return false;
     }
+    // Checked also when there is nothing to check against: a missing name costs
+    // what a wrong password costs.
     bool needsUpgrade = false;
-    if (!found || !VerifyPassword(stored, password, &needsUpgrade)) return false;
+    if (!VerifyPassword(stored, password, &needsUpgrade)) return false;
     if (needsUpgrade) {
         const QString hash = HashPassword(password);
         if (hash.isEmpty())

@@ -8,10 +8,11 @@ namespace zelkor {
 class AppContext;
 
 // Whether `user` may log in with `password`. The account is looked up by its exact
-// name and the typed password checked against the stored hash. A plain-text
-// password left by a database made elsewhere logs in when typed exactly and is
-// replaced by its hash at once. A failing statement shows the SQL error box and
-// refuses the login.
+// name and the typed password checked against the stored hash, with the same work
+// whether or not the name exists. A plain-text password left by a database made
+// elsewhere logs in when typed exactly; it, and a hash weaker than ours, is
+// replaced by our hash at once. An account whose password is NULL or empty admits
+// nobody. A failing statement shows the SQL error box and refuses the login.
 bool CheckLogin(AppContext& ctx, const QString& user, const QString& password);
 
 // Stores the hash of `newPassword` for the current operator. An empty password

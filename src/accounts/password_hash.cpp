@@ -2,13 +2,69 @@
 
 #include <sodium.h>
 
+#include <QRegularExpression>
+#include <atomic>
+
 namespace zelkor {
 
 namespace {
+
 bool sodiumReady() {
     static const bool ready = sodium_init() >= 0;
     return ready;
 }
+
+std::atomic<std::uint64_t> checksRun{0};
+
+// A hash of a random password at our own cost: checked in place of an account
+// that has nothing to check, so that refusal costs what a wrong password costs.
+constexpr char kDummyHash[] =
+    "$argon2id$v=19$m=65536,t=2,p=1$nC3cxvaz24ws14N63pqsBQ$3AeOYbYLXSjoolBH+rATp4ia7oEDt3sI+p/go1YKhNA";
+
+constexpr int kArgon2Version = 19;  // the version libsodium writes ("v=19")
+
+enum class Kind { Plain, Argon2id, Argon2i, Scrypt };
+
+Kind kindOf(const QString& stored) {
+    if (stored.startsWith(QLatin1String(crypto_pwhash_argon2id_STRPREFIX))) return Kind::Argon2id;
+    if (stored.startsWith(QLatin1String(crypto_pwhash_argon2i_STRPREFIX))) return Kind::Argon2i;
+    if (stored.startsWith(QLatin1String(crypto_pwhash_scryptsalsa208sha256_STRPREFIX))) return Kind::Scrypt;
+    return Kind::Plain;
+}
+
+bool checkHash(Kind kind, const QByteArray& hash, const QByteArray& typed) {
+    ++checksRun;
+    if (!sodiumReady()) return false;
+    const auto length = static_cast<unsigned long long>(typed.size());
+    if (kind == Kind::Scrypt)
+        return crypto_pwhash_scryptsalsa208sha256_str_verify(hash.constData(), typed.constData(), length) ==
+               0;
+    // crypto_pwhash_str_verify reads both argon2 kinds from the prefix.
+    return crypto_pwhash_str_verify(hash.constData(), typed.constData(), length) == 0;
+}
+
+// An argon2id hash made with less memory or fewer passes than HashPassword uses.
+// A stronger one is kept: the next login must not weaken it.
+bool weakerThanOurs(const QString& stored) {
+    static const QRegularExpression params(
+        QStringLiteral(R"(^\$argon2id\$v=(\d+)\$m=(\d+),t=(\d+),p=\d+\$)"));
+    const QRegularExpressionMatch m = params.match(stored);
+    if (!m.hasMatch()) return true;
+    return m.captured(1).toInt() < kArgon2Version ||
+           m.captured(2).toULongLong() < crypto_pwhash_MEMLIMIT_INTERACTIVE / 1024 ||
+           m.captured(3).toULongLong() < crypto_pwhash_OPSLIMIT_INTERACTIVE;
+}
+
+// Equal texts compared in a time that does not depend on where they differ.
+bool sameText(const QByteArray& a, const QByteArray& b) {
+    unsigned char da[32], db[32];
+    crypto_generichash(da, sizeof da, reinterpret_cast<const unsigned char*>(a.constData()),
+                       static_cast<unsigned long long>(a.size()), nullptr, 0);
+    crypto_generichash(db, sizeof db, reinterpret_cast<const unsigned char*>(b.constData()),
+                       static_cast<unsigned long long>(b.size()), nullptr, 0);
+    return sodium_memcmp(da, db, sizeof da) == 0;
+}
+
 }  // namespace
 
 QString HashPassword(const QString& password) {
@@ -21,20 +77,30 @@ QString HashPassword(const QString& password) {
     return QString::fromLatin1(out);
 }
 
-bool IsPasswordHash(const QString& stored) { return stored.startsWith(QLatin1String("$argon2id$")); }
+bool IsPasswordHash(const QString& stored) {
+    return kindOf(stored) != Kind::Plain;
+}
 
 bool VerifyPassword(const QString& stored, const QString& typed, bool* needsUpgrade) {
     if (needsUpgrade) *needsUpgrade = false;
-    if (IsPasswordHash(stored)) {
-        if (!sodiumReady()) return false;
-        const QByteArray h = stored.toLatin1();
-        const QByteArray pw = typed.toUtf8();
-        return crypto_pwhash_str_verify(h.constData(), pw.constData(), static_cast<unsigned long long>(pw.size())) == 0;
+    const QByteArray pw = typed.toUtf8();
+    const Kind kind = kindOf(stored);
+    if (kind != Kind::Plain) {
+        if (!checkHash(kind, stored.toLatin1(), pw)) return false;
+        if (needsUpgrade) *needsUpgrade = kind != Kind::Argon2id || weakerThanOurs(stored);
+        return true;
     }
+    checkHash(Kind::Argon2id, QByteArray(kDummyHash), pw);
+    // Nothing stored admits nobody, not even an empty password.
+    if (stored.isEmpty() || !sodiumReady()) return false;
     // A plain-text password compares exactly, letter case included.
-    const bool ok = stored == typed;
-    if (ok && needsUpgrade) *needsUpgrade = true;
-    return ok;
+    if (!sameText(stored.toUtf8(), pw)) return false;
+    if (needsUpgrade) *needsUpgrade = true;
+    return true;
+}
+
+std::uint64_t PasswordChecksRun() {
+    return checksRun.load();
 }
 
 }  // namespace zelkor

@@ -22,6 +22,23 @@ QString DbRow::name(int i) const { return QString::fromUtf8(sqlite3_column_name(
 
 QVariant DbRow::value(int i) const { return isNull(i) ? QVariant() : QVariant(text(i)); }
 
+QVariant DbRow::typedValue(int i) const {
+    switch (sqlite3_column_type(stmt_, i)) {
+        case SQLITE_INTEGER:
+            return QVariant(static_cast<qint64>(sqlite3_column_int64(stmt_, i)));
+        case SQLITE_FLOAT:
+            return QVariant(sqlite3_column_double(stmt_, i));
+        case SQLITE_BLOB: {
+            const auto* p = static_cast<const char*>(sqlite3_column_blob(stmt_, i));
+            return QVariant(QByteArray(p, sqlite3_column_bytes(stmt_, i)));
+        }
+        case SQLITE_NULL:
+            return {};
+        default:
+            return QVariant(text(i));
+    }
+}
+
 std::unique_ptr<Database> Database::open(const QString& path, QString* error, Mode mode) {
     sqlite3* db = nullptr;
     const QByteArray p = path.toUtf8();

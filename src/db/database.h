@@ -24,6 +24,9 @@ public:
     QString text(int i) const;  // empty for NULL
     QString name(int i) const;
     QVariant value(int i) const;  // null QVariant for NULL, otherwise the text
+    // The value as SQLite holds it: qint64, double, QString, QByteArray or null.
+    // Sums keep SQLite's own arithmetic this way (1500 and 1500.0 stay apart).
+    QVariant typedValue(int i) const;
 
 private:
     sqlite3_stmt* stmt_;

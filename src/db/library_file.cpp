@@ -3,6 +3,7 @@
 #include <QFileInfo>
 
 #include "db/database.h"
+#include "db/journal.h"
 #include "db/schema.h"
 
 namespace zelkor {
@@ -65,6 +66,7 @@ std::unique_ptr<Database> OpenLibrary(const QString& path, QString* error) {
     if (QString problem = LibraryProblem(*db); !problem.isEmpty()) return fail(problem);
     // A library made by an older program lacks the newer indexes.
     if (DbResult r = ApplySchema(*db); !r) return fail(r.error);
+    ChooseJournal(*db, JournalFor(path));
     return db;
 }
 

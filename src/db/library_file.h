@@ -22,7 +22,8 @@ QString LibraryProblem(Database& db, bool checkIntegrity = false);
 QString LibraryFileProblem(const QString& path, bool checkIntegrity = false);
 
 // Opens the library at `path`: an existing file with the six tables. The indexes
-// a newer program adds are created on an older library. On failure returns null
+// a newer program adds are created on an older library, and the journal is
+// chosen for durability (journal.h). On failure returns null
 // and puts the reason into `error` (the caller shows it after
 // "Tidak dapat membuka database: ").
 std::unique_ptr<Database> OpenLibrary(const QString& path, QString* error);

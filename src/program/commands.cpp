@@ -5,38 +5,38 @@ namespace zelkor {
 const std::vector<MenuPopup>& MenuTable() {
     static const std::vector<MenuPopup> menu = {
         {cmd::FilePopup,
-         "File",
-         {{cmd::ChangePassword, "Rubah Password"},
-          {cmd::BackUp, "BackUp"},
-          {cmd::Restore, "Restore"},
-          {cmd::DatabaseConnection, "Koneksi Database"},
-          {cmd::Exit, "Keluar"}}},
+         "&File",
+         {{cmd::ChangePassword, "&Rubah Password"},
+          {cmd::BackUp, "&BackUp"},
+          {cmd::Restore, "Re&store"},
+          {cmd::DatabaseConnection, "Koneksi &Database"},
+          {cmd::Exit, "&Keluar"}}},
         {cmd::DataPopup,
-         "Data",
-         {{cmd::Items, "Data Item Perpustakaan"},
-          {cmd::Members, "Data Member"},
-          {cmd::Operators, "Data Operator"},
-          {cmd::LibraryIdentity, "Data Identitas Perpustakaan"},
-          {cmd::VisitTariffs, "Tarif Kunjungan"},
-          {cmd::ResetData, "Reset Data"}}},
+         "&Data",
+         {{cmd::Items, "Data &Item Perpustakaan"},
+          {cmd::Members, "Data &Member"},
+          {cmd::Operators, "Data &Operator"},
+          {cmd::LibraryIdentity, "Data I&dentitas Perpustakaan"},
+          {cmd::VisitTariffs, "&Tarif Kunjungan"},
+          {cmd::ResetData, "&Reset Data"}}},
         {cmd::ProcessPopup,
-         "Proses",
-         {{cmd::TransactionDesk, "Transaksi"},
-          {cmd::CashJournal, "Alur Kas"},
-          {cmd::Catalogue, "Katalog"},
-          {cmd::LostItems, "Item Hilang"}}},
+         "&Proses",
+         {{cmd::TransactionDesk, "&Transaksi"},
+          {cmd::CashJournal, "&Alur Kas"},
+          {cmd::Catalogue, "&Katalog"},
+          {cmd::LostItems, "&Item Hilang"}}},
         {cmd::ResultsPopup,
-         "Hasil",
-         {{cmd::ReportRental, "Laporan Transaksi Rental"},
-          {cmd::ReportLoans, "Laporan Transaksi Peminjaman"},
-          {cmd::ReportReturns, "Laporan Transaksi Pengembalian"},
-          {cmd::ReportVisits, "Laporan Transaksi Kunjungan"},
-          {cmd::ReportFines, "Laporan Penerimaan Sanksi Administrasi"},
-          {cmd::ReportNotReturned, "Laporan Item yang belum dikembalikan"},
-          {cmd::ReportLostItems, "Laporan Item Hilang"}}},
+         "&Hasil",
+         {{cmd::ReportRental, "Laporan Transaksi &Rental"},
+          {cmd::ReportLoans, "Laporan Transaksi &Peminjaman"},
+          {cmd::ReportReturns, "Laporan Transaksi Pe&ngembalian"},
+          {cmd::ReportVisits, "Laporan Transaksi &Kunjungan"},
+          {cmd::ReportFines, "Laporan Penerimaan &Sanksi Administrasi"},
+          {cmd::ReportNotReturned, "Laporan Item yang &belum dikembalikan"},
+          {cmd::ReportLostItems, "Laporan Item &Hilang"}}},
         {cmd::HelpPopup,
-         "Bantuan",
-         {{cmd::About, "Tentang Kami"}, {cmd::DownloadOther, "Download Produk Lainnya"}}},
+         "&Bantuan",
+         {{cmd::About, "&Tentang Kami"}, {cmd::DownloadOther, "&Download Produk Lainnya"}}},
     };
     return menu;
 }
@@ -51,6 +51,35 @@ const std::vector<ToolButton>& ToolbarTable() {
         {cmd::LostItems, "ITEM HILANG", ":/IMAGE_UP", "Mencatat item yang hilang dan rusak"},
     };
     return buttons;
+}
+
+const char* ShortcutFor(int command) {
+    switch (command) {
+        // The toolbar's five buttons, left to right.
+        case cmd::TransactionDesk:
+            return "Ctrl+1";
+        case cmd::CashJournal:
+            return "Ctrl+2";
+        case cmd::Catalogue:
+            return "Ctrl+3";
+        case cmd::History:
+            return "Ctrl+4";
+        case cmd::LostItems:
+            return "Ctrl+5";
+        case cmd::Exit:
+            return "Ctrl+Q";
+        case cmd::About:
+            return "F1";
+        default:
+            return nullptr;
+    }
+}
+
+bool InMenu(int command) {
+    for (const MenuPopup& popup : MenuTable())
+        for (const MenuEntry& entry : popup.entries)
+            if (entry.id == command) return true;
+    return false;
 }
 
 QString ReportCodeFor(int command) {

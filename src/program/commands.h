@@ -57,7 +57,8 @@ struct MenuPopup {
     std::vector<MenuEntry> entries;
 };
 
-// The menu bar from left to right.
+// The menu bar from left to right. Every popup and entry carries its mnemonic as
+// "&" before the letter (Alt+F opens "File"); the text shown is the rest.
 const std::vector<MenuPopup>& MenuTable();
 
 struct ToolButton {
@@ -69,6 +70,12 @@ struct ToolButton {
 
 // The five toolbar buttons from left to right.
 const std::vector<ToolButton>& ToolbarTable();
+
+// The keyboard shortcut of a command ("Ctrl+1"), or null. A command that is both
+// in the menu and on the toolbar gets it on its menu entry only (one key, one action).
+const char* ShortcutFor(int command);
+// Whether the menu has an entry for the command.
+bool InMenu(int command);
 
 // The report code ("0001".."0007") a "Hasil" command asks for; empty for others.
 QString ReportCodeFor(int command);

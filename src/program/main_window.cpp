@@ -8,18 +8,22 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QScreen>
+#include <QShortcut>
 
 #include "accounts/login_form.h"
 #include "accounts/password_form.h"
 #include "app/app_context.h"
 #include "app/config_files.h"
+#include "app/startup.h"
+#include "cashbook/journal_form.h"
+#include "circulation/circulation.h"
+#include "core/dates.h"
 #include "program/images.h"
 #include "program/status_bar.h"
 #include "program/toolbar.h"
 #include "program/welcome_window.h"
-#include "app/startup.h"
-#include "circulation/circulation.h"
-#include "core/dates.h"
+#include "reports/history_form.h"
+#include "reports/report_form.h"
 #include "ui/scaling.h"
 
 namespace zelkor {
@@ -83,12 +87,18 @@ QWidget* MainWindow::findChildForm(const QString& objectName) const {
 }
 
 void MainWindow::createMenu() {
+    // F10 reaches the menu, as on every desktop: it opens the first popup.
+    auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(f10, &QShortcut::activated, this,
+            [this] { menuBar()->setActiveAction(menuBar()->actions().value(0)); });
     for (const MenuPopup& popup : MenuTable()) {
         QMenu* menu = menuBar()->addMenu(QString::fromUtf8(popup.text));
         menu->setProperty("commandId", popup.id);
         for (const MenuEntry& entry : popup.entries) {
             QAction* action = menu->addAction(QString::fromUtf8(entry.text));
             action->setData(entry.id);
+            if (const char* keys = ShortcutFor(entry.id))
+                action->setShortcut(QKeySequence(QString::fromLatin1(keys)));
             const int id = entry.id;
             connect(action, &QAction::triggered, this, [this, id] { runCommand(id); });
         }
@@ -117,10 +127,13 @@ void MainWindow::createCommands() {
     c.set(cmd::VisitTariffs, [this] { OpenVisitTariffs(ctx_, this); });
     c.set(cmd::ResetData, [this] { resetData(); });
     c.set(cmd::TransactionDesk, [this] { OpenTransactionDesk(ctx_, this); });
-    c.set(cmd::CashJournal, [] {});  // cash journal, child
-    c.set(cmd::Catalogue, [] {});    // catalogue, child
-    c.set(cmd::LostItems, [] {});    // lost items, modal
-    c.set(cmd::History, [] {});      // transaction history, child
+    c.set(cmd::CashJournal, [this] {
+        // One journal: a second press brings the open one forward.
+        if (!bringForward<JournalForm>()) openChild(new JournalForm(ctx_))->showMaximized();
+    });
+    c.set(cmd::Catalogue, [] {});  // catalogue, child
+    c.set(cmd::LostItems, [] {});  // lost items, modal
+    c.set(cmd::History, [this] { showHistory(); });
     for (int id : {cmd::ReportRental, cmd::ReportLoans, cmd::ReportReturns, cmd::ReportVisits,
                    cmd::ReportFines, cmd::ReportNotReturned, cmd::ReportLostItems})
         c.set(id, [this, id] { showReport(id); });
@@ -190,7 +203,19 @@ void MainWindow::resetData() {
 
 void MainWindow::showReport(int command) {
     ctx_.reportCode = ReportCodeFor(command);
-    // The report window opens here (or produces the report when already open).
+    // One report form: a later command produces its report in the open one.
+    if (auto* open = bringForward<ReportForm>())
+        open->produce();
+    else
+        openChild(new ReportForm(ctx_))->showMaximized();  // opening produces the report
+}
+
+void MainWindow::showHistory() {
+    // One history: HISTORI again brings it forward with the movements recorded since.
+    if (auto* open = bringForward<HistoryForm>())
+        open->load();
+    else
+        openChild(new HistoryForm(ctx_))->showMaximized();
 }
 
 void MainWindow::showAbout() {

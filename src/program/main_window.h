@@ -3,13 +3,12 @@
 // client area for the child forms and status bar. Its creation drives the rest
 // of start-up: login, background window, the date of the day and the identity.
 #include <QMainWindow>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QTimer>
 #include <functional>
 
 #include "program/commands.h"
-
-class QMdiArea;
-class QMdiSubWindow;
 
 namespace zelkor {
 
@@ -46,6 +45,14 @@ class MainWindow : public QMainWindow {
     QMdiSubWindow* openChild(QWidget* form);
     // The open child form with that object name (its window class), or null.
     QWidget* findChildForm(const QString& objectName) const;
+    // The open child form of that class (by its kWindowClass), brought to the
+    // front; null when none is open. Forms that exist once per run use it.
+    template <typename Form>
+    Form* bringForward() const {
+        auto* open = qobject_cast<Form*>(findChildForm(QString::fromLatin1(Form::kWindowClass)));
+        if (open) mdi_->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(open->parentWidget()));
+        return open;
+    }
 
     // CurrentOperator is the text of status bar part 1.
     QString currentOperator() const;
@@ -67,6 +74,7 @@ class MainWindow : public QMainWindow {
     void openLibraryIdentity();
     void resetData();
     void showReport(int command);
+    void showHistory();
     void showAbout();
 
     AppContext& ctx_;

@@ -19,6 +19,9 @@ QToolBar* CreateMainToolbar(QWidget* parent, const std::function<void(int)>& run
         QAction* action = bar->addAction(QIcon(QString::fromLatin1(b.image)), QString::fromUtf8(b.text));
         action->setToolTip(QString::fromUtf8(b.toolTip));
         action->setData(b.command);
+        // The History has no menu entry to carry its shortcut.
+        if (!InMenu(b.command) && ShortcutFor(b.command))
+            action->setShortcut(QKeySequence(QString::fromLatin1(ShortcutFor(b.command))));
         const int command = b.command;
         QObject::connect(action, &QAction::triggered, bar, [run, command] { run(command); });
     }

@@ -47,7 +47,9 @@ MonthList::MonthList(QWidget* parent) : QWidget(parent) {
     }
     layout->addWidget(list_, 1);
 
-    connect(list_, &QListWidget::currentRowChanged, this, [this] { announce(); });
+    // On the selection, not the current row: a click makes the row current before it
+    // selects it, and a month is read from the selected entry.
+    connect(list_, &QListWidget::itemSelectionChanged, this, [this] { announce(); });
     connect(year_, &QSpinBox::valueChanged, this, [this] { announce(); });
 }
 

@@ -9,13 +9,25 @@ namespace zelkor {
 MsgAnswer QtMessages::show(const QString& text, const QString& caption, MsgButtons buttons, MsgIcon icon) {
     QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(caption);
+    // Names and typed values reach these texts: "<b>x</b>" is shown as typed.
+    box.setTextFormat(Qt::PlainText);
     box.setText(text);
     switch (icon) {
-        case MsgIcon::Information: box.setIcon(QMessageBox::Information); break;
-        case MsgIcon::Question: box.setIcon(QMessageBox::Question); break;
-        case MsgIcon::Warning: box.setIcon(QMessageBox::Warning); break;
-        case MsgIcon::Critical: box.setIcon(QMessageBox::Critical); break;
-        case MsgIcon::None: box.setIcon(QMessageBox::NoIcon); break;
+        case MsgIcon::Information:
+            box.setIcon(QMessageBox::Information);
+            break;
+        case MsgIcon::Question:
+            box.setIcon(QMessageBox::Question);
+            break;
+        case MsgIcon::Warning:
+            box.setIcon(QMessageBox::Warning);
+            break;
+        case MsgIcon::Critical:
+            box.setIcon(QMessageBox::Critical);
+            break;
+        case MsgIcon::None:
+            box.setIcon(QMessageBox::NoIcon);
+            break;
     }
     if (buttons == MsgButtons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
@@ -30,7 +42,8 @@ MsgAnswer QtMessages::show(const QString& text, const QString& caption, MsgButto
 QString QtFilterFromPipes(const QString& filter) {
     const QStringList parts = filter.split('|', Qt::SkipEmptyParts);
     QStringList out;
-    for (int i = 0; i + 1 < parts.size(); i += 2) out << parts[i] + " (" + QString(parts[i + 1]).replace(';', ' ') + ")";
+    for (int i = 0; i + 1 < parts.size(); i += 2)
+        out << parts[i] + " (" + QString(parts[i + 1]).replace(';', ' ') + ")";
     return out.join(QStringLiteral(";;"));
 }
 

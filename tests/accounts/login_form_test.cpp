@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -11,6 +12,8 @@
 #include "accounts/password_hash.h"
 #include "program/images.h"
 #include "support/fixture.h"
+#include "support/modal.h"
+#include "ui/qt_services.h"
 
 using namespace zelkor;
 
@@ -84,4 +87,29 @@ TEST_F(LoginFormTest, PasswordFormSavesAHashAndClosesEitherWay) {
             EXPECT_EQ(after, before);
     }
     EXPECT_TRUE(env.messages.shown.empty());
+}
+
+// The welcome box on the desktop shows a name as typed, never as markup.
+TEST_F(LoginFormTest, WelcomeBoxShowsARichTextNameAsPlainText) {
+    const QString name = "<b>x</b><img src=x>";
+    env.exec("insert into useradmin (User, Password) values (?, ?)", {name, HashPassword("x")});
+    QtMessages boxes;
+    QString error;
+    AppContext ctx(Database::open(env.dir() + "/test.db", &error),
+                   {boxes, env.clock, env.files, env.printers});
+    LoginForm form(ctx);
+    form.show();
+    form.userField()->setText(name);
+    form.passwordField()->setText("x");
+    QString shown;
+    Qt::TextFormat format = Qt::RichText;
+    test::WhenModal<QMessageBox>([&](QMessageBox* box) {
+        shown = box->text();
+        format = box->textFormat();
+        box->accept();
+    });
+    QTest::mouseClick(form.logInButton(), Qt::LeftButton);
+    EXPECT_EQ(shown, "Selamat datang di Zelkor, " + name + " diperkenankan menjalankan aplikasi ini..");
+    EXPECT_EQ(format, Qt::PlainText);
+    EXPECT_EQ(form.result(), QDialog::Accepted);
 }

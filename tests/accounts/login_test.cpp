@@ -1,6 +1,9 @@
-// Admitting operators: exact names, hashed passwords,
-// the upgrade of a plain-text password, and typed text that never changes a
+// Admitting operators: exact names, hashed passwords of every kind libsodium
+// checks, the upgrade of plain-text and weaker passwords, the same work for a
+// missing name as for a wrong password, and typed text that never changes a
 // statement.
+#include <sodium.h>
+
 #include <gtest/gtest.h>
 
 #include "accounts/login.h"
@@ -11,16 +14,45 @@ using namespace zelkor;
 
 namespace {
 
+QString Argon2iHash(const char* password) {
+    char out[crypto_pwhash_argon2i_STRBYTES];
+    EXPECT_EQ(
+        crypto_pwhash_argon2i_str(out, password, strlen(password), crypto_pwhash_argon2i_OPSLIMIT_INTERACTIVE,
+                                  crypto_pwhash_argon2i_MEMLIMIT_INTERACTIVE),
+        0);
+    return QString::fromLatin1(out);
+}
+
+QString ScryptHash(const char* password) {
+    char out[crypto_pwhash_scryptsalsa208sha256_STRBYTES];
+    EXPECT_EQ(crypto_pwhash_scryptsalsa208sha256_str(out, password, strlen(password),
+                                                     crypto_pwhash_scryptsalsa208sha256_OPSLIMIT_INTERACTIVE,
+                                                     crypto_pwhash_scryptsalsa208sha256_MEMLIMIT_INTERACTIVE),
+              0);
+    return QString::fromLatin1(out);
+}
+
+QString Argon2idHash(const char* password, unsigned long long ops, size_t mem) {
+    char out[crypto_pwhash_STRBYTES];
+    EXPECT_EQ(crypto_pwhash_str(out, password, strlen(password), ops, mem), 0);
+    return QString::fromLatin1(out);
+}
+
 class LoginTest : public test::DbTest {
   protected:
     void SetUp() override {
-        env.exec("insert into useradmin (User, Password) values (?, ?)", {"admin", HashPassword("rahasia")});
-        env.exec("insert into useradmin (User, Password) values (?, ?)",
-                 {"O'Neil", HashPassword("pa'ss\"; --")});
-        env.exec("insert into useradmin (User, Password) values ('siti', 'siti123')");  // left by an older
-                                                                                        // database
-        env.exec("insert into useradmin (User, Password) values ('tamu', NULL)");
-        env.exec("insert into useradmin (User, Password) values ('kosong', '')");
+        ASSERT_GE(sodium_init(), 0);
+        addUser("admin", HashPassword("rahasia"));
+        addUser("O'Neil", HashPassword("pa'ss\"; --"));
+        addUser("siti", "siti123");  // left by an older database
+        addUser("tamu", QVariant());
+        addUser("kosong", "");
+        addUser("lama", Argon2iHash("lama123"));
+        addUser("skrip", ScryptHash("skrip123"));
+        addUser("<b>x</b>", HashPassword("x"));
+    }
+    void addUser(const QString& user, const QVariant& password) {
+        env.exec("insert into useradmin (User, Password) values (?, ?)", {user, password});
     }
     QString stored(const QString& user) {
         return env.scalar("select Password from useradmin where User=?", {user});
@@ -31,7 +63,7 @@ class LoginTest : public test::DbTest {
 
 TEST_F(LoginTest, WhoIsAdmitted) {
     struct Case {
-        const char *user, *password;
+        QString user, password;
         bool admitted;
     } cases[] = {
         {"admin", "rahasia", true},
@@ -44,16 +76,42 @@ TEST_F(LoginTest, WhoIsAdmitted) {
         {"' or '1'='1", "' or '1'='1", false},  // the old statement let this in
         {"admin' --", "apa saja", false},
         {"admin", "' or '1'='1", false},
-        {"tamu", "", false},   // an account without a password admits nobody
-        {"kosong", "", true},  // an empty password stored as such is still typed exactly
+        {"tamu", "", false},    // an account without a password admits nobody
+        {"kosong", "", false},  // nor does an empty one
+        {"kosong", "kosong", false},
+        {"lama", "lama123", true},        // an argon2i hash from an older program
+        {"lama", stored("lama"), false},  // and never its own text
+        {"skrip", "skrip123", true},      // scrypt, the other kind libsodium checks
+        {"skrip", stored("skrip"), false},
+        {"admin", stored("admin"), false},
+        {"<b>x</b>", "x", true},
+        {"x", "x", false},
         {"", "", false},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(CheckLogin(env.ctx(), QString::fromUtf8(c.user), QString::fromUtf8(c.password)), c.admitted)
-            << c.user << " / " << c.password;
+        EXPECT_EQ(CheckLogin(env.ctx(), c.user, c.password), c.admitted)
+            << c.user.toStdString() << " / " << c.password.toStdString();
     }
     EXPECT_TRUE(env.messages.shown.empty());
-    EXPECT_EQ(env.scalar("select count(*) from useradmin"), "5");
+    EXPECT_EQ(env.scalar("select count(*) from useradmin"), "8");
+}
+
+// The time of a refusal must not tell whether the name exists: every attempt runs
+// exactly one hash check, whatever the account holds.
+TEST_F(LoginTest, EveryAttemptDoesTheWorkOfOneHashCheck) {
+    const char* attempts[][2] = {
+        {"tidakada", "rahasia"},  // no such name
+        {"tamu", "x"},            // NULL
+        {"kosong", ""},           // empty
+        {"admin", "salah"},       // wrong password
+        {"siti", "salah"},        // wrong plain text
+        {"admin", "rahasia"},     // admitted
+    };
+    for (const auto& [user, password] : attempts) {
+        const std::uint64_t before = PasswordChecksRun();
+        CheckLogin(env.ctx(), user, password);
+        EXPECT_EQ(PasswordChecksRun() - before, 1u) << user << " / " << password;
+    }
 }
 
 TEST_F(LoginTest, PlainTextPasswordIsReplacedByItsHashAtTheFirstLogin) {
@@ -62,12 +120,47 @@ TEST_F(LoginTest, PlainTextPasswordIsReplacedByItsHashAtTheFirstLogin) {
 
     EXPECT_TRUE(CheckLogin(env.ctx(), "siti", "siti123"));
     const QString hash = stored("siti");
-    EXPECT_TRUE(IsPasswordHash(hash));
+    EXPECT_TRUE(hash.startsWith("$argon2id$"));
     EXPECT_TRUE(VerifyPassword(hash, "siti123"));
 
     EXPECT_TRUE(CheckLogin(env.ctx(), "siti", "siti123"));  // and logs in again with it
     EXPECT_EQ(stored("siti"), hash) << "a hash is not hashed again";
     EXPECT_FALSE(CheckLogin(env.ctx(), "siti", "siti124"));
+}
+
+// Hashes weaker than ours give way to ours at the next login; ours and stronger
+// ones stay as they are.
+TEST_F(LoginTest, WeakerHashesAreReplacedAtTheNextLogin) {
+    const QString ours = HashPassword("kunci");
+    const QString stronger =
+        Argon2idHash("kunci", crypto_pwhash_OPSLIMIT_INTERACTIVE + 1, crypto_pwhash_MEMLIMIT_INTERACTIVE);
+    struct Case {
+        const char* what;
+        QString hash;
+        bool replaced;
+    } cases[] = {
+        {"argon2i", Argon2iHash("kunci"), true},
+        {"scrypt", ScryptHash("kunci"), true},
+        {"argon2id with less memory", Argon2idHash("kunci", crypto_pwhash_OPSLIMIT_INTERACTIVE, 8192 * 1024),
+         true},
+        {"argon2id with fewer passes", Argon2idHash("kunci", 1, crypto_pwhash_MEMLIMIT_INTERACTIVE), true},
+        {"ours", ours, false},
+        {"stronger", stronger, false},
+    };
+    for (const auto& c : cases) {
+        env.exec("update useradmin set Password=? where User='admin'", {c.hash});
+        EXPECT_FALSE(CheckLogin(env.ctx(), "admin", "Kunci")) << c.what;
+        EXPECT_EQ(stored("admin"), c.hash) << c.what << ": a refused login changes nothing";
+        ASSERT_TRUE(CheckLogin(env.ctx(), "admin", "kunci")) << c.what;
+        const QString after = stored("admin");
+        EXPECT_EQ(after != c.hash, c.replaced) << c.what;
+        EXPECT_TRUE(VerifyPassword(after, "kunci")) << c.what;
+        if (c.replaced) {
+            bool upgrade = true;
+            EXPECT_TRUE(VerifyPassword(after, "kunci", &upgrade));
+            EXPECT_FALSE(upgrade) << c.what << ": our hash is not weaker than ours";
+        }
+    }
 }
 
 TEST_F(LoginTest, FailingStatementShowsTheSqlErrorAndRefuses) {
@@ -88,5 +181,7 @@ TEST(PasswordHash, HashesAreSaltedAndVerifyOnlyTheirPassword) {
     EXPECT_FALSE(VerifyPassword(a, "perpus#1"));
     EXPECT_TRUE(VerifyPassword("Ümlaut ß", "Ümlaut ß", &upgrade));
     EXPECT_TRUE(upgrade);
+    EXPECT_FALSE(VerifyPassword("Ümlaut ß", "Ümlaut ss"));
     EXPECT_TRUE(VerifyPassword(HashPassword("Ümlaut ß"), "Ümlaut ß"));
+    EXPECT_FALSE(VerifyPassword("$argon2id$rusak", "$argon2id$rusak")) << "a damaged hash admits nobody";
 }

@@ -1,6 +1,7 @@
+#include <gtest/gtest.h>
+#include <sqlite3.h>
 #include <QComboBox>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 #include "db/schema.h"
 #include "support/fixture.h"
@@ -13,8 +14,16 @@ class DatabaseTest : public DbTest {};
 TEST_F(DatabaseTest, AwkwardValuesAreStoredExactlyAsTyped) {
     const QString long10k(10000, QChar('x'));
     const QStringList values = {
-        "O'Brien", "\"quoted\"", "a;b,c", "'); DROP TABLE Member; --", "Zoë Ñandú 図書館 مكتبة",
-        long10k, "", "  spaced  ", "back\\slash", "100%_like",
+        "O'Brien",
+        "\"quoted\"",
+        "a;b,c",
+        "'); DROP TABLE Member; --",
+        "Zoë Ñandú 図書館 مكتبة",
+        long10k,
+        "",
+        "  spaced  ",
+        "back\\slash",
+        "100%_like",
     };
     int i = 0;
     for (const QString& v : values) {
@@ -56,7 +65,8 @@ TEST_F(DatabaseTest, KasIdsOrderAsTextsInTheRunningBalance) {
     env.exec("insert into Kas (Id, Masuk, Keluar) values ('201603070905022','100','0')");
     env.exec("insert into Kas (Id, Masuk, Keluar) values ('2016030709050210','50','0')");
     const QStringList saldo = env.rows(
-        "select t1.Id, (SELECT Sum(Masuk-Keluar) AS Total FROM Kas WHERE id <= T1.ID) AS Saldo from Kas t1 order by Id");
+        "select t1.Id, (SELECT Sum(Masuk-Keluar) AS Total FROM Kas WHERE id <= T1.ID) AS Saldo from Kas t1 "
+        "order by Id");
     EXPECT_EQ(saldo, QStringList({"2016030709050210|50", "201603070905022|150"}));
 }
 
@@ -75,10 +85,73 @@ TEST_F(DatabaseTest, TransactionRollsBackUnlessCommitted) {
     EXPECT_EQ(env.scalar("select count(*) from Member"), "1");
 }
 
-TEST_F(DatabaseTest, NullIsToldApartFromEmptyAndNumbersBindAsNumbers) {
-    env.exec("insert into ItemPerpus (Id, Denda, JmlStock) values ('X', NULL, '5')");
+// What SQLite receives for each kind of value: its type and its exact value.
+TEST_F(DatabaseTest, EachValueBindsAsItsOwnKind) {
+    struct Case {
+        const char* what;
+        QVariant value;
+        const char* received;  // typeof|quote
+    } cases[] = {
+        {"text", QString("O'Brien"), "text|'O''Brien'"},
+        {"empty text", QString(""), "text|''"},
+        {"null text", QString(), "text|''"},  // an untouched field is "", never NULL
+        {"no value", QVariant(), "null|NULL"},
+        {"whole number", 2, "integer|2"},
+        {"large whole number", qlonglong(9007199254740993LL), "integer|9007199254740993"},
+        {"real number", 2.5, "real|2.5"},
+        {"real with nothing after the point", 1500.0, "real|1500.0"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(env.rows("select typeof(?1), quote(?1)", {c.value}), QStringList({c.received})) << c.what;
+    }
+    // Stored: NULL stays NULL, a bound number computes with a text column.
+    env.exec("insert into ItemPerpus (Id, Denda, JmlStock) values ('X', ?, '5')", {QVariant()});
     env.exec("Update ItemPerpus Set JmlStock=JmlStock-? where Id=?", {2, "X"});
     EXPECT_EQ(env.rows("select Denda, JmlStock from ItemPerpus"), QStringList({"NULL|3"}));
+}
+
+TEST_F(DatabaseTest, ValuesMustMatchThePlaceholders) {
+    struct Case {
+        const char* sql;
+        QVariantList values;
+        bool ok;
+    } cases[] = {
+        {"select ?, ?", {1, 2}, true},
+        {"select ?, ?", {1}, false},
+        {"select ?, ?", {1, 2, 3}, false},  // a value left over is a mistake too
+        {"select 1", {}, true},
+        {"select 1", {1}, false},
+        {"select ?1, ?1", {1}, true},
+    };
+    for (const auto& c : cases) {
+        const DbResult r = env.db().exec(c.sql, c.values);
+        EXPECT_EQ(r.ok, c.ok) << c.sql << " with " << c.values.size() << " values";
+        if (!c.ok) {
+            EXPECT_FALSE(r.error.isEmpty());
+        }
+    }
+}
+
+// A COMMIT that fails (here a deferred foreign key) leaves nothing written and no
+// transaction open, so the next action does not run inside the failed one.
+TEST_F(DatabaseTest, FailedCommitRollsBackAtOnce) {
+    env.exec("PRAGMA foreign_keys=ON");
+    env.exec("create table Induk (Id TEXT PRIMARY KEY)");
+    env.exec("create table Anak (IdInduk TEXT REFERENCES Induk(Id) DEFERRABLE INITIALLY DEFERRED)");
+    {
+        Transaction t(env.db());
+        ASSERT_TRUE(t.active());
+        env.exec("insert into Member (Id) values ('A')");
+        env.exec("insert into Anak (IdInduk) values ('tidak ada')");
+        const DbResult r = t.commit();
+        EXPECT_FALSE(r.ok);
+        EXPECT_TRUE(r.error.contains("FOREIGN KEY")) << r.error.toStdString();
+        EXPECT_FALSE(t.active());
+        EXPECT_NE(sqlite3_get_autocommit(env.db().handle()), 0) << "the transaction is still open";
+        EXPECT_EQ(env.scalar("select count(*) from Member"), "0");
+    }
+    Transaction next(env.db());
+    EXPECT_TRUE(next.active()) << next.beginResult().error.toStdString();
 }
 
 TEST(DatabaseOpen, UnopenablePathGivesSqlitesMessage) {

@@ -46,18 +46,30 @@ class PrintedPage {
         const QString p = QString::number(page);
         return RunTool("pdftotext", {"-layout", "-f", p, "-l", p, pdf_, "-"});
     }
-    // The first word of `page` that reads `text`, with its horizontal extent.
-    std::optional<Word> word(int page, const QString& text) const {
+    // Every word of `page` with its horizontal extent; a word broken across two
+    // lines is two words.
+    std::vector<Word> words(int page) const {
         const QString p = QString::number(page);
         const QString boxes = RunTool("pdftotext", {"-bbox", "-f", p, "-l", p, pdf_, "-"});
         static const QRegularExpression re(
             R"re(<word xMin="([\d.]+)" yMin="[\d.]+" xMax="([\d.]+)" yMax="[\d.]+">([^<]*)</word>)re");
+        std::vector<Word> out;
         for (auto it = re.globalMatch(boxes); it.hasNext();) {
             const auto m = it.next();
-            if (m.captured(3) == text.toHtmlEscaped())
-                return Word{text, m.captured(1).toDouble(), m.captured(2).toDouble()};
+            out.push_back(Word{m.captured(3), m.captured(1).toDouble(), m.captured(2).toDouble()});
         }
+        return out;
+    }
+    // The first word of `page` that reads `text`, with its horizontal extent.
+    std::optional<Word> word(int page, const QString& text) const {
+        for (const Word& w : words(page))
+            if (w.text == text.toHtmlEscaped()) return w;
         return std::nullopt;
+    }
+    // The width of the first page in points.
+    double width() const {
+        const auto m = QRegularExpression(R"(Page size:\s+([\d.]+) x)").match(RunTool("pdfinfo", {pdf_}));
+        return m.hasMatch() ? m.captured(1).toDouble() : 0;
     }
 
   private:
@@ -125,6 +137,38 @@ TEST_F(HtmlModuleTest, PageShowsEveryTextAsTextInChromium) {
     const auto b5 = page.word(1, "Buku");
     ASSERT_TRUE(b5);
     EXPECT_LT(b5->xMax, r1->xMin);  // "Buku 5" starts at the left of its column
+}
+
+// A crowded page wraps its lines between words: short words ("PINJAM", "No.")
+// stay whole however narrow their column, and only a word too long for any column
+// breaks, so it stays on the page.
+TEST_F(HtmlModuleTest, WordsBreakOnlyWhenTheyCannotFit) {
+    if (QStandardPaths::findExecutable("chromium").isEmpty()) GTEST_SKIP() << "chromium is not installed";
+    GridData g;
+    g.addColumn("No.", 40);
+    g.addColumn("Trans", 60, Align::Center);
+    for (int c = 1; c <= 10; ++c) g.addColumn("Keterangan " + QString::number(c), 120);
+    const QString remark = "Dikembalikan dalam keadaan baik oleh anggota perpustakaan";
+    const QString address = "https://perpustakaan.harapan.sch.id/katalog/" + QString(150, 'x');
+    for (int r = 1; r <= 3; ++r) {
+        QStringList row = {QString::number(r) + ".", r == 2 ? "RENTAL" : "PINJAM"};
+        for (int c = 1; c <= 10; ++c) row << remark;
+        if (r == 3) row[11] = address;
+        g.appendRow(row);
+    }
+    const auto reply = ReportGridToBrowser(env.ctx(), "LAPORAN HISTORY TRANSAKSI", g);
+    ASSERT_TRUE(reply);
+    const PrintedPage page(*reply);
+    ASSERT_EQ(page.pages(), 1);
+    for (const char* whole :
+         {"No.", "Trans", "PINJAM", "RENTAL", "Dikembalikan", "perpustakaan", "Keterangan"})
+        EXPECT_TRUE(page.word(1, whole)) << whole << " was broken:\n" << page.text(1).toStdString();
+    EXPECT_FALSE(page.word(1, address)) << "the address did not break";
+    EXPECT_TRUE(page.text(1).contains("https://perpus")) << page.text(1).toStdString();
+    const double width = page.width();
+    ASSERT_GT(width, 0);
+    for (const Word& w : page.words(1))
+        EXPECT_LE(w.xMax, width) << w.text.toStdString() << " runs off the page";
 }
 
 TEST_F(HtmlModuleTest, EmptyGridGivesHeadersAndNoRows) {

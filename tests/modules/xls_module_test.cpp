@@ -68,6 +68,7 @@ TEST_F(XlsModuleTest, WorkbookHoldsNumbersAsNumbersAndEverythingElseAsText) {
     g.appendRow({"2.", "978-602-03-3295-6", QString::fromUtf8("Zoë, Ñandú; <b>"), "0", "-250", "=SUM(A1:A2)",
                  "12.5", "123456789012"});
     g.appendRow({"3.", "", "", "", "", "", "", ""});
+    g.appendRow({"4.", "  di tengah  ", "a\tb", "07.00.00", "1.000.000", "a\x1b & <c>", "-0", "-1.500"});
     env.ctx().exportGrid = &g;
     const auto reply = ExportGridToSpreadsheet(env.ctx());
     ASSERT_TRUE(reply && !reply->isEmpty());
@@ -84,6 +85,10 @@ TEST_F(XlsModuleTest, WorkbookHoldsNumbersAsNumbersAndEverythingElseAsText) {
         {num("2"), str("978-602-03-3295-6"), str("Zoë- Ñandú- <b>"), num("0"), num("-250"),
          str("=SUM(A1:A2)"), str("12.5"), str("123456789012")},
         {num("3")},
+        // Spaces kept, a code with points stays text, a control character goes out as the
+        // spreadsheet's own escape (which liborcus shows as written).
+        {num("4"), str("  di tengah  "), str("a\tb"), str("07.00.00"), num("1000000"), str("a_x001B_ & <c>"),
+         str("-0"), num("-1500")},
     };
     QMap<QString, QString> expected;
     for (std::size_t r = 0; r < rows.size(); ++r)
@@ -97,6 +102,33 @@ TEST_F(XlsModuleTest, WorkbookHoldsNumbersAsNumbersAndEverythingElseAsText) {
         << sheet.left(800).toStdString();
     EXPECT_TRUE(sheet.contains(R"(<c r="A1" s="1" t="s">)"));
     EXPECT_TRUE(ReadEntry(*reply, "xl/styles.xml").contains("<b/>"));
+}
+
+// A long list goes out row by row: every row, text and number reads back in its
+// place, across the many pieces the workbook is written in.
+TEST_F(XlsModuleTest, LongListReadsBackRowForRow) {
+    GridData g;
+    g.addColumn("No.", 40);
+    g.addColumn("Judul", 200);
+    g.addColumn("Denda", 80, Align::Right);
+    const int rows = 30000;
+    for (int r = 1; r <= rows; ++r)
+        g.appendRow({QString::number(r) + ".",
+                     r % 7 == 0 ? QString() : "Judul buku nomor " + QString::number(r),
+                     QString::number(r * 5)});
+    env.ctx().exportGrid = &g;
+    const auto reply = ExportGridToSpreadsheet(env.ctx());
+    ASSERT_TRUE(reply && !reply->isEmpty());
+    const QMap<QString, QString> cells = ReadCells(*reply);
+    EXPECT_EQ(cells.size(), 3 + rows * 3 - rows / 7);
+    for (int r : {1, 6, 7, 8, 12345, rows}) {
+        const QString at = QString::number(r) + ",";
+        EXPECT_EQ(cells.value(at + "0"), "numeric:" + QString::number(r));
+        EXPECT_EQ(cells.value(at + "1"),
+                  r % 7 == 0 ? QString() : str(qPrintable("Judul buku nomor " + QString::number(r))))
+            << r;
+        EXPECT_EQ(cells.value(at + "2"), "numeric:" + QString::number(r * 5));
+    }
 }
 
 TEST_F(XlsModuleTest, EmptyGridGivesTheHeaderRowAlone) {

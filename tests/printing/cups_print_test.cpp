@@ -13,45 +13,17 @@
 #include "printing/qt_printers.h"
 #include "printing/receipt_layout.h"
 #include "qstring_print.h"
-#include "support/run_program.h"
+#include "support/cups_jobs.h"
 
 namespace zelkor {
 namespace {
 
-const QString kSpool = QStringLiteral("/var/spool/cups");
-
-bool RunTool(const QString& program, const QStringList& args) {
-    return test::RunProgram(program, args, {}, 30000).ok();
-}
-
-QString Output(const QString& program, const QStringList& args) {
-    return test::RunProgram(program, args, {}, 30000).out;
-}
-
-// Why the real print path cannot be tried here; empty when it can.
-QString CupsMissing() {
-    if (!Output("lpstat", {"-r"}).contains("scheduler is running"))
-        return "CUPS is not running (scripts/start-printer.sh starts it)";
-    if (QPrinterInfo::defaultPrinter().isNull())
-        return "CUPS has no default printer (scripts/start-printer.sh)";
-    if (!QDir(kSpool).isReadable()) return "the CUPS spool folder is not readable by this user";
-    if (!RunTool("pdftotext", {"-v"})) return "pdftotext (poppler-utils) is missing";
-    return {};
-}
-
-QSet<QString> SpoolFiles() {
-    const QStringList files = QDir(kSpool).entryList({"d*-001"}, QDir::Files);
-    return QSet<QString>(files.begin(), files.end());
-}
-
-// The job file that appeared since `before` and holds `token`; empty when none does.
-QString FindJob(const QSet<QString>& before, const QString& token) {
-    for (const QString& f : SpoolFiles() - before) {
-        const QString path = kSpool + "/" + f;
-        if (Output("pdftotext", {"-layout", path, "-"}).contains(token)) return path;
-    }
-    return {};
-}
+using test::CupsMissing;
+using test::FindJob;
+using test::kSpool;
+using test::Output;
+using test::RunTool;
+using test::SpoolFiles;
 
 QString RightTrimmed(QString s) {
     while (!s.isEmpty() && s.back().isSpace()) s.chop(1);

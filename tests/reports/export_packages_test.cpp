@@ -119,6 +119,8 @@ TEST(SpreadsheetCell, CleaningNeverChangesANumbersValue) {
         {"007", "007"},
         {"1.", "1"},                   // the row number column
         {"07.03.2016", "07.03.2016"},  // dotted codes and dates keep their points
+        {"07.00.00", "07.00.00"},      // even when every group after the first is zeros
+        {"1.000.0", "1.000.0"},
         {"1.0e+15", "1.0e+15"},
         {"Rp 1.500", "Rp 1500"},     // a thousands point inside a text goes too
         {"Versi 2.0", "Versi 2.0"},  // but a decimal inside a text stays as written

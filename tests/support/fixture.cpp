@@ -1,5 +1,6 @@
 #include "support/fixture.h"
 
+#include "db/journal.h"
 #include "db/schema.h"
 
 namespace zelkor::test {
@@ -11,6 +12,7 @@ TestEnv::TestEnv() {
     if (!db) ADD_FAILURE() << "cannot open test database: " << error.toStdString();
     const DbResult r = ApplySchema(*db);
     if (!r.ok) ADD_FAILURE() << "schema: " << r.error.toStdString();
+    ChooseJournal(*db, JournalFor(path));  // as the program opens a library
     ctx_ = std::make_unique<AppContext>(std::move(db), AppServices{messages, clock, files, printers});
     ctx_->databasePath = path;
     ctx_->todayText = QStringLiteral("2016-03-07");

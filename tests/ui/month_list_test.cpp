@@ -4,6 +4,7 @@
 #include <QListWidget>
 #include <QSignalSpy>
 #include <QSpinBox>
+#include <QTest>
 
 namespace zelkor {
 namespace {
@@ -36,6 +37,21 @@ TEST(MonthList, QuietSelectionIsSilentAndOperatorChangesAreAnnounced) {
     months.yearBox()->setValue(2015);
     ASSERT_EQ(spy.count(), 2);
     EXPECT_EQ(spy.at(1).at(0).toInt(), 2015);
+    EXPECT_EQ(spy.at(1).at(1).toInt(), 11);
+}
+
+// A click makes the row current before it selects it; the month must still be told.
+TEST(MonthList, AClickAndTheArrowKeysAnnounceTheMonth) {
+    MonthList months;
+    months.show();
+    months.selectQuietly(2016, 3);
+    QSignalSpy spy(&months, &MonthList::changed);
+    QListWidget* list = months.list();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(9)).center());
+    ASSERT_EQ(spy.count(), 1);
+    EXPECT_EQ(spy.at(0).at(1).toInt(), 10);
+    QTest::keyClick(list, Qt::Key_Down);
+    ASSERT_EQ(spy.count(), 2);
     EXPECT_EQ(spy.at(1).at(1).toInt(), 11);
 }
 

@@ -1,0 +1,208 @@
+#include "cashbook/journal_lines.h"
+
+#include <optional>
+
+#include "ui/grid_data.h"
+
+#include "ui/month_list.h"
+
+namespace zelkor {
+
+namespace {
+
+// ?1 is the first day of the month, "yyyy-mm-01"; the month ends where SQLite's
+// date function says.
+#define ZK_MONTH "Tanggal between ?1 and date(?1,'start of month','+1 month','-1 day')"
+#define ZK_LO "(select min(Id) from Kas where " ZK_MONTH ")"
+#define ZK_HI "(select max(Id) from Kas where " ZK_MONTH ")"
+
+// The month's first Id.
+const QString kFirstIdSql = QStringLiteral("select " ZK_LO);
+
+// The month's Id range: its own lines and any line of another month whose Id
+// sorts between them (it counts in the balances that follow it). A line without
+// an Id is listed first and counts nowhere: no Id is greater than it or equal.
+const QString kRangeSql = QStringLiteral(
+    "select Id, Tanggal, Kategori, Uraian, Masuk, Keluar, Ops, Masuk-Keluar, " ZK_MONTH
+    " from Kas where Id between " ZK_LO " and " ZK_HI " or (Id is null and " ZK_MONTH ") order by Id");
+
+// The same with SQLite doing the sums, for journals holding real numbers or sums
+// beyond 64 bits: one leading row carries the sum before the month, so each
+// balance is SQLite's sum of the same values in the same order.
+const QString kWindowSql = QStringLiteral(
+    "select Id, Tanggal, Kategori, Uraian, Masuk, Keluar, case when Id is null then null else Saldo end, Ops "
+    "from (select *, sum(d) over (order by Id) as Saldo from ("
+    "select null as Id, null as Tanggal, null as Kategori, null as Uraian, null as Masuk, null as Keluar, "
+    "null as Ops, 0 as Listed, (select sum(Masuk-Keluar) from Kas where Id < " ZK_LO
+    ") as d "
+    "union all select Id, Tanggal, Kategori, Uraian, Masuk, Keluar, Ops, " ZK_MONTH
+    ", case when Id is null then null else Masuk-Keluar end from Kas where Id between " ZK_LO " and " ZK_HI
+    " or (Id is null and " ZK_MONTH "))) where Listed order by Id");
+
+// Everything before an Id (?1), line by line.
+const QString kBeforeSql = QStringLiteral("select sum(Masuk-Keluar) from Kas where Id < ?1");
+
+// The same from the days kept in KasBlok: the days before the Id's own (?1) whole,
+// and, when KasBlok still counts every line of Kas, the lines of its own day
+// before it one by one (kDayBeforeSql).
+const QString kDaysBeforeSql = QStringLiteral(
+    "select (select count(*) from Kas) = (select coalesce(sum(Baris), 0) from KasBlok), "
+    "coalesce(sum(Angka), 0), coalesce(sum(Jumlah), 0), coalesce(sum(Lain), 0) "
+    "from KasBlok where Blok < substr(?1, 1, 8)");
+const QString kDayBeforeSql =
+    QStringLiteral("select Masuk-Keluar from Kas where Id >= substr(?1, 1, 8) and Id < ?1");
+
+// The days stand only for Ids compared as plain text.
+const QString kKasSql =
+    QStringLiteral("select sql from sqlite_master where type='table' and name='Kas' collate nocase");
+
+#undef ZK_MONTH
+#undef ZK_LO
+#undef ZK_HI
+
+// SQLite's sum() while every value is a whole number: the count of values and
+// their exact total. Anything else (a real, an overflow) is left to SQLite.
+class WholeSum {
+  public:
+    WholeSum() = default;
+    WholeSum(qint64 count, qint64 total) : count_(count), total_(total) {}
+    // False when `v` is not a whole number or the total would overflow.
+    bool add(const QVariant& v) {
+        if (v.isNull()) return true;  // sum() passes over NULL
+        if (v.typeId() != QMetaType::LongLong) return false;
+        if (__builtin_add_overflow(total_, v.toLongLong(), &total_)) return false;
+        ++count_;
+        return true;
+    }
+    QString text() const { return count_ > 0 ? QString::number(total_) : QString(); }
+
+  private:
+    qint64 count_ = 0;
+    qint64 total_ = 0;
+};
+
+bool PlainTextIds(Database& db) {
+    QString sql;
+    db.exec(kKasSql, {}, [&](const DbRow& row) { sql = row.text(0); });
+    return !sql.contains(QLatin1String("collate"), Qt::CaseInsensitive);
+}
+
+// The sum before `first` from the days, or nothing when they cannot give it.
+std::optional<WholeSum> SumBeforeByDays(Database& db, const QString& first) {
+    bool usable = false;
+    WholeSum sum;
+    const DbResult r = db.exec(kDaysBeforeSql, {first}, [&](const DbRow& row) {
+        const QVariant total = row.typedValue(2);
+        usable = row.text(0) == QLatin1String("1") && row.text(3) == QLatin1String("0") &&
+                 total.typeId() == QMetaType::LongLong;
+        sum = WholeSum(row.text(1).toLongLong(), total.toLongLong());
+    });
+    if (!r || !usable) return std::nullopt;
+    bool whole = true;
+    const DbResult day = db.exec(kDayBeforeSql, {first},
+                                 [&](const DbRow& row) { whole = whole && sum.add(row.typedValue(0)); });
+    if (!day || !whole) return std::nullopt;
+    return sum;
+}
+
+// The sum before `first`, line by line; nothing when it is no whole number.
+std::optional<WholeSum> SumBeforeByLines(Database& db, const QVariant& first, DbResult& r) {
+    QVariant before;
+    r = db.exec(kBeforeSql, {first}, [&](const DbRow& row) { before = row.typedValue(0); });
+    WholeSum sum;
+    if (!r || !sum.add(before)) return std::nullopt;
+    return sum;
+}
+
+void AppendLine(GridData& grid, QStringList cells) {
+    cells.prepend(QString::number(grid.rowCount() + 1) + QLatin1Char('.'));
+    grid.appendRow(cells);
+}
+
+// The month's range carried on from `sum` in whole numbers, appended to the grid
+// as it arrives. False in `whole`, with the grid as it was, when a value needs
+// SQLite's own arithmetic.
+DbResult AppendWholeNumberLines(Database& db, const QString& monthStart, WholeSum sum, GridData& grid,
+                                bool& whole) {
+    struct Pending {
+        QStringList cells;  // "n." and Saldo still empty
+        bool listed;
+    };
+    const int first = grid.rowCount();
+    std::vector<Pending> group;  // lines of one Id are peers: each balance counts all of them
+    whole = true;
+    auto append = [&grid](QStringList& cells) {
+        cells[0] = QString::number(grid.rowCount() + 1) + QLatin1Char('.');
+        grid.appendRow(cells);
+    };
+    auto flush = [&] {
+        const QString saldo = sum.text();
+        for (Pending& p : group)
+            if (p.listed) {
+                p.cells[7] = saldo;
+                append(p.cells);
+            }
+        group.clear();
+    };
+    const GridData::Batch batch(grid);
+    const DbResult r = db.exec(kRangeSql, {monthStart}, [&](const DbRow& row) {
+        if (!whole) return;
+        QStringList cells{QString(),   row.text(0), row.text(1), row.text(2), row.text(3),
+                          row.text(4), row.text(5), QString(),   row.text(6)};
+        if (row.isNull(0)) {  // no Id: listed, counted nowhere, no balance
+            append(cells);
+            return;
+        }
+        if (!group.empty() && cells[1] != group.front().cells[1]) flush();
+        whole = sum.add(row.typedValue(7));
+        group.push_back({std::move(cells), row.text(8) == QLatin1String("1")});
+    });
+    if (r && whole) flush();
+    if (!whole)
+        while (grid.rowCount() > first) grid.removeRow(grid.rowCount() - 1);
+    return r;
+}
+
+QString MonthStart(int year, int month) {
+    return MonthPrefix(year, month) + QStringLiteral("-01");
+}
+
+}  // namespace
+
+DbResult JournalMonthLines(Database& db, int year, int month, GridData& grid) {
+    const QString first = MonthStart(year, month);
+    QVariant lo;
+    DbResult r = db.exec(kFirstIdSql, {first}, [&](const DbRow& row) { lo = row.typedValue(0); });
+    if (!r) return r;
+
+    const bool textIds = lo.typeId() == QMetaType::QString && !lo.toString().isEmpty() && PlainTextIds(db);
+    std::optional<WholeSum> before;
+    if (textIds) before = SumBeforeByDays(db, lo.toString());
+    if (textIds && !before) before = SumBeforeByLines(db, lo, r);
+    if (!r) return r;
+    if (before || lo.isNull()) {
+        bool whole = false;
+        r = AppendWholeNumberLines(db, first, before.value_or(WholeSum()), grid, whole);
+        if (!r || whole) return r;
+    }
+    const GridData::Batch batch(grid);
+    return db.exec(kWindowSql, {first}, [&](const DbRow& row) {
+        QStringList cells;
+        cells.reserve(8);
+        for (int i = 0; i < 8; ++i) cells.append(row.text(i));
+        AppendLine(grid, std::move(cells));
+    });
+}
+
+DbResult JournalLineBalance(Database& db, const QString& id, QString& balance) {
+    return db.exec(QStringLiteral("select sum(Masuk-Keluar) from Kas where Id <= ?"), {id},
+                   [&](const DbRow& row) { balance = row.text(0); });
+}
+
+DbResult BalanceBroughtForward(Database& db, int year, int month, QString& balance) {
+    return db.exec(QStringLiteral("SELECT Sum(Masuk-Keluar) FROM Kas where tanggal between '2000-01-01' and "
+                                  "date(?,'start of month','+1 month','-1 day')"),
+                   {MonthStart(year, month)}, [&](const DbRow& row) { balance = row.text(0); });
+}
+
+}  // namespace zelkor

@@ -1,0 +1,26 @@
+#include "reports/history_form.h"
+
+#include <QFont>
+
+#include "ui/grid_view.h"
+#include "ui/scaling.h"
+
+namespace zelkor {
+
+HistoryForm::HistoryForm(AppContext& ctx, QWidget* parent)
+    : MonthGridForm(ctx, kWindowClass, QStringLiteral("HISTORY TRANSAKSI"), parent) {
+    resize(Scaled(this, 844), Scaled(this, 516));
+    grid_.setColumns(HistoryColumns());
+    QFont gridFont(QStringLiteral("Arial"));
+    gridFont.setPixelSize(Scaled(this, 12));
+    createControls(nullptr, 200, gridFont);
+    view()->setAccessibleName(QStringLiteral("HISTORY TRANSAKSI"));
+    view()->applyColumnWidths();
+    load();
+}
+
+void HistoryForm::load() {
+    fill(HistoryStatement(year(), month()));
+}
+
+}  // namespace zelkor

@@ -1,0 +1,46 @@
+#include "reports/report_form.h"
+
+#include <QLabel>
+
+#include "app/app_context.h"
+#include "ui/grid_view.h"
+#include "ui/scaling.h"
+
+namespace zelkor {
+
+ReportForm::ReportForm(AppContext& ctx, QWidget* parent)
+    : MonthGridForm(ctx, kWindowClass, QStringLiteral("Laporan"), parent) {
+    resize(Scaled(this, 945), Scaled(this, 515));
+    title_ = new QLabel(this);
+    title_->setObjectName(QStringLiteral("title"));
+    title_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    title_->setFont(FontFromSpec(QStringLiteral("Arial Unicode MS,12,1")));
+    title_->setMinimumHeight(Scaled(this, 23));
+    title_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    setTitle(QStringLiteral("Laporan"));
+    createControls(title_, 166, FontFromSpec(QStringLiteral("Arial Unicode MS,9,0")));
+    view()->setAccessibleName(QStringLiteral("Laporan"));
+    produce();
+}
+
+QString ReportForm::title() const {
+    return title_->text();
+}
+
+void ReportForm::setTitle(const QString& text) {
+    title_->setText(text);
+    title_->setAccessibleName(text);
+}
+
+void ReportForm::produce() {
+    const ReportDefinition* report = FindReport(ctx_.reportCode);
+    if (!report) return;
+    setTitle(ReportTitle(*report, year(), month()));
+    // Rebuilt every time, so widths the operator changed return to the report's own.
+    grid_.clear();
+    grid_.setColumns(report->columns);
+    view()->applyColumnWidths();
+    fill(ReportStatement(*report, year(), month()));
+}
+
+}  // namespace zelkor

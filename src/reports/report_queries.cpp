@@ -1,0 +1,153 @@
+#include "reports/report_queries.h"
+
+#include "ui/month_list.h"
+
+namespace zelkor {
+
+namespace {
+
+// A visit is priced as the desk priced it: the tariff row of the visitor's
+// category (the desk reads the last such row; a member without a category is
+// priced by the tariff of the empty category), empty when there is none.
+const char kVisitPrice[] =
+    "(select HargaRental from ItemPerpus where ItemPerpus.Id='KUNJUNG' and ItemPerpus.Pengarang="
+    "(select ifnull(Kategori,'') from Member where member.id=transperpus.idmember) "
+    "order by ItemPerpus.rowid desc limit 1)";
+
+GridColumn col(const char* header, int width, Align align) {
+    return {QString::fromUtf8(header), width, align};
+}
+
+const GridColumn kNo = {QStringLiteral("No."), 50, Align::Center};
+
+// The movements `where` selects, in the order they were recorded: `date`, the
+// member's name, the item's name or `third` in its place, then `rest`. A movement
+// whose member or item is gone keeps its line with an empty name.
+const char kItemName[] = "(select NamaItem from ItemPerpus where ItemPerpus.id=transperpus.iditemperpus)";
+QString movements(const char* date, const char* rest, const char* where, const char* third = kItemName) {
+    return QStringLiteral(
+               "select %1, (select Nama from member where member.id=transperpus.idmember), %2, %3 "
+               "from TransPerpus where %4 order by TransPerpus.rowid")
+        .arg(QLatin1String(date), QLatin1String(third), QLatin1String(rest), QLatin1String(where));
+}
+
+// "No.", "Tgl. Trans", "Peminjam", "Nama Item", then `rest`.
+std::vector<GridColumn> movementColumns(Align dateAlign, std::initializer_list<GridColumn> rest) {
+    std::vector<GridColumn> c = {kNo, col("Tgl. Trans", 100, dateAlign), col("Peminjam", 200, Align::Left),
+                                 col("Nama Item", 200, Align::Left)};
+    c.insert(c.end(), rest);
+    return c;
+}
+
+std::vector<ReportDefinition> makeDefinitions() {
+    const auto L = Align::Left, R = Align::Right, C = Align::Center;
+    const auto month = ReportPeriod::Month;
+    // clang-format off
+    return {
+        // Rentals still out: a rental returned is in the returns report.
+        {"0001", month, "Laporan Transaksi Rental Per : ",
+         movementColumns(L, {col("Tgl. Kembali", 100, C), col("Harga Rental", 100, R)}),
+         movements("TglPinjam",
+                   "TglKembali, "
+                   "(select HargaRental from ItemPerpus where ItemPerpus.id=transperpus.iditemperpus)",
+                   "KodeTrans='RENTAL' and TglPinjam>=? and TglPinjam<? and status<1")},
+        {"0002", month, "Laporan Transaksi Peminjaman Per : ",
+         movementColumns(C, {col("Tgl. Kembali", 100, C)}),
+         movements("TglPinjam", "TglKembali", "KodeTrans='PINJAM' and TglPinjam>=? and TglPinjam<?")},
+        {"0003", month, "Laporan Transaksi Pengembalian Per : ",
+         movementColumns(C, {col("Jatuh Tempo", 100, C), col("Transaksi", 100, C)}),
+         movements("TglReturn", "TglKembali, KodeTrans", "TglReturn>=? and TglReturn<? and status>0")},
+        {"0004", month, "Laporan Transaksi Kunjungan Per : ",
+         {kNo, col("Tgl. Trans", 100, C), col("Pengunjung", 300, L), col("Kategori", 200, L),
+          col("Rp. Kunjung", 200, L)},
+         movements("TglPinjam", kVisitPrice, "KodeTrans='KUNJUNG' and TglPinjam>=? and TglPinjam<?",
+                   "(select Kategori from Member where member.id=transperpus.idmember)")},
+        // Only the items with an open movement are counted, found through the open
+        // movements themselves instead of counting for every item.
+        {"0005", ReportPeriod::None, "Laporan Item Perpustakaan Yang Belum Dikembalikan",
+         {kNo, col("Kode", 100, C), col("Nama Item", 300, L), col("Stock", 100, C), col("Dipinjam", 100, C),
+          col("Jumlah", 100, C)},
+         "select Id, NamaItem, JmlStock, "
+         "(select count(*) from TransPerpus Where TransPerpus.IdItemPerpus=ItemPerpus.Id And Status<1) "
+         "as Dipinjam, "
+         "JmlStock-(Select count(*) from TransPerpus Where TransPerpus.IdItemPerpus=ItemPerpus.Id "
+         "And Status<1) as Jml from itemperpus where Id<>'KUNJUNG' "
+         "and Id in (select IdItemPerpus from TransPerpus where Status<1) order by Id"},
+        {"0006", ReportPeriod::Year, "Laporan Item Hilang Per : ",
+         {kNo, col("Tgl. Trans", 100, C), col("Nama Item", 200, L), col("Jumlah", 100, R),
+          col("Pelapor", 200, L), col("Keterangan", 200, L)},
+         "select Tgl, (select NamaItem from ItemPerpus where ItemPerpus.id=ItemHilang.IdItemPerpus), "
+         "Jumlah, Pelapor, Keterangan from ItemHilang where Tgl>=? and Tgl<? order by ItemHilang.rowid"},
+        {"0007", month, "Laporan Penerimaan Sanksi Administrasi Per : ",
+         {kNo, col("Tgl. Trans", 100, C), col("Uraian", 300, L), col("Rp. Sanksi", 100, R)},
+         "select Tanggal, Uraian, Masuk from Kas "
+         "where Tanggal>=? and Tanggal<? And Kategori='Penerimaan Administrasi Peminjaman' "
+         "order by Kas.rowid"},
+    };
+    // clang-format on
+}
+
+QString periodPrefix(const ReportDefinition& report, int year, int month) {
+    switch (report.period) {
+        case ReportPeriod::Month:
+            return MonthPrefix(year, month);
+        case ReportPeriod::Year:
+            return QStringLiteral("%1").arg(year, 4, 10, QLatin1Char('0'));
+        case ReportPeriod::None:
+            break;
+    }
+    return {};
+}
+
+}  // namespace
+
+const std::vector<ReportDefinition>& ReportDefinitions() {
+    static const std::vector<ReportDefinition> all = makeDefinitions();
+    return all;
+}
+
+const ReportDefinition* FindReport(const QString& code) {
+    for (const ReportDefinition& r : ReportDefinitions())
+        if (code == QLatin1String(r.code)) return &r;
+    return nullptr;
+}
+
+QString ReportTitle(const ReportDefinition& report, int year, int month) {
+    return QString::fromUtf8(report.title) + periodPrefix(report, year, month);
+}
+
+ReportQuery ReportStatement(const ReportDefinition& report, int year, int month) {
+    const QString prefix = periodPrefix(report, year, month);
+    return {report.sql, prefix.isEmpty() ? QVariantList() : PrefixBounds(prefix)};
+}
+
+QVariantList PrefixBounds(const QString& prefix) {
+    if (prefix.isEmpty()) return {QString(), QString()};
+    QString end = prefix;
+    end.back() = QChar(end.back().unicode() + 1);
+    return {prefix, end};
+}
+
+std::vector<GridColumn> HistoryColumns() {
+    // "Id" is 120 wide, not 80: a whole time-stamp identifier fits.
+    return {kNo,
+            col("Id", 120, Align::Left),
+            col("Tanggal", 100, Align::Center),
+            col("Proses", 100, Align::Left),
+            col("Nama Item", 280, Align::Left),
+            col("Member", 200, Align::Left),
+            col("Tgl. Kembali", 100, Align::Center),
+            col("Operator", 100, Align::Left)};
+}
+
+ReportQuery HistoryStatement(int year, int month) {
+    const QString first = MonthPrefix(year, month) + QStringLiteral("-01");
+    return {QStringLiteral(
+                "select Id, TglPinjam, KodeTrans, (Select NamaItem from ItemPerpus where Id=IdItemPerpus), "
+                "(Select Nama from Member where Id=IdMember), TglKembali, Ops from TransPerpus "
+                "WHERE TglPinjam between ? and date(?,'start of month','+1 month','-1 day') "
+                "Order By Id"),
+            {first, first}};
+}
+
+}  // namespace zelkor
