@@ -22,6 +22,7 @@
 #include <cstdio>
 
 #include "app/app_context.h"
+#include "bench_args.h"
 #include "bench_library.h"
 #include "collection/import_module.h"
 #include "collection/import_records.h"
@@ -121,22 +122,17 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM",
             qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
-    int rows = 10000;
-    bool baseline = true;
-    for (int i = 1; i < argc; ++i) {
-        if (QLatin1String(argv[i]) == QLatin1String("--rows") && i + 1 < argc)
-            rows = QString(argv[i + 1]).toInt();
-        if (QLatin1String(argv[i]) == QLatin1String("--no-baseline")) baseline = false;
-    }
-    const QString library = bench::BenchLibrary(argc, argv);
+    bench::BenchArgs args(argc, argv, "usage: bench_import [library.db] [--rows N] [--no-baseline]",
+                          {"--rows"}, {"--no-baseline"});
+    const int rows = args.number("--rows", 10000, 1, 65535);  // an .xls sheet holds 65536 rows
+    const bool baseline = !args.flag("--no-baseline");
+    if (!args.ok()) return 2;
+    const QString library = bench::BenchLibrary(args.path());
     if (library.isEmpty()) return 1;
 
     QTemporaryDir tmp;
-    const QString copy = tmp.filePath("bench.db");
-    if (!QFile::copy(library, copy)) {
-        std::fprintf(stderr, "cannot copy %s\n", qPrintable(library));
-        return 1;
-    }
+    const QString copy = bench::CopyLibrary(library, tmp.path());
+    if (copy.isEmpty()) return 1;
     QString error;
     auto db = OpenLibrary(copy, &error);
     if (!db) {
