@@ -42,7 +42,10 @@ QVariant DbRow::typedValue(int i) const {
 std::unique_ptr<Database> Database::open(const QString& path, QString* error, Mode mode) {
     sqlite3* db = nullptr;
     const QByteArray p = path.toUtf8();
-    const int flags = SQLITE_OPEN_READWRITE | (mode == Mode::CreateIfMissing ? SQLITE_OPEN_CREATE : 0);
+    // One thread uses the connection: SQLite need not lock it on every call, which
+    // is a third of the time of filling a long list.
+    const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX |
+                      (mode == Mode::CreateIfMissing ? SQLITE_OPEN_CREATE : 0);
     const int rc = sqlite3_open_v2(p.constData(), &db, flags, nullptr);
     if (rc != SQLITE_OK) {
         if (error) *error = db ? errorOf(db) : QString::fromUtf8(sqlite3_errstr(rc));

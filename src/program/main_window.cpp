@@ -17,6 +17,9 @@
 #include "app/startup.h"
 #include "cashbook/journal_form.h"
 #include "circulation/circulation.h"
+#include "collection/item_form.h"
+#include "collection/member_form.h"
+#include "collection/record_toolbar.h"
 #include "core/dates.h"
 #include "program/images.h"
 #include "program/status_bar.h"
@@ -34,6 +37,7 @@ MainWindow::MainWindow(AppContext& ctx, QWidget* parent)
       exit_([](int code) { QCoreApplication::exit(code); }),
       login_(RunLoginForm) {
     InitProgramImages();
+    InitRecordImages();  // the list forms' toolbar images
     setObjectName(QStringLiteral("FORM_ZELKOR_MDIFORM1_CLASS"));
     setWindowTitle(QStringLiteral("Zelkor + Rental"));
     QIcon icon(QStringLiteral(":/IMAGE_GRAPH"));
@@ -120,8 +124,13 @@ void MainWindow::createCommands() {
     c.set(cmd::Restore, [] {});             // restore
     c.set(cmd::DatabaseConnection, [] {});  // connection settings, modal
     c.set(cmd::Exit, [this] { exitProgram(); });
-    c.set(cmd::Items, [] {});    // item records, child
-    c.set(cmd::Members, [] {});  // member records, child
+    c.set(cmd::Items, [this] {
+        // One item form: a second press brings the open one forward.
+        if (!bringForward<ItemForm>()) openChild(new ItemForm(ctx_))->showMaximized();
+    });
+    c.set(cmd::Members, [this] {
+        if (!bringForward<MemberForm>()) openChild(new MemberForm(ctx_))->showMaximized();
+    });
     c.set(cmd::Operators, [this] { openOperators(); });
     c.set(cmd::LibraryIdentity, [this] { openLibraryIdentity(); });
     c.set(cmd::VisitTariffs, [this] { OpenVisitTariffs(ctx_, this); });

@@ -1,0 +1,84 @@
+#include "item_form.h"
+
+#include <QLineEdit>
+
+#include "collection/record_rules.h"
+
+namespace zelkor {
+
+namespace {
+
+const QString kTariffCode = QStringLiteral("KUNJUNG");
+
+RecordFormSpec ItemSpec() {
+    RecordFormSpec s;
+    s.windowClass = QLatin1String(ItemForm::kWindowClass);
+    s.title = s.boxTitle = QStringLiteral("Form Data Item Perpustakaan");
+    s.table = QStringLiteral("ItemPerpus");
+    s.columns = {{"Id", "Id", 80, Align::Left},
+                 {"NamaItem", "Nama_Item", 180, Align::Left},
+                 {"Pengarang", "Pengarang", 100, Align::Left},
+                 {"HakCipta", "Hak_Cipta", 100, Align::Center},
+                 {"Penerbit", "Penerbit", 100, Align::Left},
+                 {"ISBN", "ISBN", 100, Align::Center},
+                 {"Denda", "Nilai_Denda", 100, Align::Right},
+                 {"JmlStock", "Stock", 100, Align::Right},
+                 {"HargaRental", "Hrg_Rental", 100, Align::Right},
+                 {"Rak", "Rak", 100, Align::Center}};
+    s.searched = {"Id", "NamaItem", "Pengarang", "Penerbit", "ISBN", "Rak"};
+    s.reportTitle = QStringLiteral("LAPORAN DATA ITEM PERPUSTAKAAN");
+    s.addTip = QStringLiteral("Tambah Data Rekening Baru");
+    s.saveTip = QStringLiteral("Edit / Ubah Data Rekening");
+    s.deleteTip = QStringLiteral("Hapus Item Data Rekening");
+    return s;
+}
+
+}  // namespace
+
+ItemForm::ItemForm(AppContext& ctx, QWidget* parent) : RecordForm(ctx, ItemSpec(), parent) {
+    QLineEdit* code = addTextRow(QStringLiteral("Id Item"), "code");
+    QLineEdit* name = addTextRow(QStringLiteral("Nama Item"), "name");
+    pengarang_ = addTextRow(QStringLiteral("Pengarang"), "pengarang");
+    addTextRow(QStringLiteral("Hak Cipta"), "hakCipta");
+    addTextRow(QStringLiteral("Penerbit"), "penerbit");
+    addTextRow(QStringLiteral("ISBN"), "isbn");
+    addDigitsRow(QStringLiteral("Nilai Denda"), "denda");
+    addDigitsRow(QStringLiteral("Jumlah Stock"), "stock");
+    addDigitsRow(QStringLiteral("Harga Rental"), "hargaRental");
+    addPickRow(QStringLiteral("Lokasi Rak"), "shelfList", "shelf", 93, 100,
+               QStringLiteral("select Rak from ItemPerpus Group By Rak"));
+    open(code, name);
+}
+
+// Rental is never typed: it follows the rental price on every save.
+RecordForm::StoredRecord ItemForm::storedRecord(const QStringList& shown) const {
+    StoredRecord r = RecordForm::storedRecord(shown);
+    r.columns << QStringLiteral("Rental");
+    r.values << RentalFlag(shown.value(gridColumnOf(QStringLiteral("HargaRental")) - 1));
+    return r;
+}
+
+// The visit tariffs share the code "KUNJUNG"; the member category in Pengarang tells
+// them apart, so changing one never rewrites every tariff. A save keeps to the
+// tariff selected in the grid, or else to the one of the category typed.
+RecordKey ItemForm::keyForSave(const QString& code) const {
+    if (code != kTariffCode) return RecordForm::keyForSave(code);
+    const int row = grid().selectedRow();
+    const bool tariffChosen = row >= 0 && RecordForm::keyForRow(row).values.value(0) == kTariffCode;
+    return tariffKey(tariffChosen ? categoryOf(row) : pengarang_->text());
+}
+
+RecordKey ItemForm::keyForRow(int row) const {
+    const RecordKey key = RecordForm::keyForRow(row);
+    return key.values.value(0) == kTariffCode ? tariffKey(categoryOf(row)) : key;
+}
+
+RecordKey ItemForm::tariffKey(const QString& category) {
+    return {{QStringLiteral("Id"), QStringLiteral("Pengarang")}, {kTariffCode, category}};
+}
+
+QString ItemForm::categoryOf(int row) const {
+    return grid().cell(row, gridColumnOf(QStringLiteral("Pengarang")));
+}
+
+}  // namespace zelkor

@@ -1,0 +1,163 @@
+// What the record forms' toolbar does: new record, save (insert or update), delete,
+// the two exports and the import.
+#include <QLineEdit>
+
+#include "app/app_context.h"
+#include "collection/grid_follower.h"
+#include "collection/import_entry.h"
+#include "collection/pick_list.h"
+#include "collection/record_form.h"
+#include "collection/record_list.h"
+#include "db/row_sinks.h"
+#include "reports/grid_export.h"
+
+namespace zelkor {
+
+namespace {
+const QString kEntryCaption = QStringLiteral("Entry Data..");
+const QString kSaved = QStringLiteral("Data berhasil disimpan..");
+const QString kChanged = QStringLiteral("Perubahan data berhasil disimpan..");
+const QString kMissing = QStringLiteral("Gagal menyimpan, kolom Kode atau Nama belum terisi..");
+const QString kNotFound = QStringLiteral("Gagal menyimpan, data dengan kode ini tidak ditemukan..");
+const QString kSeveral = QStringLiteral("Gagal menyimpan, kode ini dipakai oleh lebih dari satu data..");
+const QString kChooseFirst = QStringLiteral("Silahkan pilih record yang akan dihapus terlebih dahulu..");
+const QString kDeleteQuestion = QStringLiteral(
+    "Apakah anda yakin akan menghapus record ini? Cobalah koreksi data yang terkait dengan record ini, "
+    "mungkin bisa mengakibatkan perubahan referensi data dan mengakibatkan data menjadi rancu..");
+}  // namespace
+
+void RecordForm::newRecord() {
+    follower_->disarm();
+    startAfresh();
+    if (spec_.newRecordClearsSearch) list_->searchField()->clear();
+    code_->setFocus();
+}
+
+// Empty fields and no row chosen: the mouse passing over the list then has no row to
+// copy over what is being typed, and a delete takes nothing on a guess.
+void RecordForm::startAfresh() {
+    clearEntries();
+    grid().select(-1);
+}
+
+RecordForm::StoredRecord RecordForm::storedRecord(const QStringList& shown) const {
+    return {spec_.columnNames(), shown};
+}
+
+RecordKey RecordForm::keyForSave(const QString& code) const {
+    return {{QStringLiteral("Id")}, {code}};
+}
+
+RecordKey RecordForm::keyForRow(int row) const {
+    return {{QStringLiteral("Id")}, {grid().cell(row, gridColumnOf(QStringLiteral("Id")))}};
+}
+
+void RecordForm::save() {
+    const QString code = code_->text();
+    const Statement exists = ExistsStatement(spec_.table, code);
+    QString count;
+    // Without the count it is not known whether to insert or to update.
+    if (!ctx_.run(exists.sql, exists.values, StoreScalar(count))) return;
+    if (count.toLongLong() < 1)
+        insertRecord(code);
+    else
+        updateRecord(code);
+}
+
+void RecordForm::insertRecord(const QString& code) {
+    if (code.isEmpty() || name_->text().isEmpty()) {
+        ctx_.messages().info(kMissing, kEntryCaption);
+        return;
+    }
+    const QStringList shown = shownValues();
+    const StoredRecord record = storedRecord(shown);
+    const Statement insert = InsertStatement(spec_.table, record.columns, record.values);
+    if (!ctx_.run(insert.sql, insert.values)) return;
+    // Appended rows carry the bare row count; rows read from the database "n.".
+    grid().appendRow(QStringList{QString::number(grid().rowCount() + 1)} + shown);
+    rememberPicks();
+    startAfresh();
+    code_->setFocus();  // ready for the next record
+    ctx_.messages().info(kSaved, kEntryCaption);
+}
+
+void RecordForm::updateRecord(const QString& code) {
+    const QStringList shown = shownValues();
+    const StoredRecord record = storedRecord(shown);
+    const RecordKey key = keyForSave(code);
+    const Statement update = UpdateStatement(spec_.table, record.columns, record.values, key);
+    // The update must change exactly the one record, or nothing at all.
+    Transaction tx(ctx_.db());
+    if (!tx.active()) {
+        ctx_.sqlError(tx.beginResult().error);
+        return;
+    }
+    const DbResult r = ctx_.db().exec(update.sql, update.values);
+    if (!r.ok) {
+        ctx_.sqlError(r.error);
+        return;
+    }
+    if (r.changes != 1) {
+        ctx_.messages().info(r.changes == 0 ? kNotFound : kSeveral, kEntryCaption);
+        return;
+    }
+    if (const DbResult done = tx.commit(); !done.ok) {
+        ctx_.sqlError(done.error);
+        return;
+    }
+    // The row that shows this record, which need not be the selected one.
+    if (const int row = rowShowing(key); row >= 0)
+        for (int c = 0; c < shown.size(); ++c) grid().setCell(row, c + 1, shown[c]);
+    rememberPicks();
+    ctx_.messages().info(kChanged, kEntryCaption);
+}
+
+int RecordForm::rowShowing(const RecordKey& key) const {
+    const GridData& g = grid();
+    auto shows = [&](int row) {
+        for (qsizetype i = 0; i < key.columns.size(); ++i)
+            if (g.cell(row, gridColumnOf(key.columns[i])) != key.values[i]) return false;
+        return true;
+    };
+    if (g.selectedRow() >= 0 && shows(g.selectedRow())) return g.selectedRow();
+    for (int row = 0; row < g.rowCount(); ++row)
+        if (shows(row)) return row;
+    return -1;
+}
+
+void RecordForm::rememberPicks() {
+    for (auto& [pick, sql] : picks_) pick->remember(pick->text());
+}
+
+void RecordForm::remove() {
+    GridData& g = grid();
+    const int row = g.selectedRow();
+    if (row < 0) {
+        // Nothing chosen: no record is deleted on a guess.
+        ctx_.messages().show(kChooseFirst, QStringLiteral("Info"));
+        return;
+    }
+    if (!ctx_.messages().askYesNo(kDeleteQuestion, QStringLiteral("Confirm Delete"))) return;
+    const Statement del = DeleteStatement(spec_.table, keyForRow(row));
+    if (!ctx_.run(del.sql, del.values)) return;
+    g.removeRow(row);
+    // The view then highlights a neighbour; the next delete must not take a record
+    // the operator never chose.
+    startAfresh();
+}
+
+void RecordForm::exportSpreadsheet() {
+    ctx_.exportGrid = &grid();
+    ExportGridToSpreadsheet(ctx_);
+}
+
+void RecordForm::exportBrowser() {
+    ReportGridToBrowser(ctx_, spec_.reportTitle, grid());
+}
+
+void RecordForm::openImport() {
+    ctx_.importTarget = spec_.table;
+    OpenImportDialog(ctx_, *this);
+}
+
+}  // namespace zelkor

@@ -1,0 +1,180 @@
+// "Form Data Member Perpustakaan": the member rules (gender, status, birth date),
+// the category list and the search, driven as an operator does.
+#include <gtest/gtest.h>
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QRadioButton>
+
+#include "collection/member_form.h"
+#include "record_driver.h"
+
+using namespace zelkor;
+using namespace zelkor::test;
+
+namespace {
+
+class MemberFormTest : public DbTest {
+  protected:
+    void SetUp() override {
+        AddMemberRow(env, {"M01", "Budi Santoso", "Laki-laki", "Bandung", "2005-01-31", "Jl. Mawar 1",
+                           "Siswa", "7", "1"});
+        AddMemberRow(env,
+                     {"M02", "Ani", "Perempuan", "Garut", "2006-02-14", "Jl. Melati 2", "Guru", "14", "0"});
+        d = std::make_unique<RecordDriver<MemberForm>>(env);
+    }
+    QString stored(const QString& code) {
+        return env
+            .rows(
+                "select Id, Nama, LP, TmpLahir, TglLahir, Alamat, Kategori, DurasiPinjam, Status from Member "
+                "where Id=?",
+                {code})
+            .value(0);
+    }
+    bool male() { return d->get<QRadioButton>("male")->isChecked(); }
+    bool active() { return d->get<QCheckBox>("aktif")->isChecked(); }
+    QDateEdit* birth() { return d->get<QDateEdit>("tglLahir"); }
+    std::unique_ptr<RecordDriver<MemberForm>> d;
+};
+
+}  // namespace
+
+// A stored gender counts as male only with a leading capital L, and is saved as
+// one of the two words; a stored status above 0 ticks "Aktif" and is saved as 1.
+TEST_F(MemberFormTest, StoredGenderAndStatusAreShownAndSavedByTheRules) {
+    struct Case {
+        QString lp, status;
+        bool male, active;
+        QString savedLp, savedStatus;
+    };
+    const std::vector<Case> cases = {
+        {"Laki-laki", "1", true, true, "Laki-laki", "1"},   {"L", "2", true, true, "Laki-laki", "1"},
+        {"laki-laki", "0", false, false, "Perempuan", "0"}, {"Perempuan", "", false, false, "Perempuan", "0"},
+        {"", "1.5", false, true, "Perempuan", "1"},         {"P", "-1", false, false, "Perempuan", "0"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE((c.lp + "/" + c.status).toStdString());
+        env.exec("update Member set LP=?, Status=? where Id='M02'", {c.lp, c.status});
+        d->form.reloadRecords();
+        d->clickRow(1);
+        EXPECT_EQ(male(), c.male);
+        EXPECT_EQ(active(), c.active);
+        d->press("save");
+        EXPECT_EQ(d->told(), QStringList({kChanged}));
+        EXPECT_EQ(env.scalar("select LP||'/'||Status from Member where Id='M02'"),
+                  c.savedLp + "/" + c.savedStatus);
+        EXPECT_EQ(d->rows().value(1),
+                  "2.|M02|Ani|" + c.savedLp + "|Garut|2006-02-14|Jl. Melati 2|Guru|14|" + c.savedStatus);
+    }
+}
+
+TEST_F(MemberFormTest, ANewMemberIsStoredAndListedExactlyAsSaved) {
+    d->fill({"code", "M03", "name", "Siti", "tmpLahir", "Bogor", "alamat", "Jl. Kenari 3", "durasi", "10"});
+    d->get<QRadioButton>("female")->click();
+    birth()->setDate(QDate(2004, 12, 1));
+    d->pick("categoryList", "Guru");
+    d->press("save");
+    EXPECT_EQ(d->told(), QStringList({kSaved}));
+    EXPECT_EQ(stored("M03"), "M03|Siti|Perempuan|Bogor|2004-12-01|Jl. Kenari 3|Guru|10|0");
+    EXPECT_EQ(d->rows().value(2), "3|M03|Siti|Perempuan|Bogor|2004-12-01|Jl. Kenari 3|Guru|10|0");
+    // The form is empty again, "Laki-laki" chosen, and the date kept for the next one.
+    EXPECT_TRUE(male());
+    EXPECT_EQ(birth()->date(), QDate(2004, 12, 1));
+    d->fill({"code", "M04", "name", "Sari"});
+    d->press("save");
+    EXPECT_EQ(stored("M04"), "M04|Sari|Laki-laki||2004-12-01||||0");
+}
+
+TEST_F(MemberFormTest, ANewRecordEmptiesTheFormAndTheSearchButKeepsTheDate) {
+    d->search("Ani");
+    d->clickRow(0);
+    EXPECT_EQ(birth()->date(), QDate(2006, 2, 14));
+    EXPECT_TRUE(active() == false && !male());
+    d->press("add");
+    for (const char* f : {"code", "name", "tmpLahir", "alamat", "category", "durasi", "search"})
+        EXPECT_EQ(d->text(f), "") << f;
+    EXPECT_TRUE(male());
+    EXPECT_FALSE(active());
+    EXPECT_EQ(d->get<QComboBox>("categoryList")->currentIndex(), -1);
+    EXPECT_EQ(birth()->date(), QDate(2006, 2, 14));
+}
+
+// A stored birth date the picker cannot show is kept as it is, not replaced by the
+// date of the member shown before.
+TEST_F(MemberFormTest, ABirthDateThePickerCannotShowIsKept) {
+    for (const QString& odd : {QString("31-01-2005"), QString(""), QString("2005-02-30")}) {
+        SCOPED_TRACE(odd.toStdString());
+        env.exec("update Member set TglLahir=? where Id='M02'", {odd});
+        d->form.reloadRecords();
+        d->clickRow(0);  // a real date first
+        d->clickRow(1);
+        d->type("alamat", "Jl. Baru");
+        d->press("save");
+        EXPECT_EQ(env.scalar("select TglLahir from Member where Id='M02'"), odd);
+        EXPECT_EQ(d->grid().cell(1, d->form.gridColumnOf("TglLahir")), odd);
+        // A date picked for that member replaces it.
+        birth()->setDate(QDate(2006, 3, 1));
+        d->press("save");
+        EXPECT_EQ(env.scalar("select TglLahir from Member where Id='M02'"), "2006-03-01");
+        d->told();
+    }
+}
+
+TEST_F(MemberFormTest, ANewCategoryIsTypedAfterAddItemAndJoinsTheList) {
+    EXPECT_EQ(d->entries("categoryList"), QStringList({"Guru", "Siswa", "Add Item"}));
+    d->fill({"code", "M05", "name", "Dewi"});
+    d->pick("categoryList", "Add Item");
+    EXPECT_TRUE(d->field("category")->hasFocus());
+    QTest::keyClicks(d->field("category"), "Mahasiswa");
+    d->press("save");
+    EXPECT_EQ(env.scalar("select Kategori from Member where Id='M05'"), "Mahasiswa");
+    EXPECT_EQ(d->entries("categoryList"), QStringList({"Guru", "Siswa", "Mahasiswa", "Add Item"}));
+    // Following a member of that category shows it in the list.
+    d->clickRow(2);
+    EXPECT_EQ(d->get<QComboBox>("categoryList")->currentText(), "Mahasiswa");
+}
+
+TEST_F(MemberFormTest, SearchLooksInFiveColumns) {
+    struct Case {
+        QString text;
+        QStringList ids;
+    };
+    const std::vector<Case> cases = {
+        {"", {"M01", "M02"}}, {"santoso", {"M01"}},
+        {"Garut", {"M02"}},   {"Melati", {"M02"}},
+        {"siswa", {"M01"}},   {"M02", {"M02"}},
+        {"Perempuan", {}},    {"2005-01", {}},
+        {"14", {}},           {"'", {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text.toStdString());
+        d->search(c.text);
+        EXPECT_EQ(d->column("Id"), c.ids);
+    }
+    EXPECT_TRUE(env.messages.shown.empty());
+}
+
+TEST_F(MemberFormTest, ItsToolbarSpeaksOfMembersAndItsImportOfTheMemberTable) {
+    QStringList tips;
+    for (const char* a : {"add", "save", "delete"}) tips << d->get<QAction>(a)->toolTip();
+    EXPECT_EQ(tips,
+              QStringList({"Tambah Data Member Baru", "Edit / Ubah Data Member", "Hapus Item Data Member"}));
+    d->press("import");
+    EXPECT_EQ(env.ctx().importTarget, "Member");
+    EXPECT_EQ(birth()->accessibleName(), "Tanggal Lahir");
+    EXPECT_EQ(d->field("durasi")->accessibleName(), "Durasi Pinjam");
+}
+
+// A birth date typed the way it is written; the picker moving on by itself after a
+// complete part must not make the "-" skip the next part.
+TEST_F(MemberFormTest, ABirthDateIsTypedAsItIsWritten) {
+    for (const auto& [typed, date] :
+         {std::pair{"2007-05-21", QDate(2007, 5, 21)}, std::pair{"20070521", QDate(2007, 5, 21)},
+          std::pair{"2007-1-5", QDate(2007, 1, 5)}, std::pair{"1999-12-31", QDate(1999, 12, 31)}}) {
+        SCOPED_TRACE(typed);
+        d->field("tmpLahir")->setFocus();
+        QTest::keyClick(d->field("tmpLahir"), Qt::Key_Tab);
+        ASSERT_TRUE(birth()->hasFocus());
+        QTest::keyClicks(birth(), typed);
+        EXPECT_EQ(birth()->date(), date);
+    }
+}
