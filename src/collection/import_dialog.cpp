@@ -26,11 +26,12 @@ namespace {
 
 const QString kTitle = QStringLiteral("Impor Data");
 const QString kFileTitle = QStringLiteral("Cari dan Pili File Excel");
-// "Excel files (*.xls)" stays first, as it always was; the other formats a list may
-// be saved in follow.
+// "Excel files (*.xls)" stays first, as it always was, but shows every workbook the
+// reader takes: a first-time user whose list is an .xlsx must not find the folder
+// empty. An entry for each format follows.
 const QString kFileFilter = QStringLiteral(
-    "Excel files (*.xls)|*.xls|Excel 2007-365 (*.xlsx)|*.xlsx|LibreOffice Calc (*.ods)|*.ods|"
-    "CSV (*.csv)|*.csv|All Files (*.*)|*.*");
+    "Excel files (*.xls)|*.xls;*.xlsx;*.ods;*.csv|Excel 97-2003 (*.xls)|*.xls|Excel 2007-365 (*.xlsx)|*.xlsx|"
+    "LibreOffice Calc (*.ods)|*.ods|CSV (*.csv)|*.csv|All Files (*.*)|*.*");
 const QString kQuestion = QStringLiteral(
     "Proses ini membutuhkan pengecekan data yang valid, sebelum melanjutkan ke proses penyimpanan mohon "
     "teliti "
@@ -154,6 +155,8 @@ void ImportDialog::createLayout() {
     setTabOrder(category_->field(), save_);
     setTabOrder(save_, close_);
     setTabOrder(close_, path_);
+    // The first thing to do is to pick a workbook.
+    browse_->setFocus();
 }
 
 void ImportDialog::loadCategories() {
@@ -182,6 +185,8 @@ QString ImportDialog::runReader(const std::function<QString()>& call) {
 void ImportDialog::browse() {
     const QString path =
         ctx_.files().openFile(kFileTitle, kFileFilter, QStringLiteral("xls"), QDir::currentPath());
+    // The keyboard comes back here, not to whatever the desktop picks.
+    activateWindow();
     if (path.isEmpty()) return;
     path_->setText(QDir::toNativeSeparators(path));
     const auto reply =
@@ -230,9 +235,12 @@ void ImportDialog::save() {
                                                  [&](int done, int) { progress->setValue(done); });
     progress->reset();
     setEnabled(true);
-    if (summary.written)
-        ctx_.messages().show(ImportSummaryText(kind_, summary), QStringLiteral("Info"), MsgButtons::Ok,
-                             MsgIcon::None);
+    if (!summary.written) return;
+    // The outcome in view: the "Status" of the first row this save handled (the rows
+    // not yet saved are always the last ones, since every save takes them all).
+    view_->scrollTo(view_->model()->index(grid_.rowCount() - summary.handled, status));
+    ctx_.messages().show(ImportSummaryText(kind_, summary), QStringLiteral("Info"), MsgButtons::Ok,
+                         MsgIcon::None);
 }
 
 void ImportDialog::closeImport() {

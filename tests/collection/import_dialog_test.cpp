@@ -71,7 +71,8 @@ TEST_F(ImportDialogTest, ThreeItemsOneCodeTaken) {
     EXPECT_EQ(dialog->grid().row(0),
               (QStringList{"B1", "Laskar Pelangi", "Andrea Hirata", "", "", "", "1500", "", "0", "A-1", ""}));
     EXPECT_EQ(env.files.titles, QStringList{"Cari dan Pili File Excel"});
-    EXPECT_TRUE(env.files.filters.first().startsWith("Excel files (*.xls)|*.xls|"));
+    // "Excel files (*.xls)" first, showing every workbook the reader takes.
+    EXPECT_TRUE(env.files.filters.first().startsWith("Excel files (*.xls)|*.xls;*.xlsx;*.ods;*.csv|"));
 
     saveAnswering(MsgAnswer::Yes);
     ASSERT_EQ(env.messages.shown.size(), 2u);
