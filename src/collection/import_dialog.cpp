@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <atomic>
@@ -39,12 +40,15 @@ const QString kQuestion = QStringLiteral(
     "Yakin dengan data anda?, data yang tidak yang valid tidak akan ter-input dalam database.");
 const QString kQuestionCaption = QStringLiteral("Import Data dari Excel");
 
-// Shows a busy progress dialog over `owner` once `ms` have passed, until it goes.
+// A read or a save that takes longer than this shows a progress dialog.
+constexpr int kProgressAfterMs = 500;
+
+// A progress dialog over `owner`, shown once kProgressAfterMs have passed, until it goes.
 std::unique_ptr<QProgressDialog> Progress(QWidget* owner, const QString& label, int maximum) {
     auto p = std::make_unique<QProgressDialog>(label, QString(), 0, maximum, owner);
     p->setWindowTitle(kTitle);
     p->setWindowModality(Qt::WindowModal);
-    p->setMinimumDuration(500);
+    p->setMinimumDuration(kProgressAfterMs);
     p->setAutoClose(false);
     p->setAutoReset(false);
     return p;
@@ -114,7 +118,13 @@ void ImportDialog::createControls() {
 }
 
 void ImportDialog::createLayout() {
-    auto* outer = new QVBoxLayout(this);
+    // The controls stand on a body of their own, so that a busy dialog can set them
+    // aside while its progress dialog stays alive.
+    body_ = new QWidget(this);
+    auto* frame = new QVBoxLayout(this);
+    frame->setContentsMargins(0, 0, 0, 0);
+    frame->addWidget(body_);
+    auto* outer = new QVBoxLayout(body_);
     outer->setContentsMargins(Scaled(this, 8), Scaled(this, 8), Scaled(this, 8), Scaled(this, 8));
     outer->setSpacing(Scaled(this, 4));
 
@@ -164,13 +174,27 @@ void ImportDialog::loadCategories() {
     category_->load(ctx_, QStringLiteral("select Kategori from Member Group By Kategori"));
 }
 
+void ImportDialog::setBusy(bool busy) {
+    if (busy) {
+        focusBeforeBusy_ = focusWidget();
+        body_->setEnabled(false);
+        return;
+    }
+    body_->setEnabled(true);
+    // The progress dialog took the keyboard with it when it went.
+    activateWindow();
+    if (focusBeforeBusy_) focusBeforeBusy_->setFocus();
+}
+
 QString ImportDialog::runReader(const std::function<QString()>& call) {
     QString reply;
     std::atomic<bool> done{false};
     QEventLoop loop;
     const auto progress = Progress(this, QStringLiteral("Membaca workbook..."), 0);
+    // Nothing advances a busy dialog, which therefore never shows by itself.
+    QTimer::singleShot(kProgressAfterMs, progress.get(), &QProgressDialog::show);
     // The dialog waits for the reader without taking input meanwhile.
-    setEnabled(false);
+    setBusy(true);
     std::thread worker([&] {
         reply = call();
         done = true;
@@ -178,7 +202,7 @@ QString ImportDialog::runReader(const std::function<QString()>& call) {
     });
     if (!done) loop.exec();
     worker.join();
-    setEnabled(true);
+    setBusy(false);
     return reply;
 }
 
@@ -219,7 +243,9 @@ void ImportDialog::browse() {
         for (const QStringList& record : split.records) grid_.appendRow(ImportGridRow(kind_, record));
     }
     lastRead_ = static_cast<int>(split.records.size());
-    if (lastRead_ > 0) view_->scrollTo(view_->model()->index(grid_.rowCount() - lastRead_, 0));
+    if (lastRead_ > 0)
+        view_->scrollTo(view_->model()->index(grid_.rowCount() - lastRead_, 0),
+                        QAbstractItemView::PositionAtTop);
 }
 
 void ImportDialog::save() {
@@ -229,16 +255,17 @@ void ImportDialog::save() {
     if (kind_ == ImportKind::None || unsaved == 0) return;
     if (!ctx_.messages().askYesNo(kQuestion, kQuestionCaption)) return;
 
-    const auto progress = Progress(this, QStringLiteral("Menyimpan data..."), unsaved);
-    setEnabled(false);
+    auto progress = Progress(this, QStringLiteral("Menyimpan data..."), unsaved);
+    setBusy(true);
     const ImportSummary summary = SaveImportRows(ctx_, grid_, kind_, category_->text(),
                                                  [&](int done, int) { progress->setValue(done); });
-    progress->reset();
-    setEnabled(true);
+    progress.reset();  // gone before the summary shows
+    setBusy(false);
     if (!summary.written) return;
     // The outcome in view: the "Status" of the first row this save handled (the rows
     // not yet saved are always the last ones, since every save takes them all).
-    view_->scrollTo(view_->model()->index(grid_.rowCount() - summary.handled, status));
+    view_->scrollTo(view_->model()->index(grid_.rowCount() - summary.handled, status),
+                    QAbstractItemView::PositionAtTop);
     ctx_.messages().show(ImportSummaryText(kind_, summary), QStringLiteral("Info"), MsgButtons::Ok,
                          MsgIcon::None);
 }

@@ -4,6 +4,7 @@
 // Modal over the record form that opened it, which reads its records again when
 // the dialog closes ("Tutup", or Esc: there is no close box).
 #include <QDialog>
+#include <QPointer>
 #include <functional>
 
 #include "collection/import_records.h"
@@ -43,6 +44,8 @@ class ImportDialog : public QDialog {
     void createControls();
     void createLayout();
     void loadCategories();
+    // While busy the controls take no input; afterwards the keyboard is where it was.
+    void setBusy(bool busy);
     // Calls the reader on a worker thread; a progress dialog shows when it takes
     // longer than half a second.
     QString runReader(const std::function<QString()>& call);
@@ -54,6 +57,8 @@ class ImportDialog : public QDialog {
     int lastRead_ = 0;
     bool closing_ = false;
 
+    QWidget* body_ = nullptr;
+    QPointer<QWidget> focusBeforeBusy_;
     QLineEdit* path_ = nullptr;
     QPushButton* browse_ = nullptr;
     GridView* view_ = nullptr;
