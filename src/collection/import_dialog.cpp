@@ -34,10 +34,9 @@ const QString kFileFilter = QStringLiteral(
     "Excel files (*.xls)|*.xls;*.xlsx;*.ods;*.csv|Excel 97-2003 (*.xls)|*.xls|Excel 2007-365 (*.xlsx)|*.xlsx|"
     "LibreOffice Calc (*.ods)|*.ods|CSV (*.csv)|*.csv|All Files (*.*)|*.*");
 const QString kQuestion = QStringLiteral(
-    "Proses ini membutuhkan pengecekan data yang valid, sebelum melanjutkan ke proses penyimpanan mohon "
-    "teliti "
-    "terlebih dahulu Id/Kode/Induk agar tidak sama persis dengan data sudah di input sebelumnya\r"
-    "Yakin dengan data anda?, data yang tidak yang valid tidak akan ter-input dalam database.");
+    "Proses ini membutuhkan pengecekan data yang valid, sebelum melanjutkan ke proses penyimpanan "
+    "mohon teliti terlebih dahulu Id/Kode/Induk agar tidak sama persis dengan data sudah di input "
+    "sebelumnya\rYakin dengan data anda?, data yang tidak yang valid tidak akan ter-input dalam database.");
 const QString kQuestionCaption = QStringLiteral("Import Data dari Excel");
 
 // A read or a save that takes longer than this shows a progress dialog.
