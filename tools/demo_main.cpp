@@ -8,6 +8,7 @@
 #include <iostream>
 #include <string>
 
+#include "core/dates.h"
 #include "demo/sample_library.h"
 #include "tool_support.h"
 
@@ -66,7 +67,7 @@ int parse(int argc, char** argv, Options* o) {
                 return fail("--scale takes a whole number from 1 to " + std::to_string(kMaxScale));
             o->scale = static_cast<int>(n);
         } else if (optionValue(argc, argv, i, "--today", &value)) {
-            o->today = QDate::fromString(QString::fromStdString(value), QStringLiteral("yyyy-MM-dd"));
+            o->today = zelkor::ParseIsoDate(QString::fromStdString(value));
             if (!o->today.isValid()) return fail("--today takes a date as yyyy-mm-dd");
         } else if (!a.empty() && a[0] != '-' && o->path.empty()) {
             o->path = a;

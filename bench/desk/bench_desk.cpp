@@ -171,8 +171,9 @@ int main(int argc, char** argv) {
             for (int i = 0; i < 8; ++i)
                 AppendCartRow(cart, QStringLiteral("B%1").arg(rng() % 2000, 4, 10, QChar('0')), "Judul", "7",
                               "0", kTransPinjam, "2099-01-08");
-            for (int i = 0; i < 3; ++i)
-                AppendCartRow(cart, open.value(i, "0"), "Judul", "1.5", "1500.0", kTransReturn, "2098-12-01");
+            // Only movements still out can be returned: a member with fewer gives a shorter cart.
+            for (const QString& id : open)
+                AppendCartRow(cart, id, "Judul", "1.5", "1500.0", kTransReturn, "2098-12-01");
             AppendCartRow(cart, "KUNJUNG", "BURKUNJUNG", "1", "1500", kTransKunjung, "2099-01-01");
 
             SaveRequest request{
@@ -186,7 +187,7 @@ int main(int argc, char** argv) {
             failures += !out.ok;
         }
         s.report(flush ? "save a 20-row cart (one transaction)" : "  the same without the disk flush");
-        std::printf("  (%d failed; 20 movements + 13 journal lines per save)\n", failures);
+        std::printf("  (%d failed; up to 20 movements + 13 journal lines per save)\n", failures);
         double total = 0;
         for (double v : syncs.us) total += v;
         std::sort(syncs.us.begin(), syncs.us.end());

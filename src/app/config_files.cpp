@@ -1,5 +1,7 @@
 #include "app/config_files.h"
 
+#include <QSaveFile>
+
 #include "app/app_context.h"
 #include "core/field.h"
 
@@ -43,6 +45,28 @@ void ApplyIdentity(AppContext& ctx, const Identity& identity) {
     ctx.libraryPhone = identity.phone;
     ctx.libraryEmail = identity.email;
     ctx.identityField5 = identity.field5;
+}
+
+QString ConnLine(const ConnSettings& s) {
+    return s.databasePath + ';' + s.text2 + ';' + s.text3;
+}
+
+QString IdentityLine(const Identity& id) {
+    return QStringList{id.name, id.address, id.phone, id.email, id.field5}.join(';');
+}
+
+QString SchoolLine(const Identity& id) {
+    return QStringList{id.name, id.address, id.phone, QStringLiteral("-"), id.field5}.join(';');
+}
+
+bool WriteLineFile(const QString& path, const QString& line, QString* error) {
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Text)) {
+        file.write((line + '\n').toUtf8());
+        if (file.commit()) return true;
+    }
+    if (error) *error = file.errorString();
+    return false;
 }
 
 }  // namespace zelkor

@@ -28,4 +28,17 @@ Identity ReadIdentityFile(const QString& path);
 // Puts the identity into the run's values.
 void ApplyIdentity(AppContext& ctx, const Identity& identity);
 
+// The lines the settings write back, each read again by the field rule above:
+// conn.txt "path;text2;text3" (a "-" read at start-up comes back empty),
+// perpus.txt "name;address;phone;e-mail;field5" and sekolah.txt
+// "name;address;phone;-;field5".
+QString ConnLine(const ConnSettings& settings);
+QString IdentityLine(const Identity& identity);
+QString SchoolLine(const Identity& identity);
+
+// Replaces the file at `path` whole by `line`: the text goes into a temporary
+// file beside it that is renamed over it only once complete, so a failure
+// leaves the earlier file as it was. False with the reason in `error`.
+bool WriteLineFile(const QString& path, const QString& line, QString* error);
+
 }  // namespace zelkor

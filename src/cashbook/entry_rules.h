@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "core/money.h"
+
 namespace zelkor {
 
 enum class EntrySide { Income, Expense };
@@ -13,9 +15,8 @@ enum class EntrySide { Income, Expense };
 // text, then "01" for income or "02" for expense.
 QString ProposedJournalCode(EntrySide side, const QString& todayText, const QString& clockText);
 
-// The amount field holds digits only, at most this many: below a trillion rupiah,
-// so every sum of a journal stays exact.
-inline constexpr int kAmountDigits = 12;
+// The amount field holds digits only, at most kAmountDigits (core/money.h) of them:
+// below a trillion rupiah, so every sum of a journal stays exact.
 
 // The amount typed (every "." removed, as the field may show thousands), or
 // nothing when it is empty, not a number or longer than kAmountDigits digits.

@@ -8,6 +8,7 @@
 #include "circulation/desk_form.h"
 #include "circulation/form_parts.h"
 #include "circulation/picker_queries.h"
+#include "circulation/shelf_copies.h"
 #include "db/row_sinks.h"
 #include "ui/grid_view.h"
 
@@ -25,6 +26,7 @@ BorrowPicker::BorrowPicker(DeskForm& desk) : QDialog(&desk), desk_(desk), ctx_(d
     resize(Scaled(this, 921), Scaled(this, 515));
     createColumns();
     createControls();
+    inCart_ = CopiesTakenByCart(ctx_, desk_.cart());
     fill(QString());
     search_->setFocus();
     timer_->start();
@@ -39,7 +41,8 @@ void BorrowPicker::createColumns() {
                        {QStringLiteral("Id"), 100, Align::Left},
                        {QStringLiteral("Nama Item"), 200, Align::Left},
                        {QStringLiteral("Penerbit"), 180, Align::Left},
-                       {QStringLiteral("Pengarang"), 180, Align::Left}});
+                       {QStringLiteral("Pengarang"), 180, Align::Left},
+                       {QStringLiteral("Tersedia"), 70, Align::Right}});
     detail_.setColumns({{QStringLiteral("1"), 100, Align::Left}, {QStringLiteral("2"), 300, Align::Left}});
     for (const char* label : kDetailLabels) detail_.appendRow({QString::fromLatin1(label), QString()});
 }
@@ -60,13 +63,13 @@ void BorrowPicker::createControls() {
     PlaceAt(this, detailView_, 8, 304, 885, 118);
     detailView_->applyColumnWidths();
 
-    auto* searchLabel = new QLabel(QStringLiteral("Cari Item"), this);
+    auto* searchLabel = new QLabel(QStringLiteral("&Cari Item"), this);
     PlaceAt(this, searchLabel, 8, 431, 70, 25);
     search_ = MakeField(this, "search", QStringLiteral("Cari Item"), 80, 432, 384, 24);
     searchLabel->setBuddy(search_);
-    goButton_ = MakeButton(this, QStringLiteral("Go"), "go", 469, 432, 35, 24);
-    cancelButton_ = MakeButton(this, QStringLiteral("Batal"), "cancel", 624, 432, 129, 37);
-    insertButton_ = MakeButton(this, QStringLiteral("Sisip"), "insert", 760, 432, 129, 37);
+    goButton_ = MakeButton(this, QStringLiteral("&Go"), "go", 469, 432, 35, 24);
+    cancelButton_ = MakeButton(this, QStringLiteral("&Batal"), "cancel", 624, 432, 129, 37);
+    insertButton_ = MakeButton(this, QStringLiteral("&Sisip"), "insert", 760, 432, 129, 37);
 
     // Search, then the list, then Sisip: Batal last, out of the way of the work.
     ChainTabOrder({search_, goButton_, view_, insertButton_, cancelButton_});
@@ -86,6 +89,7 @@ void BorrowPicker::fill(const QString& searchText) {
     GridData::Batch batch(items_);
     items_.clearRows();
     ctx_.run(s.sql, s.values, AppendNumberedRow(items_));
+    DeductCopiesInCart(items_, ColId, ColTersedia, inCart_);
 }
 
 // ---- handlers ---------------------------------------------------------------------
@@ -109,6 +113,7 @@ void BorrowPicker::insert() {
                              QStringLiteral("Info"));
         return;
     }
+    if (!CopyLeftFor(desk_, items_.selectedCell(ColId))) return;
     // The member's loan period, due from the computer's date at this moment.
     const QString period = desk_.memberValue(DeskForm::MemberNPinjam);
     desk_.appendCartRow(items_.selectedCell(ColId), items_.selectedCell(ColNamaItem), period,

@@ -2,6 +2,7 @@
 // "Browse Item": the operator picks an item for lending; Sisip puts one "PINJAM" row,
 // due after the member's loan period, in the desk's cart. Opened by PEMINJAMAN.
 #include <QDialog>
+#include <QHash>
 
 #include "ui/grid_data.h"
 
@@ -18,7 +19,8 @@ class GridView;
 class BorrowPicker : public QDialog {
     Q_OBJECT
   public:
-    enum Column { ColNo, ColId, ColNamaItem, ColPenerbit, ColPengarang };
+    // ColTersedia: copies on the shelf, less those the cart already takes.
+    enum Column { ColNo, ColId, ColNamaItem, ColPenerbit, ColPengarang, ColTersedia };
     // The detail panel's rows, column 1 holding the selected item's values.
     enum DetailRow { DetailId, DetailNamaItem, DetailPenerbit, DetailPengarang, DetailRowCount };
 
@@ -43,6 +45,7 @@ class BorrowPicker : public QDialog {
 
     DeskForm& desk_;
     AppContext& ctx_;
+    QHash<QString, int> inCart_;  // copies the desk's cart already takes, by item
     GridData items_;
     GridData detail_;
     GridView* view_ = nullptr;

@@ -32,14 +32,25 @@ CartTotals ComputeTotals(const GridData& cart, const QString& potonganText) {
     CartTotals t;
     t.jumlah = CartSum(cart);
     t.potongan = AmountValue(potonganText);
-    t.netto = t.jumlah - t.potongan;
+    t.netto = SubtractAmounts(t.jumlah, t.potongan);
     t.dibayar = t.netto;
-    t.sisa = t.dibayar - t.netto;
+    t.sisa = SubtractAmounts(t.dibayar, t.netto);
     return t;
 }
 
 std::int64_t Remainder(const QString& dibayarText, const QString& nettoText) {
-    return AmountValue(dibayarText) - AmountValue(nettoText);
+    return SubtractAmounts(AmountValue(dibayarText), AmountValue(nettoText));
+}
+
+CartCheck CheckCart(const GridData& cart, const CartTotals& shown, const QString& dibayarText) {
+    const std::int64_t dibayar = AmountValue(dibayarText);
+    bool fits = AmountFits(shown.jumlah) && AmountFits(shown.potongan) && AmountFits(shown.netto) &&
+                AmountFits(dibayar);
+    for (int r = 0; r < cart.rowCount() && fits; ++r) fits = AmountFits(AmountValue(cart.cell(r, CartBiaya)));
+    if (!fits) return CartCheck::TooLarge;
+    if (shown.netto < 0) return CartCheck::NegativeNet;
+    if (dibayar < shown.netto) return CartCheck::PaidShort;
+    return CartCheck::Ok;
 }
 
 bool IsCharged(const QString& biaya) {

@@ -34,7 +34,8 @@ void AppendCartRow(GridData& cart, const QString& kode, const QString& namaItem,
                    const QString& biaya, const QString& trans, const QString& tglKembali);
 
 // The sum of the Biaya cells, rounded (halves to even) after every row added, as the
-// desk has always summed: sum = round(value(Biaya) + sum).
+// desk has always summed: sum = round(value(Biaya) + sum). Saturates instead of
+// overflowing; CartFits tells a sum too large to book.
 std::int64_t CartSum(const GridData& cart);
 
 struct CartTotals {
@@ -46,12 +47,23 @@ struct CartTotals {
 };
 
 // The totals after a row was added or the discount changed: the amount paid is
-// preset to exactly what is due, so Sisa is 0.
+// preset to exactly what is due, so Sisa is 0. Saturates instead of overflowing.
 CartTotals ComputeTotals(const GridData& cart, const QString& potonganText);
 
 // Sisa when the operator types the amount paid: value(Dibayar) - value(Jml. Netto).
 // Positive is change to give back, negative is still owed.
 std::int64_t Remainder(const QString& dibayarText, const QString& nettoText);
+
+// What Simpan must settle with the operator before it writes anything, in this order.
+enum class CartCheck {
+    Ok,
+    TooLarge,     // a charge or a total beyond kMaxAmount: it could not be booked as shown
+    NegativeNet,  // the discount is larger than the total: Jml. Netto below 0
+    PaidShort,    // Dibayar below Jml. Netto: the operator confirms before it is booked as paid
+};
+
+// Checks the cart, its totals as shown and the amount paid as typed.
+CartCheck CheckCart(const GridData& cart, const CartTotals& shown, const QString& dibayarText);
 
 // A Biaya cell that is booked in the journal (its value above 0).
 bool IsCharged(const QString& biaya);

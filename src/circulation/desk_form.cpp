@@ -1,16 +1,17 @@
 #include "circulation/desk_form.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
 #include "app/app_context.h"
+#include "circulation/desk_messages.h"
 #include "circulation/desk_queries.h"
 #include "circulation/desk_save.h"
 #include "circulation/form_parts.h"
-#include "core/money.h"
 #include "db/row_sinks.h"
 #include "ui/grid_view.h"
 #include "ui/scaling.h"
@@ -25,6 +26,10 @@ const QString kBold10 = QStringLiteral("Arial Unicode MS,10,1");
 
 const char* const kMemberLabels[DeskForm::MemberRowCount] = {"Id Member", "Nama", "Alamat", "Kategori",
                                                              "N Pinjam"};
+
+const QString kUnknownMember = QStringLiteral("Id Member tidak ditemukan atau tidak aktif..");
+const QString kMemberLocked =
+    QStringLiteral("Transaksi belum disimpan: tekan Simpan, atau Trans Baru untuk member lain..");
 
 }  // namespace
 
@@ -64,26 +69,28 @@ void DeskForm::createControls() {
         place(l, x, y, w, h, font);
         return l;
     };
-    auto valueLabel = [&](const QString& name, const char* objectName, int x, int y) {
-        auto* l = label(QStringLiteral("0"), x, y, 165, 22, kBold9);
+    auto valueLabel = [&](const QString& caption, const char* objectName, int y) {
+        auto* l = label(QString(), 736, y, 165, 22, kBold9);
         l->setObjectName(QLatin1String(objectName));
-        l->setAccessibleName(name);
+        ShowValue(l, QStringLiteral("0"));
         l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        label(caption, 656, y, 75, 22, kBold9)->setBuddy(l);
         return l;
     };
-    QValidator* digitsOnly = DigitsOnlyValidator(this);
 
-    browseButton_ = button(QStringLiteral("Browse"), "browse", 16, 16, 64, 47, kBold9);
+    // Every button and field has an Alt letter, so the whole desk works from the keyboard.
+    browseButton_ = button(QStringLiteral("&Browse"), "browse", 16, 16, 64, 47, kBold9);
     memberNumber_ = new QLineEdit(this);
     memberNumber_->setObjectName(QStringLiteral("memberNumber"));
     memberNumber_->setAccessibleName(QStringLiteral("Ketik/Scan Id Member"));
+    memberNumber_->installEventFilter(this);
     place(memberNumber_, 80, 16, 199, 21, kRegular9);
-    label(QStringLiteral("Ketik/Scan Id Member"), 80, 40, 150, 25, kRegular9)->setBuddy(memberNumber_);
-    rentalButton_ = button(QStringLiteral("RENTAL"), "rental", 296, 16, 130, 47, kBold10);
-    borrowButton_ = button(QStringLiteral("PEMINJAMAN"), "borrow", 432, 16, 130, 47, kBold10);
-    returnButton_ = button(QStringLiteral("PENGEMBALIAN"), "returns", 568, 16, 130, 47, kBold10);
-    visitButton_ = button(QStringLiteral("BERKUNJUNG"), "visit", 704, 16, 130, 47, kBold10);
+    label(QStringLiteral("Ketik/Scan &Id Member"), 80, 40, 150, 25, kRegular9)->setBuddy(memberNumber_);
+    rentalButton_ = button(QStringLiteral("&RENTAL"), "rental", 296, 16, 130, 47, kBold10);
+    borrowButton_ = button(QStringLiteral("&PEMINJAMAN"), "borrow", 432, 16, 130, 47, kBold10);
+    returnButton_ = button(QStringLiteral("PEN&GEMBALIAN"), "returns", 568, 16, 130, 47, kBold10);
+    visitButton_ = button(QStringLiteral("BER&KUNJUNG"), "visit", 704, 16, 130, 47, kBold10);
 
     memberView_ = new GridView(member_, this, false);
     memberView_->setObjectName(QStringLiteral("memberPanel"));
@@ -107,32 +114,38 @@ void DeskForm::createControls() {
     receiptKind_->setCurrentIndex(0);
     receiptKind_->setMaxVisibleItems(10);
     place(receiptKind_, 360, 325, 223, 24, kRegular9);
-    label(QStringLiteral("Struk"), 296, 328, 63, 16, kRegular9)->setBuddy(receiptKind_);
+    label(QStringLiteral("Str&uk"), 296, 328, 63, 16, kRegular9)->setBuddy(receiptKind_);
 
-    newButton_ = button(QStringLiteral("Trans Baru"), "newTransaction", 16, 374, 269, 45, kBold9);
-    saveButton_ = button(QStringLiteral("Simpan"), "save", 304, 374, 138, 45, kBold10);
-    printButton_ = button(QStringLiteral("Cetak"), "print", 448, 374, 138, 45, kBold10);
+    // Below the member panel: why the panel stays empty, or why the number cannot change.
+    memberHint_ = label(QString(), 16, 322, 269, 44, kRegular9);
+    memberHint_->setObjectName(QStringLiteral("memberHint"));
+    memberHint_->setWordWrap(true);
+    memberHint_->setStyleSheet(QStringLiteral("color: #a00000;"));
 
-    label(QStringLiteral("Jumlah"), 656, 328, 75, 22, kBold9);
-    jumlah_ = valueLabel(QStringLiteral("Jumlah"), "jumlah", 736, 328);
-    // The two amounts the operator types: digits only, right-aligned, behind their label.
-    auto amountField = [&](const QString& text, const char* name, int x, int y) {
+    newButton_ = button(QStringLiteral("&Trans Baru"), "newTransaction", 16, 374, 269, 45, kBold9);
+    saveButton_ = button(QStringLiteral("&Simpan"), "save", 304, 374, 138, 45, kBold10);
+    printButton_ = button(QStringLiteral("&Cetak"), "print", 448, 374, 138, 45, kBold10);
+
+    jumlah_ = valueLabel(QStringLiteral("Jumlah"), "jumlah", 328);
+    // The two amounts the operator types: up to 12 digits, right-aligned, behind their
+    // label, the whole text selected on entering so typing replaces it.
+    auto amountField = [&](const QString& caption, const QString& name, const char* objectName, int x,
+                           int y) {
         auto* f = new QLineEdit(this);
-        f->setObjectName(QLatin1String(name));
-        f->setAccessibleName(text);
-        f->setValidator(digitsOnly);
+        f->setObjectName(QLatin1String(objectName));
+        f->setAccessibleName(name);
+        MakeAmountEntry(f);
+        new SelectAllOnFocus(f);
         f->setAlignment(Qt::AlignRight);
         place(f, x, y, 166, 20, kBold9);
-        label(text, 656, y, 75, 22, kBold9)->setBuddy(f);
+        label(caption, 656, y, 75, 22, kBold9)->setBuddy(f);
         return f;
     };
-    potongan_ = amountField(QStringLiteral("Potongan"), "potongan", 737, 352);
-    label(QStringLiteral("Jml. Netto"), 656, 376, 75, 22, kBold9);
-    netto_ = valueLabel(QStringLiteral("Jml. Netto"), "netto", 736, 376);
-    dibayar_ = amountField(QStringLiteral("Dibayar"), "dibayar", 736, 400);
-    label(QStringLiteral("Sisa +/-"), 656, 424, 75, 22, kBold9);
-    sisa_ = valueLabel(QStringLiteral("Sisa +/-"), "sisa", 736, 424);
-    closeButton_ = button(QStringLiteral("Selesai dan tutup"), "finish", 648, 456, 255, 32, kBold10);
+    potongan_ = amountField(QStringLiteral("P&otongan"), QStringLiteral("Potongan"), "potongan", 737, 352);
+    netto_ = valueLabel(QStringLiteral("Jml. Netto"), "netto", 376);
+    dibayar_ = amountField(QStringLiteral("Dib&ayar"), QStringLiteral("Dibayar"), "dibayar", 736, 400);
+    sisa_ = valueLabel(QStringLiteral("Sisa +/-"), "sisa", 424);
+    closeButton_ = button(QStringLiteral("Selesai &dan tutup"), "finish", 648, 456, 255, 32, kBold10);
 
     // Tab follows the work: the member, the rows, the discount and the amount paid, then
     // Simpan and Cetak; so a Tab after Dibayar lands on Simpan, not on closing the desk.
@@ -141,7 +154,7 @@ void DeskForm::createControls() {
                    visitButton_, cartView_, receiptKind_, potongan_, dibayar_, saveButton_, printButton_,
                    closeButton_});
 
-    connect(memberNumber_, &QLineEdit::textChanged, this, &DeskForm::lookUpMember);
+    connect(memberNumber_, &QLineEdit::textChanged, this, &DeskForm::memberNumberChanged);
     connect(browseButton_, &QPushButton::clicked, this, &DeskForm::openBrowse);
     connect(rentalButton_, &QPushButton::clicked, this, &DeskForm::openRental);
     connect(borrowButton_, &QPushButton::clicked, this, &DeskForm::openBorrow);
@@ -153,13 +166,18 @@ void DeskForm::createControls() {
     connect(closeButton_, &QPushButton::clicked, this, &DeskForm::finish);
     connect(potongan_, &QLineEdit::textChanged, this, &DeskForm::discountChanged);
     connect(dibayar_, &QLineEdit::textChanged, this, &DeskForm::updateRemainder);
+    updateControls();
 }
 
 // ---- the API of the desk ----------------------------------------------------------
 
-void DeskForm::appendCartRow(const QString& kode, const QString& namaItem, const QString& nHari,
+bool DeskForm::appendCartRow(const QString& kode, const QString& namaItem, const QString& nHari,
                              const QString& biaya, const QString& trans, const QString& tglKembali) {
+    // A saved cart is what was booked and what Cetak prints: it takes nothing more.
+    if (saved_) return false;
     AppendCartRow(cart_, kode, namaItem, nHari, biaya, trans, tglKembali);
+    updateControls();
+    return true;
 }
 
 void DeskForm::recomputeTotals() {
@@ -169,8 +187,9 @@ void DeskForm::recomputeTotals() {
 }
 
 void DeskForm::setMemberNumber(const QString& text) {
+    if (hasUnsavedRows()) return;
     if (memberNumber_->text() == text)
-        lookUpMember();  // no change signal for the same text
+        memberNumberChanged();  // no change signal for the same text
     else
         memberNumber_->setText(text);
 }
@@ -207,6 +226,14 @@ ReceiptKind DeskForm::receiptKind() const {
 
 // ---- handlers ---------------------------------------------------------------------
 
+void DeskForm::memberNumberChanged() {
+    // The next member's number after a save starts the next transaction: the saved
+    // cart is in the books, nothing is lost.
+    if (saved_) clearTransaction();
+    lookUpMember();
+    updateControls();
+}
+
 void DeskForm::lookUpMember() {
     clearMemberPanel();
     ctx_.run(kMemberLookupSql, {memberNumber_->text()}, [this](const DbRow& row) {
@@ -216,29 +243,30 @@ void DeskForm::lookUpMember() {
 }
 
 void DeskForm::openBrowse() {
-    if (hooks_.browse) hooks_.browse(*this);
+    if (!hasUnsavedRows() && hooks_.browse) hooks_.browse(*this);
 }
 
+// The pickers, the return list and the visit add rows for the member found; their
+// buttons are off while no active member is found and once the cart is saved.
 void DeskForm::openRental() {
-    if (!memberNumber_->text().isEmpty() && hooks_.rental) hooks_.rental(*this);
+    if (rentalButton_->isEnabled() && hooks_.rental) hooks_.rental(*this);
 }
 
 void DeskForm::openBorrow() {
-    if (!memberNumber_->text().isEmpty() && hooks_.borrow) hooks_.borrow(*this);
+    if (borrowButton_->isEnabled() && hooks_.borrow) hooks_.borrow(*this);
 }
 
 void DeskForm::openReturns() {
-    if (!memberNumber_->text().isEmpty() && hooks_.returns) hooks_.returns(*this);
+    if (returnButton_->isEnabled() && hooks_.returns) hooks_.returns(*this);
 }
 
 void DeskForm::addVisit() {
-    if (memberNumber_->text().isEmpty()) return;
+    if (!visitButton_->isEnabled()) return;
     QString price;  // stays empty when the category has no tariff
     ctx_.run(kVisitTariffSql, {memberValue(MemberKategori)}, StoreScalar(price));
     appendCartRow(QStringLiteral("KUNJUNG"), QStringLiteral("BURKUNJUNG"), QStringLiteral("1"), price,
                   kTransKunjung, ctx_.todayText);
     recomputeTotals();
-    visitButton_->setEnabled(false);  // one visit per transaction
 }
 
 void DeskForm::save() {
@@ -248,9 +276,12 @@ void DeskForm::save() {
     if (cart_.rowCount() > 0 && memberValue(MemberId).isEmpty()) {
         ctx_.messages().show(QStringLiteral("Transaksi belum disimpan, member belum ditemukan. "
                                             "Ketik atau scan Id Member yang aktif, lalu tekan Simpan lagi.."),
-                             QStringLiteral("Transaksi.."), MsgButtons::Ok, MsgIcon::Warning);
+                             kDeskCaption, MsgButtons::Ok, MsgIcon::Warning);
         return;
     }
+    if (!ConfirmCart(ctx_.messages(), cart_, ComputeTotals(cart_, potongan_->text()), dibayar_->text()))
+        return;
+
     SaveRequest request;
     request.stamp = ctx_.timeStamp();  // the clock is read once for the whole save
     request.date = ctx_.todayText;
@@ -262,49 +293,44 @@ void DeskForm::save() {
     const SaveOutcome outcome = SaveCart(ctx_.db(), cart_, request);
     if (!outcome.ok) {
         // Nothing was written: the cart stays and Simpan stays enabled for another try.
-        ctx_.sqlError(outcome.error);
-        ctx_.messages().show(
-            outcome.duplicateId
-                ? QStringLiteral("Transaksi belum disimpan: nomor transaksi ") + request.stamp +
-                      QStringLiteral(" sudah terpakai. Tunggu sebentar, lalu tekan Simpan lagi..")
-                : QStringLiteral("Transaksi belum disimpan, tidak ada data yang berubah. "
-                                 "Periksa pesan di atas, lalu tekan Simpan lagi.."),
-            QStringLiteral("Transaksi.."), MsgButtons::Ok, MsgIcon::Warning);
+        TellSaveFailed(ctx_, cart_, outcome, request.stamp);
         return;
     }
-    saveButton_->setEnabled(false);
     saved_ = true;
-    ctx_.messages().info(QStringLiteral("Transaksi berhasil disimpan.."), QStringLiteral("Transaksi.."));
+    updateControls();
+    ctx_.messages().info(QStringLiteral("Transaksi berhasil disimpan.."), kDeskCaption);
+    waitForNextMember();
+}
+
+// After a save and after printing: a scan of the next card replaces the number and
+// starts the next transaction, instead of going to a button and being lost.
+void DeskForm::waitForNextMember() {
+    memberNumber_->setFocus();
+    memberNumber_->selectAll();
 }
 
 void DeskForm::print() {
     if (!saved_) {
         // A receipt is proof of what was booked: say why nothing comes out.
         ctx_.messages().info(QStringLiteral("Transaksi belum disimpan, tekan Simpan terlebih dahulu.."),
-                             QStringLiteral("Transaksi.."));
+                             kDeskCaption);
         return;
     }
     if (hooks_.print) hooks_.print(receiptData(), receiptKind());
+    waitForNextMember();
 }
 
 void DeskForm::newTransaction() {
-    clearMemberPanel();
-    cart_.clearRows();
-    {
-        const QSignalBlocker block(potongan_);
-        potongan_->setText(QStringLiteral("0"));
-    }
+    if (hasUnsavedRows() &&
+        !ctx_.messages().askYesNo(
+            QStringLiteral("Transaksi ini belum disimpan. Batalkan dan mulai transaksi baru?"), kDeskCaption))
+        return;
+    clearTransaction();
     {
         const QSignalBlocker block(memberNumber_);
         memberNumber_->clear();
     }
-    dibayar_->clear();
-    jumlah_->setText(QStringLiteral("0"));
-    netto_->setText(QStringLiteral("0"));
-    sisa_->setText(QStringLiteral("0"));
-    saveButton_->setEnabled(true);
-    visitButton_->setEnabled(true);
-    saved_ = false;
+    updateControls();
     memberNumber_->setFocus();  // the next member's card can be scanned straight away
 }
 
@@ -313,6 +339,11 @@ void DeskForm::finish() {
 }
 
 void DeskForm::done(int result) {
+    // Every way of closing comes here: Selesai dan tutup, the close box, Alt+F4.
+    if (hasUnsavedRows() &&
+        !ctx_.messages().askYesNo(QStringLiteral("Transaksi ini belum disimpan. Tutup tanpa menyimpan?"),
+                                  kDeskCaption))
+        return;
     ctx_.gridFollowFlag = 0;
     QDialog::done(result);
 }
@@ -331,10 +362,20 @@ void DeskForm::keyPressEvent(QKeyEvent* event) {
     QDialog::keyPressEvent(event);
 }
 
+// Typing into the locked member number says why nothing happens.
+bool DeskForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == memberNumber_ && event->type() == QEvent::KeyPress && memberNumber_->isReadOnly() &&
+        !static_cast<QKeyEvent*>(event)->text().trimmed().isEmpty() && !triedToChangeMember_) {
+        triedToChangeMember_ = true;
+        updateControls();
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
 // ---- helpers ----------------------------------------------------------------------
 
 void DeskForm::updateRemainder() {
-    sisa_->setText(QString::number(Remainder(dibayar_->text(), netto_->text())));
+    ShowValue(sisa_, QString::number(Remainder(dibayar_->text(), netto_->text())));
 }
 
 // A discount shows at once in the net amount, the preset amount paid and Sisa, so the
@@ -344,10 +385,55 @@ void DeskForm::discountChanged() {
 }
 
 void DeskForm::showTotals(const CartTotals& totals) {
-    jumlah_->setText(QString::number(totals.jumlah));
-    netto_->setText(QString::number(totals.netto));
+    ShowValue(jumlah_, QString::number(totals.jumlah));
+    ShowValue(netto_, QString::number(totals.netto));
     dibayar_->setText(QString::number(totals.dibayar));
-    sisa_->setText(QString::number(totals.sisa));
+    ShowValue(sisa_, QString::number(totals.sisa));
+}
+
+void DeskForm::clearTransaction() {
+    clearMemberPanel();
+    cart_.clearRows();
+    {
+        const QSignalBlocker block(potongan_);
+        potongan_->setText(QStringLiteral("0"));
+    }
+    {
+        const QSignalBlocker block(dibayar_);
+        dibayar_->clear();
+    }
+    for (QLabel* value : {jumlah_, netto_, sisa_}) ShowValue(value, QStringLiteral("0"));
+    saved_ = false;
+}
+
+void DeskForm::updateControls() {
+    const bool locked = hasUnsavedRows();
+    if (!locked) triedToChangeMember_ = false;
+    // The cart belongs to the member it was collected for: the number cannot change
+    // under it until it is saved or given up with Trans Baru.
+    memberNumber_->setReadOnly(locked);
+    browseButton_->setEnabled(!locked);
+
+    const bool memberFound = !memberValue(MemberId).isEmpty();
+    const bool adding = !saved_ && memberFound;
+    bool hasVisit = false;  // one visit per transaction
+    for (int r = 0; r < cart_.rowCount(); ++r)
+        hasVisit = hasVisit || cart_.cell(r, CartTrans) == kTransKunjung;
+    for (QPushButton* b : {rentalButton_, borrowButton_, returnButton_}) b->setEnabled(adding);
+    visitButton_->setEnabled(adding && !hasVisit);
+    saveButton_->setEnabled(!saved_);
+    // What Cetak prints is what was saved: the amounts stay as they were booked.
+    potongan_->setReadOnly(saved_);
+    dibayar_->setReadOnly(saved_);
+
+    QString hint;
+    if (triedToChangeMember_)
+        hint = kMemberLocked;
+    else if (!memberNumber_->text().isEmpty() && !memberFound)
+        hint = kUnknownMember;
+    memberHint_->setText(hint);
+    memberHint_->setAccessibleName(hint);
+    memberNumber_->setAccessibleDescription(hint);
 }
 
 void DeskForm::clearMemberPanel() {

@@ -67,15 +67,16 @@ class DeskForm : public QDialog {
     // Appends one cart row, numbered rows-in-cart + 1. Cells are stored as given.
     // `trans` is one of kTransPinjam, kTransRental, kTransReturn, kTransKunjung
     // (cart.h); for a return, `kode` is the TransPerpus.Id of the movement returned.
-    // Call recomputeTotals() after appending.
-    void appendCartRow(const QString& kode, const QString& namaItem, const QString& nHari,
+    // Call recomputeTotals() after appending. A saved cart takes no more rows: false.
+    bool appendCartRow(const QString& kode, const QString& namaItem, const QString& nHari,
                        const QString& biaya, const QString& trans, const QString& tglKembali);
 
     // Jumlah, Jml. Netto from the cart and the discount; presets Dibayar to the net
     // amount (Sisa 0) and puts the focus in Dibayar with its text selected.
     void recomputeTotals();
 
-    // Writes the member number field, which runs the member lookup exactly as typing does.
+    // Writes the member number field, which runs the member lookup exactly as typing
+    // does. While the cart holds rows not yet saved the member stays as it is.
     void setMemberNumber(const QString& text);
     // The member number field's text (what the return list lists movements for).
     QString memberNumber() const;
@@ -96,33 +97,43 @@ class DeskForm : public QDialog {
     void setHooks(DeskHooks hooks) { hooks_ = std::move(hooks); }
     DeskHooks& hooks() { return hooks_; }
 
-    // Whether this transaction was saved (Simpan worked; cleared by Trans Baru).
+    // Whether this transaction was saved (Simpan worked; cleared by Trans Baru or by
+    // the next member's number).
     bool isSaved() const { return saved_; }
+    // Rows in the cart that Simpan has not written yet: the member is locked, and
+    // closing or Trans Baru asks before throwing them away.
+    bool hasUnsavedRows() const { return !saved_ && cart_.rowCount() > 0; }
 
     // ---- control handlers (one per event) --------------------------------------
   public slots:
-    void lookUpMember();    // member number changed
-    void openBrowse();      // Browse
-    void openRental();      // RENTAL
-    void openBorrow();      // PEMINJAMAN
-    void openReturns();     // PENGEMBALIAN
-    void addVisit();        // BERKUNJUNG
-    void save();            // Simpan
-    void print();           // Cetak
-    void newTransaction();  // Trans Baru
-    void finish();          // Selesai dan tutup
+    void memberNumberChanged();  // typed, scanned or set by the member browser
+    void openBrowse();           // Browse
+    void openRental();           // RENTAL
+    void openBorrow();           // PEMINJAMAN
+    void openReturns();          // PENGEMBALIAN
+    void addVisit();             // BERKUNJUNG
+    void save();                 // Simpan
+    void print();                // Cetak
+    void newTransaction();       // Trans Baru
+    void finish();               // Selesai dan tutup
 
   public:
-    void done(int result) override;  // every way of closing: clears GridFollowFlag
+    // Every way of closing: asks first when unsaved rows would be lost; clears GridFollowFlag.
+    void done(int result) override;
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void createControls();
     void createColumns();
-    void updateRemainder();  // Dibayar changed
-    void discountChanged();  // Potongan changed
+    void lookUpMember();
+    void updateRemainder();   // Dibayar changed
+    void discountChanged();   // Potongan changed
+    void clearTransaction();  // the cart, the totals and the member panel; not the number
+    void waitForNextMember();
+    void updateControls();  // what the state allows: locks, buttons, the member hint
     void showTotals(const CartTotals& totals);
     void clearMemberPanel();
 
@@ -131,9 +142,11 @@ class DeskForm : public QDialog {
     GridData member_;
     GridData cart_;
     bool saved_ = false;
+    bool triedToChangeMember_ = false;  // typed into the locked member number field
 
     QPushButton* browseButton_ = nullptr;
     QLineEdit* memberNumber_ = nullptr;
+    QLabel* memberHint_ = nullptr;
     QPushButton* rentalButton_ = nullptr;
     QPushButton* borrowButton_ = nullptr;
     QPushButton* returnButton_ = nullptr;

@@ -10,7 +10,10 @@ namespace {
 const QString kInsertMovement = QStringLiteral(
     "INSERT INTO transperpus (id,tglpinjam,idmember,kodetrans,iditemperpus,tglkembali,Status,ops) "
     "VALUES (?,?,?,?,?,?,'0',?)");
-const QString kReturnMovement = QStringLiteral("UPDATE transperpus Set Status='1', TglReturn=? where Id=?");
+// Only a movement still out is closed: one returned meanwhile keeps its date and is
+// not fined twice.
+const QString kReturnMovement =
+    QStringLiteral("UPDATE transperpus Set Status='1', TglReturn=? where Id=? and Status<1");
 const QString kInsertKas =
     QStringLiteral("INSERT INTO kas (id,tanggal,kategori,uraian,masuk,keluar,ops) VALUES (?,?,?,?,?,'0',?)");
 
@@ -44,7 +47,7 @@ std::vector<SaveStatement> BuildSaveStatements(const GridData& cart, const SaveR
     for (int r = 0; r < rows; ++r) {
         const QString trans = cart.cell(r, CartTrans);
         if (trans == kTransReturn) {
-            out.push_back({kReturnMovement, {request.date, cart.cell(r, CartKode)}});
+            out.push_back({kReturnMovement, {request.date, cart.cell(r, CartKode)}, r});
         } else {
             out.push_back({kInsertMovement,
                            {request.stamp + QString::number(r + 1), request.date, request.memberId, trans,
@@ -93,6 +96,11 @@ SaveOutcome SaveCart(Database& db, const GridData& cart, const SaveRequest& requ
             outcome.error = r.error;
             outcome.duplicateId = r.error.contains(QLatin1String("UNIQUE constraint failed"));
             return outcome;  // the guard rolls everything back
+        }
+        if (s.returnRow >= 0 && r.changes != 1) {
+            outcome.ok = false;
+            outcome.returnedAlready = s.returnRow;
+            return outcome;
         }
         ++outcome.statements;
     }

@@ -23,11 +23,14 @@ struct SaveRequest {
 struct SaveStatement {
     QString sql;
     QVariantList values;
+    // For a return: the cart row whose movement this closes. The statement must
+    // close exactly one movement still out, or the whole save is undone.
+    int returnRow = -1;
 };
 
 // The statements of one save, in the order they run:
-// 1. each cart row i: a return updates the movement named in its Kode; any other row
-//    inserts a movement with Id stamp + (i + 1);
+// 1. each cart row i: a return closes the movement named in its Kode, if it is still
+//    out; any other row inserts a movement with Id stamp + (i + 1);
 // 2. when the cart's sum is above 0, each row whose Biaya is above 0 gets a Kas line
 //    with Id stamp + its No. cell (the same Id as its movement): "RENTAL",
 //    "RETURN" (its fine) and "KUNJUNG"; "PINJAM" rows are never booked;
@@ -39,7 +42,10 @@ struct SaveOutcome {
     bool ok = true;
     QString error;             // SQLite's message when !ok
     bool duplicateId = false;  // an identifier was already taken (a second save in the same second)
-    int statements = 0;        // statements run (all of them when ok)
+    // The cart row of a return whose movement was no longer out (returned meanwhile,
+    // by another copy of the program, or gone), -1 when none.
+    int returnedAlready = -1;
+    int statements = 0;  // statements run (all of them when ok)
 };
 
 // Runs BuildSaveStatements in one transaction: all of it is written or none of it.

@@ -56,15 +56,15 @@ void MemberBrowser::createControls() {
     view_->setStyleSheet(QStringLiteral("QTableView { background: white; }"));
     PlaceAt(this, view_, 204, 0, 425, 256);
 
-    auto* searchLabel = new QLabel(QStringLiteral("Cari"), this);
+    auto* searchLabel = new QLabel(QStringLiteral("&Cari"), this);
     PlaceAt(this, searchLabel, 6, 263, 50, 20);
     search_ = MakeField(this, "search", QStringLiteral("Cari"), 64, 262, 250, 20);
     search_->setToolTip(QStringLiteral("Masukan pencarian nama disini.. kemudian enter.."));
     searchLabel->setBuddy(search_);
-    goButton_ = MakeButton(this, QStringLiteral("Go"), "go", 320, 257, 30, 33);
+    goButton_ = MakeButton(this, QStringLiteral("&Go"), "go", 320, 257, 30, 33);
     goButton_->setToolTip(QStringLiteral("Jalankan pencarian.."));
-    cancelButton_ = MakeButton(this, QStringLiteral("Batal"), "cancel", 405, 257, 105, 33);
-    insertButton_ = MakeButton(this, QStringLiteral("Sisip"), "insert", 520, 257, 105, 33);
+    cancelButton_ = MakeButton(this, QStringLiteral("&Batal"), "cancel", 405, 257, 105, 33);
+    insertButton_ = MakeButton(this, QStringLiteral("&Sisip"), "insert", 520, 257, 105, 33);
     cancelButton_->setFont(FontFromSpec(kListFont));
     insertButton_->setFont(FontFromSpec(kListFont));
 

@@ -13,8 +13,18 @@ QString Contains(const QString& text) {
 
 }  // namespace
 
+const QString kCopiesOnShelfSql = QStringLiteral(
+    "ifnull(cast(JmlStock as integer),0) - "
+    "(select count(*) from TransPerpus t where t.IdItemPerpus=ItemPerpus.Id and t.Status<1)");
+
+BoundStatement CopiesOnShelfStatement(const QString& itemId) {
+    return {QStringLiteral("select ") + kCopiesOnShelfSql + QStringLiteral(" from ItemPerpus where Id=?"),
+            {itemId}};
+}
+
 BoundStatement RentalItemsStatement(const QString& search) {
-    QString sql = QStringLiteral("select Id, NamaItem, HargaRental from ItemPerpus Where Rental>0");
+    QString sql = QStringLiteral("select Id, NamaItem, HargaRental, ") + kCopiesOnShelfSql +
+                  QStringLiteral(" from ItemPerpus Where Rental>0");
     if (search.isEmpty()) return {sql, {}};
     // One group of alternatives, so the rent filter holds for every row found.
     sql += QStringLiteral(" and (id like ? or namaitem like ?)");
@@ -23,8 +33,8 @@ BoundStatement RentalItemsStatement(const QString& search) {
 }
 
 BoundStatement LendableItemsStatement(const QString& search) {
-    QString sql = QStringLiteral(
-        "select Id, NamaItem, Penerbit, Pengarang from ItemPerpus Where Rental<1 and id<>'KUNJUNG'");
+    QString sql = QStringLiteral("select Id, NamaItem, Penerbit, Pengarang, ") + kCopiesOnShelfSql +
+                  QStringLiteral(" from ItemPerpus Where Rental<1 and id<>'KUNJUNG'");
     if (search.isEmpty()) return {sql, {}};
     sql += QStringLiteral(" and (id like ? or namaitem like ? or penerbit like ? or pengarang like ?)");
     const QString t = Contains(search);

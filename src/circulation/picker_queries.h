@@ -13,13 +13,21 @@ struct BoundStatement {
     QVariantList values;
 };
 
-// ---- rental picker: Id, NamaItem, HargaRental of the items for rent ---------------
+// Copies of an item on the shelf: its JmlStock (empty counts 0) less its movements
+// still out, as a column of a statement on ItemPerpus.
+extern const QString kCopiesOnShelfSql;
+
+// The copies on the shelf of one item; no row when there is no such item.
+BoundStatement CopiesOnShelfStatement(const QString& itemId);
+
+// ---- rental picker: Id, NamaItem, HargaRental, copies on the shelf of the items for rent
 
 // Every item for rent; with a search text, those whose Id or NamaItem contains it.
 // The rent filter holds for every row found.
 BoundStatement RentalItemsStatement(const QString& search = {});
 
-// ---- borrow picker: Id, NamaItem, Penerbit, Pengarang of the items for lending ----
+// ---- borrow picker: Id, NamaItem, Penerbit, Pengarang, copies on the shelf of the
+// items for lending
 
 // Every item for lending, never a visit tariff; with a search text, those whose Id,
 // NamaItem, Penerbit or Pengarang contains it.

@@ -9,6 +9,7 @@
 #include "circulation/desk_form.h"
 #include "circulation/form_parts.h"
 #include "circulation/picker_queries.h"
+#include "circulation/shelf_copies.h"
 #include "db/row_sinks.h"
 #include "ui/grid_view.h"
 
@@ -26,6 +27,7 @@ RentalPicker::RentalPicker(DeskForm& desk) : QDialog(&desk), desk_(desk), ctx_(d
     resize(Scaled(this, 916), Scaled(this, 515));
     createColumns();
     createControls();
+    inCart_ = CopiesTakenByCart(ctx_, desk_.cart());
     fill(QString());
     insertButton_->setFocus();
     timer_->start();
@@ -39,7 +41,8 @@ void RentalPicker::createColumns() {
     items_.setColumns({{QStringLiteral("No."), 80, Align::Left},
                        {QStringLiteral("Id"), 100, Align::Left},
                        {QStringLiteral("Nama Item"), 300, Align::Left},
-                       {QStringLiteral("Hrg. Rental Perhari"), 180, Align::Left}});
+                       {QStringLiteral("Hrg. Rental Perhari"), 180, Align::Left},
+                       {QStringLiteral("Tersedia"), 70, Align::Right}});
 }
 
 void RentalPicker::createControls() {
@@ -52,31 +55,32 @@ void RentalPicker::createControls() {
 
     itemName_ = new QLabel(this);
     itemName_->setObjectName(QStringLiteral("itemName"));
-    itemName_->setAccessibleName(QStringLiteral("Nama Item"));
+    itemName_->setAccessibleDescription(QStringLiteral("Nama Item"));
     itemName_->setFont(FontFromSpec(QStringLiteral("Arial Unicode MS,9,1")));
     PlaceAt(this, itemName_, 8, 392, 883, 25);
 
-    auto* daysLabel = new QLabel(QStringLiteral("Durasi Rental Berapa Hari?"), this);
+    auto* daysLabel = new QLabel(QStringLiteral("Durasi Rental Berapa &Hari?"), this);
     PlaceAt(this, daysLabel, 8, 416, 158, 22);
     days_ = MakeField(this, "days", QStringLiteral("Durasi Rental Berapa Hari?"), 168, 416, 57, 23);
     days_->setValidator(DigitsOnlyValidator(this));
     days_->setMaxLength(5);  // up to 99999 days keeps the due date a real date
     days_->installEventFilter(this);
+    new SelectAllOnFocus(days_);  // typing 4 over the preset 3 gives 4, not 34
     daysLabel->setBuddy(days_);
     price_ = new QLabel(this);
     price_->setObjectName(QStringLiteral("price"));
-    price_->setAccessibleName(QStringLiteral("Harga"));
+    price_->setAccessibleDescription(QStringLiteral("Harga"));
     price_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     price_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     PlaceAt(this, price_, 228, 416, 150, 22);
 
-    auto* searchLabel = new QLabel(QStringLiteral("Cari Item"), this);
+    auto* searchLabel = new QLabel(QStringLiteral("&Cari Item"), this);
     PlaceAt(this, searchLabel, 11, 441, 70, 25);
     search_ = MakeField(this, "search", QStringLiteral("Cari Item"), 83, 442, 384, 24);
     searchLabel->setBuddy(search_);
-    goButton_ = MakeButton(this, QStringLiteral("Go"), "go", 472, 442, 35, 24);
-    cancelButton_ = MakeButton(this, QStringLiteral("Batal"), "cancel", 624, 432, 129, 37);
-    insertButton_ = MakeButton(this, QStringLiteral("Sisip"), "insert", 760, 432, 129, 37);
+    goButton_ = MakeButton(this, QStringLiteral("&Go"), "go", 472, 442, 35, 24);
+    cancelButton_ = MakeButton(this, QStringLiteral("&Batal"), "cancel", 624, 432, 129, 37);
+    insertButton_ = MakeButton(this, QStringLiteral("&Sisip"), "insert", 760, 432, 129, 37);
 
     // Search, the list, the days, then Sisip: Batal last, out of the way of the work.
     ChainTabOrder({search_, goButton_, view_, days_, insertButton_, cancelButton_});
@@ -99,6 +103,7 @@ void RentalPicker::fill(const QString& searchText) {
     GridData::Batch batch(items_);
     items_.clearRows();
     ctx_.run(s.sql, s.values, AppendNumberedRow(items_));
+    DeductCopiesInCart(items_, ColId, ColTersedia, inCart_);
 }
 
 QString RentalPicker::itemName() const {
@@ -121,7 +126,7 @@ void RentalPicker::search() {
 
 void RentalPicker::followSelection() {
     if (ctx_.gridFollowFlag <= 0) return;
-    itemName_->setText(items_.selectedCell(ColNamaItem));
+    ShowValue(itemName_, items_.selectedCell(ColNamaItem));
     if (days_->text() != kPresetDays)
         days_->setText(kPresetDays);  // the price follows through updatePrice
     else
@@ -130,12 +135,12 @@ void RentalPicker::followSelection() {
 
 // A row chosen with the keyboard shows its name and price too, not only one the mouse passed over.
 void RentalPicker::showSelectedItem() {
-    itemName_->setText(items_.selectedCell(ColNamaItem));
+    ShowValue(itemName_, items_.selectedCell(ColNamaItem));
     updatePrice();
 }
 
 void RentalPicker::updatePrice() {
-    price_->setText(RentalPrice(days_->text(), items_.selectedCell(ColHarga)));
+    ShowValue(price_, RentalPrice(days_->text(), items_.selectedCell(ColHarga)));
 }
 
 void RentalPicker::insert() {
@@ -152,6 +157,7 @@ void RentalPicker::insert() {
         days_->setFocus();
         return;
     }
+    if (!CopyLeftFor(desk_, items_.selectedCell(ColId))) return;
     // The due date counts from the computer's date at this moment.
     desk_.appendCartRow(items_.selectedCell(ColId), items_.selectedCell(ColNamaItem), days_->text(),
                         price_->text(), kTransRental, DueDate(ctx_.clock().today(), days_->text()));

@@ -2,6 +2,7 @@
 // "Item Rental": the operator picks an item for rent and the number of days; Sisip
 // puts one "RENTAL" row in the desk's cart. Opened by the desk's RENTAL button.
 #include <QDialog>
+#include <QHash>
 
 #include "ui/grid_data.h"
 
@@ -19,7 +20,8 @@ class GridView;
 class RentalPicker : public QDialog {
     Q_OBJECT
   public:
-    enum Column { ColNo, ColId, ColNamaItem, ColHarga };
+    // ColTersedia: copies on the shelf, less those the cart already takes.
+    enum Column { ColNo, ColId, ColNamaItem, ColHarga, ColTersedia };
 
     // Modal over `desk`, which gets the chosen row.
     explicit RentalPicker(DeskForm& desk);
@@ -48,6 +50,7 @@ class RentalPicker : public QDialog {
 
     DeskForm& desk_;
     AppContext& ctx_;
+    QHash<QString, int> inCart_;  // copies the desk's cart already takes, by item
     GridData items_;
     GridView* view_ = nullptr;
     QLabel* itemName_ = nullptr;

@@ -40,8 +40,8 @@ void ReturnList::createControls() {
     PlaceAt(this, view_, 8, 8, 890, 406);
     view_->applyColumnWidths();
 
-    cancelButton_ = MakeButton(this, QStringLiteral("Batal"), "cancel", 664, 424, 115, 33);
-    insertButton_ = MakeButton(this, QStringLiteral("Sisip"), "insert", 784, 424, 115, 33);
+    cancelButton_ = MakeButton(this, QStringLiteral("&Batal"), "cancel", 664, 424, 115, 33);
+    insertButton_ = MakeButton(this, QStringLiteral("&Sisip"), "insert", 784, 424, 115, 33);
 
     connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
     connect(insertButton_, &QPushButton::clicked, this, &ReturnList::insert);

@@ -37,8 +37,10 @@ void TariffForm::createColumns() {
 }
 
 void TariffForm::createControls() {
-    auto place = [this](QWidget* w, int x, int y, int width, int height) { PlaceAt(this, w, x, y, width, height); };
-    auto* categoryLabel = new QLabel(QStringLiteral("Kategori Member"), this);
+    auto place = [this](QWidget* w, int x, int y, int width, int height) {
+        PlaceAt(this, w, x, y, width, height);
+    };
+    auto* categoryLabel = new QLabel(QStringLiteral("&Kategori Member"), this);
     place(categoryLabel, 10, 8, 128, 24);
     category_ = new QComboBox(this);
     category_->setObjectName(QStringLiteral("category"));
@@ -46,12 +48,12 @@ void TariffForm::createControls() {
     place(category_, 143, 8, 321, 24);
     categoryLabel->setBuddy(category_);
 
-    auto* amountLabel = new QLabel(QStringLiteral("Nominal Kunjung"), this);
+    auto* amountLabel = new QLabel(QStringLiteral("&Nominal Kunjung"), this);
     place(amountLabel, 8, 40, 128, 24);
     amount_ = new QLineEdit(this);
     amount_->setObjectName(QStringLiteral("amount"));
     amount_->setAccessibleName(QStringLiteral("Nominal Kunjung"));
-    amount_->setValidator(DigitsOnlyValidator(this));
+    MakeAmountEntry(amount_);
     place(amount_, 145, 39, 319, 25);
     amountLabel->setBuddy(amount_);
 
@@ -62,8 +64,8 @@ void TariffForm::createControls() {
     place(view_, 9, 72, 455, 160);
     view_->applyColumnWidths();
 
-    deleteButton_ = MakeButton(this, QStringLiteral("Hapus"), "delete", 220, 240, 121, 24);
-    saveButton_ = MakeButton(this, QStringLiteral("Simpan"), "save", 343, 240, 121, 24);
+    deleteButton_ = MakeButton(this, QStringLiteral("&Hapus"), "delete", 220, 240, 121, 24);
+    saveButton_ = MakeButton(this, QStringLiteral("&Simpan"), "save", 343, 240, 121, 24);
 
     connect(view_, &GridView::leftButtonReleased, this, &TariffForm::showRow);
     connect(saveButton_, &QPushButton::clicked, this, &TariffForm::save);
@@ -127,13 +129,7 @@ void TariffForm::save() {
 }
 
 void TariffForm::remove() {
-    if (!ctx_.messages().askYesNo(
-            QStringLiteral(
-                "Apakah anda yakin akan menghapus record ini? Cobalah koreksi data yang terkait dengan "
-                "record ini, mungkin bisa mengakibatkan perubahan referensi data dan mengakibatkan data "
-                "menjadi rancu.."),
-            QStringLiteral("Confirm Delete")))
-        return;
+    if (!ctx_.messages().confirmDelete()) return;
     const int row = grid_.selectedRow();
     if (row < 0) return;  // nothing selected: no tariff to delete
     if (!ctx_.run(QStringLiteral("Delete From itemperpus Where id='KUNJUNG' and Pengarang=?"),

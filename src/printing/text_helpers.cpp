@@ -19,7 +19,7 @@ QString Pad(int n) {
 }
 
 QString Stars10(const QString& v) {
-    return (QStringLiteral("**********") + v).right(10);
+    return StarsTo(10, v);
 }
 
 QString StarsTo(int n, const QString& v) {

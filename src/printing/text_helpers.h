@@ -15,8 +15,8 @@ QString Equals(int n);
 // n spaces, none when n is below 1.
 QString Pad(int n);
 
-// v right-aligned in 10 columns behind asterisks; only its last 10 characters
-// when it is longer.
+// v right-aligned in 10 columns behind asterisks. A longer amount is printed
+// whole and runs past the edge: cutting its first digits would print another amount.
 QString Stars10(const QString& v);
 
 // v behind as many asterisks as fill n columns; v alone when it fills them.

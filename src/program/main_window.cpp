@@ -11,7 +11,10 @@
 #include <QShortcut>
 
 #include "accounts/login_form.h"
+#include "accounts/operator_list.h"
 #include "accounts/password_form.h"
+#include "admin/admin.h"
+#include "admin/backup_restore.h"
 #include "app/app_context.h"
 #include "app/config_files.h"
 #include "app/startup.h"
@@ -84,6 +87,12 @@ QMdiSubWindow* MainWindow::openChild(QWidget* form) {
     return sub;
 }
 
+void MainWindow::reloadChildForms() {
+    for (QMdiSubWindow* sub : mdi_->subWindowList())
+        if (QWidget* form = sub->widget(); form && form->metaObject()->indexOfSlot("load()") >= 0)
+            QMetaObject::invokeMethod(form, "load");
+}
+
 QWidget* MainWindow::findChildForm(const QString& objectName) const {
     for (QMdiSubWindow* sub : mdi_->subWindowList())
         if (sub->widget() && sub->widget()->objectName() == objectName) return sub->widget();
@@ -120,9 +129,13 @@ void MainWindow::createStatusBar() {
 void MainWindow::createCommands() {
     auto& c = commands_;
     c.set(cmd::ChangePassword, [this] { changePassword(); });
-    c.set(cmd::BackUp, [] {});              // backup
-    c.set(cmd::Restore, [] {});             // restore
-    c.set(cmd::DatabaseConnection, [] {});  // connection settings, modal
+    c.set(cmd::BackUp, [this] { BackUpDatabase(ctx_); });
+    c.set(cmd::Restore, [this] {
+        if (RestoreDatabase(ctx_)) reloadChildForms();
+    });
+    c.set(cmd::DatabaseConnection, [this] {
+        if (OpenConnectionSettings(ctx_, this)) reloadChildForms();
+    });
     c.set(cmd::Exit, [this] { exitProgram(); });
     c.set(cmd::Items, [this] {
         // One item form: a second press brings the open one forward.
@@ -193,12 +206,17 @@ void MainWindow::exitProgram() {
 
 void MainWindow::openOperators() {
     if (!IsAdministrator(currentOperator())) return;
-    // operator list, child
+    if (auto* list = qobject_cast<OperatorList*>(findChildForm(QStringLiteral("FORM_ZELKOR_FORM7_CLASS")))) {
+        list->load();
+        mdi_->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(list->parentWidget()));
+        return;
+    }
+    openChild(new OperatorList(ctx_));
 }
 
 void MainWindow::openLibraryIdentity() {
     if (!IsAdministrator(currentOperator())) return;
-    // library identity, modal
+    if (OpenLibraryIdentity(ctx_, this)) status_->setPartText(3, ctx_.libraryName);
 }
 
 void MainWindow::resetData() {
@@ -207,7 +225,7 @@ void MainWindow::resetData() {
                              QStringLiteral("Info"), MsgButtons::Ok, MsgIcon::None);
         return;
     }
-    // data reset, modal
+    OpenDataReset(ctx_, this);
 }
 
 void MainWindow::showReport(int command) {

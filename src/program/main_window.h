@@ -53,6 +53,9 @@ class MainWindow : public QMainWindow {
         if (open) mdi_->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(open->parentWidget()));
         return open;
     }
+    // After a restore or a switch to another database every open child form with
+    // a slot load() reads its data again, so none shows rows that are gone.
+    void reloadChildForms();
 
     // CurrentOperator is the text of status bar part 1.
     QString currentOperator() const;

@@ -1,6 +1,7 @@
 #include "ui/grid_view.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 #include "ui/scaling.h"
@@ -13,17 +14,26 @@ GridModel::GridModel(GridData& grid, QObject* parent) : QAbstractTableModel(pare
     shownColumns_ = grid_->columnCount();
 }
 
-GridModel::~GridModel() { grid_->removeListener(this); }
+GridModel::~GridModel() {
+    grid_->removeListener(this);
+}
 
-int GridModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : shownRows_; }
+int GridModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : shownRows_;
+}
 
-int GridModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : shownColumns_; }
+int GridModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : shownColumns_;
+}
 
 static Qt::Alignment qtAlign(Align a) {
     switch (a) {
-        case Align::Right: return Qt::AlignRight | Qt::AlignVCenter;
-        case Align::Center: return Qt::AlignHCenter | Qt::AlignVCenter;
-        case Align::Left: break;
+        case Align::Right:
+            return Qt::AlignRight | Qt::AlignVCenter;
+        case Align::Center:
+            return Qt::AlignHCenter | Qt::AlignVCenter;
+        case Align::Left:
+            break;
     }
     return Qt::AlignLeft | Qt::AlignVCenter;
 }
@@ -36,7 +46,8 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
             if (role == Qt::ToolTipRole) return {};
             return grid_->cell(index.row(), index.column());
         case Qt::TextAlignmentRole:
-            if (index.column() < grid_->columnCount()) return QVariant::fromValue(qtAlign(grid_->column(index.column()).align));
+            if (index.column() < grid_->columnCount())
+                return QVariant::fromValue(qtAlign(grid_->column(index.column()).align));
             return {};
         case Qt::CheckStateRole:
             if (grid_->checkable() && index.column() == 0)
@@ -102,7 +113,9 @@ void GridModel::gridCellChanged(int row, int column) {
     emit dataChanged(i, i);
 }
 
-void GridModel::gridSelectionChanged(int row) { emit selectionMarkChanged(row); }
+void GridModel::gridSelectionChanged(int row) {
+    emit selectionMarkChanged(row);
+}
 
 void GridModel::gridDestroyed() {
     beginResetModel();
@@ -167,6 +180,20 @@ void GridView::syncSelectionFromGrid(int row) {
     }
     syncing_ = false;
     emit rowSelected(row);
+}
+
+// While no row is marked, the first Up or Down marks the row that has the focus
+// (row 0 once the list got it), as a list box does, instead of skipping past it:
+// otherwise the first row could not be chosen with the arrows, nor a list of one.
+void GridView::keyPressEvent(QKeyEvent* event) {
+    const bool arrow = event->key() == Qt::Key_Down || event->key() == Qt::Key_Up;
+    if (arrow && event->modifiers() == Qt::NoModifier && model_->grid().selectedRow() < 0 &&
+        currentIndex().isValid()) {
+        selectRow(currentIndex().row());
+        event->accept();
+        return;
+    }
+    QTableView::keyPressEvent(event);
 }
 
 void GridView::mouseMoveEvent(QMouseEvent* event) {

@@ -11,7 +11,7 @@ namespace zelkor {
 
 class GridModel : public QAbstractTableModel, public GridListener {
     Q_OBJECT
-public:
+  public:
     explicit GridModel(GridData& grid, QObject* parent = nullptr);
     ~GridModel() override;
 
@@ -32,10 +32,10 @@ public:
     void gridSelectionChanged(int row) override;
     void gridDestroyed() override;
 
-signals:
+  signals:
     void selectionMarkChanged(int row);
 
-private:
+  private:
     // The grid shown; an empty one of our own once the form's grid is gone (a
     // form may destroy its GridData members before its child views).
     GridData* grid_;
@@ -49,7 +49,7 @@ private:
 
 class GridView : public QTableView {
     Q_OBJECT
-public:
+  public:
     // `showHeaders` false gives the panels without column headers (member panel).
     explicit GridView(GridData& grid, QWidget* parent = nullptr, bool showHeaders = true);
 
@@ -59,7 +59,7 @@ public:
     // Applies the grid's column widths (96-dpi pixels, scaled to the screen).
     void applyColumnWidths();
 
-signals:
+  signals:
     // The mouse moved over the rows (the record forms' follow-the-selection flag).
     void mouseOverRows();
     // A left-button release on the list.
@@ -67,11 +67,12 @@ signals:
     // The selected row changed (-1 for none).
     void rowSelected(int row);
 
-protected:
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
-private:
+  private:
     void syncSelectionFromGrid(int row);
     GridModel* model_;
     bool syncing_ = false;

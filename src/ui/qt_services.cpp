@@ -42,8 +42,11 @@ MsgAnswer QtMessages::show(const QString& text, const QString& caption, MsgButto
 QString QtFilterFromPipes(const QString& filter) {
     const QStringList parts = filter.split('|', Qt::SkipEmptyParts);
     QStringList out;
-    for (int i = 0; i + 1 < parts.size(); i += 2)
-        out << parts[i] + " (" + QString(parts[i + 1]).replace(';', ' ') + ")";
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        const QString patterns = QString(parts[i + 1]).replace(';', ' ');
+        // "Bitmap files (*.bmp)" already shows its patterns.
+        out << (parts[i].contains('(' + patterns + ')') ? parts[i] : parts[i] + " (" + patterns + ")");
+    }
     return out.join(QStringLiteral(";;"));
 }
 
@@ -54,9 +57,10 @@ static QString withExtension(QString path, const QString& ext) {
 
 QString QtFileDialogs::openFile(const QString& title, const QString& filter, const QString& defaultExtension,
                                 const QString& startDirectory) {
-    return withExtension(QFileDialog::getOpenFileName(QApplication::activeWindow(), title, startDirectory,
-                                                      QtFilterFromPipes(filter)),
-                         defaultExtension);
+    const QString path = QFileDialog::getOpenFileName(QApplication::activeWindow(), title, startDirectory,
+                                                      QtFilterFromPipes(filter));
+    // The default extension completes a typed name; a chosen file is taken as it is.
+    return QFileInfo::exists(path) ? path : withExtension(path, defaultExtension);
 }
 
 QString QtFileDialogs::saveFile(const QString& title, const QString& filter, const QString& defaultExtension,

@@ -29,6 +29,13 @@ public:
     bool askYesNo(const QString& text, const QString& caption) {
         return show(text, caption, MsgButtons::YesNo, MsgIcon::Question) == MsgAnswer::Yes;
     }
+    // The question every list asks before it deletes a record; true on Yes.
+    bool confirmDelete() {
+        return askYesNo(QStringLiteral("Apakah anda yakin akan menghapus record ini? Cobalah koreksi data yang "
+                                       "terkait dengan record ini, mungkin bisa mengakibatkan perubahan referensi "
+                                       "data dan mengakibatkan data menjadi rancu.."),
+                        QStringLiteral("Confirm Delete"));
+    }
 };
 
 // ---- Clock ------------------------------------------------------------------

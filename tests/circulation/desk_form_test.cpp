@@ -1,5 +1,6 @@
 // The desk's controls, its member lookup and its buttons.
 #include <gtest/gtest.h>
+#include <QAccessible>
 #include <QHeaderView>
 
 #include "app/app_context.h"
@@ -10,14 +11,16 @@ using namespace zelkor::test;
 
 namespace {
 
+void SetUpMembers(TestEnv& env) {
+    env.addMember("M01", "Budi", "Umum", 7);
+    env.addMember("M0", "Ani", "Pelajar", 3);
+    env.addMember("M02", "Citra", "Umum", 7, "0");  // inactive
+    env.addTariff("Umum", "1500");
+}
+
 class DeskFormTest : public DbTest {
   protected:
-    void SetUp() override {
-        env.addMember("M01", "Budi", "Umum", 7);
-        env.addMember("M0", "Ani", "Pelajar", 3);
-        env.addMember("M02", "Citra", "Umum", 7, "0");  // inactive
-        env.addTariff("Umum", "1500");
-    }
+    void SetUp() override { SetUpMembers(env); }
 };
 
 }  // namespace
@@ -82,46 +85,138 @@ TEST_F(DeskFormTest, LooksTheMemberUpOnEveryKeystroke) {
     EXPECT_TRUE(env.messages.shown.empty());
 }
 
-// RENTAL, PEMINJAMAN, PENGEMBALIAN and BERKUNJUNG act only when the member number
-// field is not empty (whether or not a member was found); Browse always.
-TEST_F(DeskFormTest, PickerButtonsNeedAMemberNumber) {
-    DeskDriver d(env);
-    for (const char* b : {"rental", "borrow", "returns", "visit", "browse"}) d.click(b);
-    EXPECT_EQ(d.opened, QStringList({"browse"}));
-    EXPECT_EQ(d.desk.cart().rowCount(), 0);
-    EXPECT_TRUE(d.button("visit")->isEnabled());
-
-    d.scanMember("X99");  // no such member
-    for (const char* b : {"rental", "borrow", "returns"}) d.click(b);
-    EXPECT_EQ(d.opened, QStringList({"browse", "rental", "borrow", "returns"}));
-
+// RENTAL, PEMINJAMAN, PENGEMBALIAN and BERKUNJUNG add rows for the member found:
+// without an active member they are off, and a short hint below the panel says why
+// (no message box while typing). Browse works whenever the cart is empty.
+TEST_F(DeskFormTest, PickerButtonsNeedAnActiveMemberAndTheHintSaysWhy) {
+    const QString unknown = "Id Member tidak ditemukan atau tidak aktif..";
+    const struct {
+        QString number;
+        QStringList opened;
+        QString hint;
+    } cases[] = {
+        {"", {"browse"}, ""},
+        {"X99", {"browse"}, unknown},  // no such member
+        {"M02", {"browse"}, unknown},  // inactive
+        {"M0", {"rental", "borrow", "returns", "browse"}, ""},
+        {"M01x", {"browse"}, unknown},
+    };
+    for (const auto& c : cases) {
+        DeskDriver d(env);
+        d.scanMember(c.number);
+        for (const char* b : {"rental", "borrow", "returns", "browse", "visit"}) d.click(b);
+        EXPECT_EQ(d.opened, c.opened) << c.number.toStdString();
+        EXPECT_EQ(d.desk.cart().rowCount(), c.opened.size() > 1 ? 1 : 0) << c.number.toStdString();
+        EXPECT_EQ(d.label("memberHint"), c.hint) << c.number.toStdString();
+        EXPECT_EQ(d.field("memberNumber")->accessibleDescription(), c.hint) << c.number.toStdString();
+    }
     // Without hooks the buttons do nothing at all.
+    DeskDriver d(env);
     d.desk.setHooks({});
+    d.scanMember("M01");
     for (const char* b : {"rental", "borrow", "returns", "browse"}) d.click(b);
     EXPECT_TRUE(env.messages.shown.empty());
 }
 
-TEST_F(DeskFormTest, NumericFieldsTakeDigitsOnly) {
+// Letters, signs and points never reach an amount, and no amount is longer than 12
+// digits, so the sums cannot overflow. A pasted text with anything but digits is
+// refused whole rather than half taken.
+TEST_F(DeskFormTest, AmountFieldsTakeAtMostTwelveDigits) {
     DeskDriver d(env);
-    d.type("potongan", "5a0-0.");
-    d.type("dibayar", "1e000x0");
-    EXPECT_EQ(QStringList({d.field("potongan")->text(), d.field("dibayar")->text()}),
-              QStringList({"500", "10000"}));
+    const struct {
+        const char* field;
+        QString typed, kept;
+    } cases[] = {
+        {"potongan", "5a0-0.", "500"},
+        {"dibayar", "1e000x0", "10000"},
+        {"potongan", "99999999999999999999", "999999999999"},
+        {"dibayar", "1234567890123", "123456789012"},
+    };
+    for (const auto& c : cases) {
+        d.type(c.field, c.typed);
+        EXPECT_EQ(d.field(c.field)->text(), c.kept) << c.typed.toStdString();
+    }
+    QLineEdit* potongan = d.field("potongan");
+    potongan->clear();
+    potongan->insert("Rp 12.500");
+    EXPECT_EQ(potongan->text(), "");
 }
 
-TEST_F(DeskFormTest, ClosingClearsTheFollowFlagAndSavesNothing) {
-    for (bool finish : {true, false}) {
+// A screen reader says the amount itself: each value label is named by its value
+// and labelled by its caption.
+TEST_F(DeskFormTest, TotalsAreReadByTheirValueAndLabelledByTheirCaption) {
+    DeskDriver d(env);
+    d.scanMember("M01");
+    d.click("visit");
+    d.type("dibayar", "2000");
+    const struct {
+        const char* name;
+        QString caption, value;
+    } cases[] = {{"jumlah", "Jumlah", "1500"}, {"netto", "Jml. Netto", "1500"}, {"sisa", "Sisa +/-", "500"}};
+    for (const auto& c : cases) {
+        QLabel* value = d.get<QLabel>(c.name);
+        EXPECT_EQ(value->text(), c.value) << c.name;
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(value);
+        ASSERT_NE(a, nullptr);
+        EXPECT_EQ(a->text(QAccessible::Name), c.value) << c.name;
+        QStringList captions;
+        for (const auto& [other, relation] : a->relations(QAccessible::Label))
+            captions << other->text(QAccessible::Name);
+        EXPECT_EQ(captions, QStringList({c.caption})) << c.name;
+    }
+}
+
+// Closing the desk or Trans Baru throws an unsaved cart away only when the operator
+// says so; a saved or empty cart goes without a question. Closing always clears the
+// follow flag and never saves.
+TEST(DeskClosingTest, ClosingOrTransBaruAsksBeforeThrowingAnUnsavedCartAway) {
+    const QString closeQuestion = "Transaksi..: Transaksi ini belum disimpan. Tutup tanpa menyimpan?";
+    const QString newQuestion =
+        "Transaksi..: Transaksi ini belum disimpan. Batalkan dan mulai transaksi baru?";
+    enum Cart { Empty, Unsaved, Saved };
+    const struct {
+        const char* how;  // "finish", "closeBox" or "newTransaction"
+        Cart cart;
+        MsgAnswer answer;
+        QStringList asked;
+        bool gone;  // the desk closed, or the cart emptied
+    } cases[] = {
+        {"finish", Unsaved, MsgAnswer::No, {closeQuestion}, false},
+        {"finish", Unsaved, MsgAnswer::Yes, {closeQuestion}, true},
+        {"closeBox", Unsaved, MsgAnswer::No, {closeQuestion}, false},
+        {"closeBox", Unsaved, MsgAnswer::Yes, {closeQuestion}, true},
+        {"newTransaction", Unsaved, MsgAnswer::No, {newQuestion}, false},
+        {"newTransaction", Unsaved, MsgAnswer::Yes, {newQuestion}, true},
+        {"finish", Saved, MsgAnswer::No, {}, true},
+        {"closeBox", Empty, MsgAnswer::No, {}, true},
+        {"newTransaction", Saved, MsgAnswer::No, {}, true},
+    };
+    for (const auto& c : cases) {
+        const std::string what = std::string(c.how) + " cart " + std::to_string(c.cart);
+        TestEnv env;
+        SetUpMembers(env);
         DeskDriver d(env);
         env.ctx().gridFollowFlag = 1;
         d.scanMember("M01");
-        d.click("visit");
-        if (finish)
-            d.click("finish");
-        else
+        if (c.cart != Empty) d.click("visit");
+        if (c.cart == Saved) d.click("save");
+        const int rows = d.desk.cart().rowCount();
+        env.messages.clear();
+        env.messages.answers = {c.answer};
+        if (QLatin1String(c.how) == QLatin1String("closeBox"))
             d.desk.close();
-        EXPECT_FALSE(d.desk.isVisible()) << finish;
-        EXPECT_EQ(env.ctx().gridFollowFlag, 0) << finish;
-        EXPECT_EQ(env.scalar("select count(*) from TransPerpus"), "0") << finish;
+        else
+            d.click(c.how);
+        EXPECT_EQ(Told(env), c.asked) << what;
+        const bool closing = QLatin1String(c.how) != QLatin1String("newTransaction");
+        if (closing) {
+            EXPECT_EQ(d.desk.isVisible(), !c.gone) << what;
+            EXPECT_EQ(env.ctx().gridFollowFlag, c.gone ? 0 : 1) << what;
+        } else {
+            EXPECT_TRUE(d.desk.isVisible()) << what;
+        }
+        EXPECT_EQ(d.desk.cart().rowCount(), closing || !c.gone ? rows : 0) << what;
+        EXPECT_EQ(env.scalar("select count(*) from TransPerpus"), c.cart == Saved ? "1" : "0") << what;
     }
 }
 

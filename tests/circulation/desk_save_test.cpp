@@ -1,6 +1,7 @@
 // What a save books, below the desk: which rows reach the journal, the discount's
 // identifier, and the all-or-nothing save whichever statement fails.
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 #include "circulation/cart.h"
 #include "circulation/desk_save.h"
@@ -29,9 +30,9 @@ QStringList Books(TestEnv& env) {
     return env.rows("select * from TransPerpus order by Id") + env.rows("select * from Kas order by Id");
 }
 
-const char* kOpenLoan =
-    "insert into TransPerpus (Id,TglPinjam,IdMember,KodeTrans,IdItemPerpus,TglKembali,Status,Ops) "
-    "values ('201501010800001','2015-01-01','M01','PINJAM','B01','2015-01-08','0','admin')";
+void OpenLoan(TestEnv& env) {
+    AddMovement(env, "201501010800001", "M01", "PINJAM", "B01", "2015-01-08", "0", "2015-01-01");
+}
 
 }  // namespace
 
@@ -78,7 +79,7 @@ TEST(DeskSaveTest, BooksOnlyChargedRowsAndTheDiscountAfterTheLastBookedRow) {
     };
     for (const Case& c : cases) {
         TestEnv env;
-        env.exec(kOpenLoan);
+        OpenLoan(env);
         GridData cart;
         Fill(cart, c.rows);
         ASSERT_TRUE(SaveCart(env.db(), cart, Request(c.potongan, c.name)).ok) << c.what;
@@ -104,26 +105,91 @@ TEST(DeskSaveTest, AFailureAnywhereLeavesTheBooksAsTheyWere) {
 
     struct Case {
         const char* what;
-        QString setup;
+        QStringList setup;
         bool duplicate;
+        bool atCommit = false;  // every statement ran, the COMMIT itself failed
     } cases[] = {
-        {"movement id taken", "insert into TransPerpus (Id,Status) values ('201603070905023','0')", true},
+        {"movement id taken", {"insert into TransPerpus (Id,Status) values ('201603070905023','0')"}, true},
         {"journal line taken by a hand entry",
-         "insert into Kas (Id,Masuk,Keluar) values ('201603070905022','5','0')", true},
-        {"discount line taken", "insert into Kas (Id,Masuk,Keluar) values ('201603070905024','5','0')", true},
+         {"insert into Kas (Id,Masuk,Keluar) values ('201603070905022','5','0')"},
+         true},
+        {"discount line taken",
+         {"insert into Kas (Id,Masuk,Keluar) values ('201603070905024','5','0')"},
+         true},
         {"journal refuses writes",
-         "create trigger NoKas before insert on Kas begin select raise(abort, 'journal closed'); end", false},
+         {"create trigger NoKas before insert on Kas begin select raise(abort, 'journal closed'); end"},
+         false},
+        // A check that SQLite makes only at COMMIT: a journal line pointing at no member.
+        {"the commit fails",
+         {"PRAGMA foreign_keys=ON",
+          "create table Pemeriksa (IdMember text references Member(Id) deferrable initially deferred)",
+          "create trigger CekKas after insert on Kas begin insert into Pemeriksa values ('tidak ada'); end"},
+         false,
+         true},
     };
     for (const Case& c : cases) {
         TestEnv env;
         env.exec("insert into TransPerpus (Id,Status) values ('201501010800001','0')");
-        env.exec(c.setup);
+        for (const QString& sql : c.setup) env.exec(sql);
         const QStringList before = Books(env);
         const SaveOutcome out = SaveCart(env.db(), cart, Request("500"));
         EXPECT_FALSE(out.ok) << c.what;
         EXPECT_FALSE(out.error.isEmpty()) << c.what;
         EXPECT_EQ(out.duplicateId, c.duplicate) << c.what;
-        EXPECT_LT(out.statements, statements) << c.what;
+        if (c.atCommit)
+            EXPECT_EQ(out.statements, statements) << c.what;
+        else
+            EXPECT_LT(out.statements, statements) << c.what;
         EXPECT_EQ(Books(env), before) << c.what;
+        EXPECT_TRUE(sqlite3_get_autocommit(env.db().handle())) << c.what;  // no transaction left open
+    }
+}
+
+// A return closes exactly one movement still out. When another copy of the program
+// on the same library returned it meanwhile, or the movement is gone, or one cart
+// holds it twice, the whole save is undone and the fine is never booked twice.
+TEST(DeskSaveTest, AReturnClosesExactlyOneMovementStillOut) {
+    const Row fine{"201501010800001", "Matematika", "1500", kTransReturn};
+    const Row rental{"R01", "Kamera", "6000", kTransRental};
+    const struct {
+        const char* what;
+        std::vector<Row> rows;
+        QString meanwhile;  // what happens on another connection to the same file first
+        int returnedAlready;
+    } cases[] = {
+        {"returned by another copy of the program", {rental, fine}, "the other desk", 1},
+        {"the movement is gone", {fine, rental}, "delete from TransPerpus where Id='201501010800001'", 0},
+        {"twice in one cart", {fine, rental, fine}, "", 2},
+    };
+    for (const auto& c : cases) {
+        TestEnv env;
+        OpenLoan(env);
+        QString error;
+        std::unique_ptr<Database> other = Database::open(env.ctx().databasePath, &error);
+        ASSERT_TRUE(other) << error.toStdString();
+        if (c.meanwhile == "the other desk") {
+            GridData theirs;
+            Fill(theirs, {fine});
+            SaveRequest r = Request("");
+            r.stamp = "20160307090400";
+            ASSERT_TRUE(SaveCart(*other, theirs, r).ok);
+        } else if (!c.meanwhile.isEmpty()) {
+            ASSERT_TRUE(other->exec(c.meanwhile).ok);
+        }
+        const QStringList before = Books(env);
+
+        GridData cart;
+        Fill(cart, c.rows);
+        const SaveOutcome out = SaveCart(env.db(), cart, Request(""));
+        EXPECT_FALSE(out.ok) << c.what;
+        EXPECT_EQ(out.returnedAlready, c.returnedAlready) << c.what;
+        EXPECT_EQ(Books(env), before) << c.what;
+        EXPECT_LE(env.scalar("select count(*) from Kas where Kategori='Penerimaan Administrasi Peminjaman'"),
+                  "1")
+            << c.what;
+        // The other connection sees the same books: nothing of the undone save.
+        EXPECT_EQ(other->scalar("select count(*) from TransPerpus"),
+                  env.scalar("select count(*) from TransPerpus"))
+            << c.what;
     }
 }

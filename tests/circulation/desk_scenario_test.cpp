@@ -72,8 +72,10 @@ TEST_F(DeskScenarioTest, RentalLoanAndVisitWithDiscount) {
     EXPECT_EQ(d.label("sisa"), "-2000");
 
     d.click("save");
-    EXPECT_EQ(Told(env), QStringList({"Transaksi..: Transaksi berhasil disimpan.."}));
-    EXPECT_EQ(env.messages.shown[0].icon, MsgIcon::Information);
+    EXPECT_EQ(Told(env), QStringList({"Transaksi..: Dibayar 5000 kurang dari Jml. Netto 7000, masih kurang "
+                                      "2000. Simpan transaksi ini?",
+                                      "Transaksi..: Transaksi berhasil disimpan.."}));
+    EXPECT_EQ(env.messages.shown[1].icon, MsgIcon::Information);
     EXPECT_FALSE(d.button("save")->isEnabled());
     EXPECT_TRUE(d.desk.isSaved());
 
@@ -116,29 +118,196 @@ TEST_F(DeskScenarioTest, RentalLoanAndVisitWithDiscount) {
     EXPECT_EQ(d.panel(), kNoMember);
     EXPECT_EQ(d.desk.cart().rowCount(), 0);
     EXPECT_TRUE(d.button("save")->isEnabled());
-    EXPECT_TRUE(d.button("visit")->isEnabled());
+    EXPECT_FALSE(d.button("visit")->isEnabled());  // until the next member is found
     EXPECT_EQ(d.get<QComboBox>("receiptKind")->currentIndex(), 1);
     d.click("print");
     EXPECT_EQ(d.printed.size(), 2u);
 }
 
-TEST_F(DeskScenarioTest, ReturnUpdatesTheMovementAndBooksItsFine) {
-    env.exec(
-        "insert into TransPerpus (Id,TglPinjam,IdMember,KodeTrans,IdItemPerpus,TglKembali,Status,Ops) "
-        "values ('201409010800001','2014-09-01','M01','PINJAM','B01','2014-09-08','0','admin')");
+// Simpan books only what the operator saw and agreed: a net amount below 0 or an
+// amount too large to book is refused, an amount paid short is asked about first.
+// Whatever is refused writes nothing and keeps the cart for another try.
+TEST(DeskSaveChecksTest, SimpanRefusesOrAsksBeforeBooking) {
+    const QString shortQuestion =
+        "Transaksi..: Dibayar 30000 kurang dari Jml. Netto 33500, masih kurang 3500. "
+        "Simpan transaksi ini?";
+    const QString tooLarge =
+        "Transaksi..: Transaksi belum disimpan: jumlah uang terlalu besar (lebih dari 12 "
+        "digit). Periksa Biaya, Potongan dan Dibayar, lalu tekan Simpan lagi..";
+    const QString saved = "Transaksi..: Transaksi berhasil disimpan..";
+    const struct {
+        const char* what;
+        QString rental, potongan, dibayar;  // dibayar empty: left as preset
+        MsgAnswer answer;
+        QStringList told;
+        QStringList kas;  // Masuk of every journal line written
+    } cases[] = {
+        {"a discount larger than the total",
+         "32000",
+         "999999",
+         "",
+         MsgAnswer::Yes,
+         {"Transaksi..: Transaksi belum disimpan: Potongan 999999 lebih besar dari Jumlah 33500. Perbaiki "
+          "Potongan, lalu tekan Simpan lagi.."},
+         {}},
+        {"a discount of the whole total",
+         "32000",
+         "33500",
+         "",
+         MsgAnswer::Yes,
+         {saved},
+         {"32000", "1500", "-33500"}},
+        {"paid short, kept", "32000", "", "30000", MsgAnswer::No, {shortQuestion}, {}},
+        {"paid short, agreed",
+         "32000",
+         "",
+         "30000",
+         MsgAnswer::Yes,
+         {shortQuestion, saved},
+         {"32000", "1500"}},
+        {"paid in full", "32000", "", "33500", MsgAnswer::No, {saved}, {"32000", "1500"}},
+        {"change given", "32000", "", "50000", MsgAnswer::No, {saved}, {"32000", "1500"}},
+        {"a charge of 20 digits", "99999999999999999999", "", "", MsgAnswer::Yes, {tooLarge}, {}},
+        {"a charge of 13 digits", "1000000000000", "", "", MsgAnswer::Yes, {tooLarge}, {}},
+        {"a total of 12 digits", "999999998499", "", "", MsgAnswer::Yes, {saved}, {"999999998499", "1500"}},
+        {"a total of 13 digits", "999999999999", "", "", MsgAnswer::Yes, {tooLarge}, {}},
+    };
+    for (const auto& c : cases) {
+        TestEnv env;
+        Seed(env);
+        DeskDriver d(env);
+        d.scanMember("M01");
+        d.desk.appendCartRow("R01", "Kamera", "3", c.rental, kTransRental, "2016-03-10");
+        d.desk.recomputeTotals();
+        d.click("visit");
+        if (!c.potongan.isEmpty()) d.type("potongan", c.potongan);
+        if (!c.dibayar.isEmpty()) d.type("dibayar", c.dibayar);
+        const QStringList before = Books(env);
+        env.messages.answers = {c.answer};
+        d.click("save");
+        EXPECT_EQ(Told(env), c.told) << c.what;
+        EXPECT_EQ(env.rows("select Masuk from Kas order by Id"), c.kas) << c.what;
+        const bool stored = c.told.endsWith(saved);
+        EXPECT_EQ(d.desk.isSaved(), stored) << c.what;
+        EXPECT_EQ(d.button("save")->isEnabled(), !stored) << c.what;
+        if (!stored) {
+            EXPECT_EQ(Books(env), before) << c.what;
+            EXPECT_EQ(d.desk.cart().rowCount(), 2) << c.what;
+        }
+    }
+}
+
+// The cart belongs to the member it was collected for: while it holds rows not yet
+// saved, the member number and Browse are locked (typing says why), so a return
+// and its receipt can never end up with another member.
+TEST_F(DeskScenarioTest, MemberIsLockedWhileTheCartHoldsUnsavedRows) {
+    AddMovement(env, "201603010800001", "M01", "PINJAM", "B01", "2016-03-08");
     DeskDriver d(env);
     d.scanMember("M01");
-    // As the return list hands it over: Kode = the movement, n Hari and Biaya as SQLite rendered them.
-    d.desk.appendCartRow("201409010800001", "Matematika", "1.5", "1500.0", kTransReturn, "2014-09-08");
+    EXPECT_TRUE(d.button("browse")->isEnabled());
+    d.desk.appendCartRow("201603010800001", "Matematika", "0", "0", kTransReturn, "2016-03-08");
     d.desk.recomputeTotals();
-    EXPECT_EQ(d.totals(), QStringList({"1500", "", "1500", "1500", "0"}));
-    d.click("save");
+    EXPECT_FALSE(d.button("browse")->isEnabled());
 
-    EXPECT_EQ(env.rows("select * from TransPerpus"),
-              QStringList({"201409010800001|2014-09-01|M01|PINJAM|B01|2014-09-08|1|admin|2016-03-07"}));
-    EXPECT_EQ(env.rows("select * from Kas"),
-              QStringList({"201603070905021|2016-03-07|Penerimaan Administrasi Peminjaman|"
-                           "Sanksi Administrasi Matematika|1500.0|0|admin"}));
+    QLineEdit* number = d.field("memberNumber");
+    number->setFocus();
+    number->selectAll();
+    QTest::keyClicks(number, "M03");  // typed, or scanned
+    d.desk.setMemberNumber("M03");    // or chosen in the member browser
+    EXPECT_EQ(number->text(), "M01");
+    EXPECT_EQ(d.panel().at(DeskForm::MemberNama), "Budi");
+    EXPECT_EQ(d.label("memberHint"),
+              "Transaksi belum disimpan: tekan Simpan, atau Trans Baru untuk member lain..");
+
+    d.click("save");
+    d.click("print");
+    ASSERT_EQ(d.printed.size(), 1u);
+    EXPECT_EQ(d.printed[0].data.memberName, "Budi");
+    EXPECT_EQ(env.rows("select IdMember, Status from TransPerpus"), QStringList({"M01|1"}));
+    EXPECT_EQ(d.label("memberHint"), "");
+    EXPECT_TRUE(d.button("browse")->isEnabled());
+}
+
+// After Simpan the saved cart takes no more rows and its amounts stay as booked, so
+// Cetak prints exactly what was saved; the next member's number, typed or scanned
+// over the last one, starts the next transaction at once.
+TEST_F(DeskScenarioTest, NextMemberIsServedStraightAfterASave) {
+    DeskDriver d(env);
+    d.desk.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&d.desk));
+    d.scanMember("M01");
+    AppendRental(d.desk);
+    d.click("visit");
+    d.click("save");
+    ASSERT_TRUE(d.desk.isSaved());
+
+    EXPECT_FALSE(d.desk.appendCartRow("B01", "Matematika", "7", "0", kTransPinjam, "2016-03-14"));
+    for (const char* b : {"rental", "borrow", "returns", "visit", "save"})
+        EXPECT_FALSE(d.button(b)->isEnabled()) << b;
+    for (const char* f : {"potongan", "dibayar"}) EXPECT_TRUE(d.field(f)->isReadOnly()) << f;
+    d.click("print");
+    ASSERT_EQ(d.printed.size(), 1u);
+    EXPECT_EQ(d.printed[0].data.rows.size(), 2u);
+    EXPECT_EQ(d.printed[0].data.jumlah, "7500");
+
+    // The focus waits in the member number with its text selected: the scan replaces it.
+    EXPECT_EQ(QApplication::focusWidget(), d.field("memberNumber"))
+        << QApplication::focusWidget()->objectName().toStdString();
+    QTest::keyClicks(QApplication::focusWidget(), "M03");
+    EXPECT_EQ(d.panel().at(DeskForm::MemberNama), "Dewi");
+    EXPECT_EQ(d.desk.cart().rowCount(), 0);
+    EXPECT_EQ(d.totals(), QStringList({"0", "0", "0", "", "0"}));
+    EXPECT_FALSE(d.desk.isSaved());
+    EXPECT_TRUE(d.button("save")->isEnabled());
+    EXPECT_TRUE(d.button("visit")->isEnabled());
+
+    env.clock.advance(1);
+    d.click("visit");
+    d.click("save");
+    EXPECT_EQ(env.rows("select IdMember, KodeTrans from TransPerpus order by Id"),
+              QStringList({"M01|RENTAL", "M01|KUNJUNG", "M03|KUNJUNG"}));
+    EXPECT_EQ(env.scalar("select count(*) from Kas"), "2");  // Dewi's category has no tariff
+}
+
+// A return updates the movement it names and books its fine. When another copy of
+// the program on the same library returned it while this cart waited, nothing is
+// saved and the operator is told which item.
+TEST(DeskReturnTest, AReturnClosesItsMovementOnlyOnce) {
+    for (const bool returnedMeanwhile : {false, true}) {
+        TestEnv env;
+        Seed(env);
+        AddMovement(env, "201409010800001", "M01", "PINJAM", "B01", "2014-09-08", "0", "2014-09-01");
+        DeskDriver d(env);
+        d.scanMember("M01");
+        // As the return list hands it over: Kode = the movement, n Hari and Biaya as SQLite rendered them.
+        d.desk.appendCartRow("201409010800001", "Matematika", "1.5", "1500.0", kTransReturn, "2014-09-08");
+        d.desk.recomputeTotals();
+        EXPECT_EQ(d.totals(), QStringList({"1500", "", "1500", "1500", "0"}));
+        if (returnedMeanwhile) {
+            QString error;
+            std::unique_ptr<Database> otherDesk = Database::open(env.ctx().databasePath, &error);
+            ASSERT_TRUE(otherDesk) << error.toStdString();
+            ASSERT_TRUE(otherDesk->exec(
+                "UPDATE transperpus Set Status='1', TglReturn='2016-03-06' where Id=?", {"201409010800001"}));
+        }
+        const QStringList before = Books(env);
+        d.click("save");
+
+        if (returnedMeanwhile) {
+            EXPECT_EQ(Told(env), QStringList({"Transaksi..: Transaksi belum disimpan, tidak ada data yang "
+                                              "berubah: Matematika (201409010800001) sudah dikembalikan atau "
+                                              "datanya tidak ada lagi. Tekan Trans Baru, lalu ulangi "
+                                              "transaksi tanpa item itu.."}));
+            EXPECT_EQ(Books(env), before);
+            EXPECT_FALSE(d.desk.isSaved());
+            continue;
+        }
+        EXPECT_EQ(env.rows("select * from TransPerpus"),
+                  QStringList({"201409010800001|2014-09-01|M01|PINJAM|B01|2014-09-08|1|admin|2016-03-07"}));
+        EXPECT_EQ(env.rows("select * from Kas"),
+                  QStringList({"201603070905021|2016-03-07|Penerimaan Administrasi Peminjaman|"
+                               "Sanksi Administrasi Matematika|1500.0|0|admin"}));
+    }
 }
 
 TEST_F(DeskScenarioTest, VisitForACategoryWithoutATariffCostsNothing) {
@@ -273,8 +442,4 @@ TEST_F(DeskScenarioTest, CartWithoutAFoundMemberIsNotSaved) {
     ASSERT_EQ(env.messages.texts().size(), 1);
     EXPECT_TRUE(env.messages.texts()[0].startsWith("Transaksi belum disimpan, member belum ditemukan"));
     EXPECT_EQ(desk.cart().rowCount(), 1);
-
-    desk.setMemberNumber("M01");
-    desk.save();
-    EXPECT_TRUE(desk.isSaved());
 }

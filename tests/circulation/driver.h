@@ -74,4 +74,14 @@ class DeskDriver {
 
 inline const QStringList kNoMember = {"", "", "", "", ""};
 
+// A movement of `member` made by admin on `tglPinjam`, still out unless `status` says otherwise.
+inline void AddMovement(TestEnv& env, const QString& id, const QString& member, const QString& kode,
+                        const QString& item, const QString& due, const QString& status = "0",
+                        const QString& tglPinjam = "2016-03-01") {
+    env.exec(
+        "insert into TransPerpus (Id,TglPinjam,IdMember,KodeTrans,IdItemPerpus,TglKembali,Status,Ops) "
+        "values (?,?,?,?,?,?,?,'admin')",
+        {id, tglPinjam, member, kode, item, due, status});
+}
+
 }  // namespace zelkor::test

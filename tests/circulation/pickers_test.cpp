@@ -1,12 +1,16 @@
 // The rental and borrow pickers over a real desk: choosing, searching, Sisip into the
 // cart, and what the desk's Simpan then stores.
 #include <gtest/gtest.h>
+#include <QSet>
 #include <QTimer>
 
 #include "app/app_context.h"
 #include "circulation/borrow_picker.h"
 #include "circulation/circulation.h"
+#include "circulation/member_browser.h"
 #include "circulation/rental_picker.h"
+#include "circulation/return_list.h"
+#include "circulation/tariff_form.h"
 #include "driver.h"
 
 using namespace zelkor;
@@ -53,8 +57,12 @@ TEST_F(PickersTest, RentalOfAnItemAt2500ForFourDays) {
     ClickRow(&p, "items", 0);
     p.followSelection();
 
-    // Clicking into the days field stops the preset; the price follows the typing.
-    TypeInto(&p, "days", "4");
+    // Clicking into the days field stops the preset and selects it, so typing 4 gives
+    // 4 days, not 34; the price follows the typing.
+    QLineEdit* days = Child<QLineEdit>(&p, "days");
+    QTest::mouseClick(days, Qt::LeftButton, {}, days->rect().center());
+    QApplication::processEvents();
+    QTest::keyClicks(days, "4");
     EXPECT_EQ(env.ctx().gridFollowFlag, 0);
     EXPECT_EQ(p.price(), "10000");
     p.followSelection();
@@ -140,8 +148,85 @@ TEST_F(PickersTest, SearchesKeepToTheirOwnItems) {
         EXPECT_EQ(items.rowCount() ? items.cell(0, 0) : "1.", "1.");  // numbered afresh
     }
     Search(&rental, "kam");
-    EXPECT_EQ(rental.items().row(0), QStringList({"1.", "R01", "Kamera", "2500"}));
+    EXPECT_EQ(rental.items().row(0), QStringList({"1.", "R01", "Kamera", "2500", "3"}));
     EXPECT_EQ(d->desk.cart().rowCount(), 0);
+}
+
+// A picker shows the copies on the shelf (stock less movements still out, less what
+// the cart already takes) and never lends or rents an item with none left, counted
+// again at Sisip in case another desk took the last one meanwhile.
+TEST(PickerStockTest, ItemWithNoCopyLeftIsRefused) {
+    const struct {
+        const char* what;
+        bool rent;
+        QVariant stock;
+        QStringList setup;                // member|kind|item[|status] of a movement, still out unless said
+        std::vector<QStringList> inCart;  // Kode, Trans
+        QString shown;
+        bool lent;
+        QString meanwhile = {};
+    } cases[] = {
+        {"a copy on the shelf", false, "1", {}, {}, "1", true},
+        {"the only copy is out", false, "1", {"M02|PINJAM|B01"}, {}, "0", false},
+        {"one of two copies is out", false, "2", {"M02|PINJAM|B01"}, {}, "1", true},
+        {"the only copy is already in the cart", false, "1", {}, {{"B01", kTransPinjam}}, "0", false},
+        {"two copies, one in the cart", false, "2", {}, {{"B01", kTransPinjam}}, "1", true},
+        {"no stock recorded", false, "", {}, {}, "0", false},
+        {"no stock at all", false, QVariant(), {}, {}, "0", false},
+        {"the only copy came back", false, "1", {"M02|PINJAM|B01|1"}, {}, "1", true},
+        {"given back in this very cart",
+         false,
+         "1",
+         {"M01|PINJAM|B01"},
+         {{"201603010800001", kTransReturn}},
+         "1",
+         true},
+        {"the only copy is rented out", true, "1", {"M02|RENTAL|R01"}, {}, "0", false},
+        {"a camera on the shelf", true, "1", {}, {}, "1", true},
+        {"taken at another desk after the list was shown", true, "1", {}, {}, "1", false, "M02|RENTAL|R01"},
+    };
+    for (const auto& c : cases) {
+        TestEnv env;
+        env.addMember("M01", "Budi", "Umum", 7);
+        env.addMember("M02", "Ani", "Umum", 7);
+        env.addItem("B01", "Matematika", 1000);
+        env.addItem("R01", "Kamera", 0, 2500);
+        env.exec("update ItemPerpus set JmlStock=?", {c.stock});
+        const auto movement = [&](const QString& m) {
+            const QStringList f = m.split('|');
+            AddMovement(env, "201603010800001", f[0], f[1], f[2], "2016-03-08", f.value(3, "0"));
+        };
+        for (const QString& m : c.setup) movement(m);
+        DeskDriver d(env);
+        d.scanMember("M01");
+        for (const QStringList& row : c.inCart)
+            d.desk.appendCartRow(row[0], "x", "7", "0", row[1], "2016-03-14");
+
+        std::unique_ptr<QDialog> p;
+        if (c.rent)
+            p = std::make_unique<RentalPicker>(d.desk);
+        else
+            p = std::make_unique<BorrowPicker>(d.desk);
+        GridData& items =
+            c.rent ? static_cast<RentalPicker&>(*p).items() : static_cast<BorrowPicker&>(*p).items();
+        const int copies = c.rent ? int(RentalPicker::ColTersedia) : int(BorrowPicker::ColTersedia);
+        ASSERT_EQ(items.rowCount(), 1) << c.what;
+        EXPECT_EQ(items.column(copies).header, "Tersedia");
+        EXPECT_EQ(items.cell(0, copies), c.shown) << c.what;
+        if (!c.meanwhile.isEmpty()) movement(c.meanwhile);
+
+        ShowActive(*p);
+        ClickRow(p.get(), "items", 0);
+        if (c.rent) TypeInto(p.get(), "days", "2");
+        const int before = d.desk.cart().rowCount();
+        Click(p.get(), "insert");
+        EXPECT_EQ(d.desk.cart().rowCount(), before + (c.lent ? 1 : 0)) << c.what;
+        EXPECT_EQ(p->isVisible(), !c.lent) << c.what;
+        EXPECT_EQ(Told(env), c.lent ? QStringList()
+                                    : QStringList({"Info: Item ini tidak tersedia lagi: semua "
+                                                   "eksemplarnya sedang dipinjam atau di-rental.."}))
+            << c.what;
+    }
 }
 
 // Sisip with nothing chosen would store a movement of no item: it says so instead.
@@ -242,4 +327,30 @@ TEST_F(PickersTest, TheDeskOpensItsDialogsModally) {
         EXPECT_TRUE(modal) << c.button;
     }
     EXPECT_EQ(desk.cart().rowCount(), 0);
+}
+
+// From the keyboard alone: every button of the desk and its dialogs, and every field
+// through its caption, has an Alt letter of its own within its window.
+TEST_F(PickersTest, EveryButtonAndFieldHasItsOwnAltLetter) {
+    RentalPicker rental(d->desk);
+    BorrowPicker borrow(d->desk);
+    MemberBrowser browser(d->desk);
+    ReturnList returns(d->desk);
+    TariffForm tariffs(env.ctx());
+    for (QWidget* form :
+         std::initializer_list<QWidget*>{&d->desk, &rental, &borrow, &browser, &returns, &tariffs}) {
+        QStringList texts;
+        for (QPushButton* b : form->findChildren<QPushButton*>(Qt::FindDirectChildrenOnly))
+            texts << b->text();
+        for (QLabel* l : form->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+            if (l->buddy() && l->buddy()->focusPolicy() != Qt::NoFocus) texts << l->text();
+        QSet<QKeyCombination> letters;
+        for (const QString& text : texts) {
+            const QKeySequence key = QKeySequence::mnemonic(text);
+            EXPECT_FALSE(key.isEmpty()) << form->objectName().toStdString() << ": " << text.toStdString();
+            EXPECT_FALSE(letters.contains(key[0]))
+                << form->objectName().toStdString() << ": " << text.toStdString();
+            letters.insert(key[0]);
+        }
+    }
 }

@@ -32,10 +32,7 @@ class ReturnListTest : public DbTest {
     }
     void movement(const QString& id, const QString& member, const QString& kode, const QString& item,
                   const QString& due, const QString& status = "0") {
-        env.exec(
-            "insert into TransPerpus (Id,TglPinjam,IdMember,KodeTrans,IdItemPerpus,TglKembali,Status,Ops) "
-            "values (?,?,?,?,?,?,?,'admin')",
-            {id, "2016-03-01", member, kode, item, due, status});
+        AddMovement(env, id, member, kode, item, due, status);
     }
     // Opens the list, ticks these rows and presses Sisip (or Batal).
     void returnRows(std::initializer_list<int> rows, const char* button = "insert") {
@@ -66,6 +63,8 @@ TEST_F(ReturnListTest, ListsTheMembersOutstandingItemsWithDaysLateAndFine) {
     movement("201603050800005", "M01", "PINJAM", "B05", "2016-03-01");  // Denda empty
     movement("201603050800006", "M01", "PINJAM", "B01", "");            // no due date
     movement("201603050800007", "M01", "RENTAL", "R02", "2016-03-10");  // no fine per day
+    env.exec("insert into ItemPerpus (Id,NamaItem,Denda,Rental) values ('B06','Denda Pecahan','100.75','0')");
+    movement("201603050800008", "M01", "PINJAM", "B06", "2016-03-09");  // 2 x 100.75 = 201.5: rounded
 
     ReturnList list(d->desk);
     ShowActive(list);
@@ -79,7 +78,8 @@ TEST_F(ReturnListTest, ListsTheMembersOutstandingItemsWithDaysLateAndFine) {
                    "5.|201603050800002|Matematika|2014-09-10|548|548000",
                    "6.|201603050800003||2016-03-01|10|", "7.|201603050800004|Tanpa Denda|2016-03-01|10|",
                    "8.|201603050800005|Denda Kosong|2016-03-01|10|", "9.|201603050800006|Matematika|||",
-                   "10.|201603050800007|Proyektor|2016-03-10|1|0"}));
+                   "10.|201603050800007|Proyektor|2016-03-10|1|0",
+                   "11.|201603050800008|Denda Pecahan|2016-03-09|2|202"}));
 }
 
 // A loan 10 days late at 1000 a day and one not yet due, returned in one cart.

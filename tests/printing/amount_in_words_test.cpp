@@ -27,6 +27,7 @@ const WordsCase kWords[] = {
     {200, " dua ratus "},
     {1000, " seribu "},
     {1500, " seribu lima ratus "},
+    {1999, " seribu sembilan ratus sembilan puluh sembilan"},
     {2000, " dua ribu "},
     {11000, " sebelas ribu "},
     {20000, " dua puluh  ribu "},

@@ -49,8 +49,10 @@ Lines YAndText(const PrintLayout& l) {
 TEST(ReceiptText, HelpersKeepTheirColumns) {
     EXPECT_EQ(Centre("Perpus Nusantar"), QString(7, ' ') + "Perpus Nusantar");             // 15 characters
     EXPECT_EQ(Centre("Perpustakaan SMA Harapan Bangsa"), "Perpustakaan SMA Harapan Ban");  // cut to 28
-    EXPECT_EQ(Stars10("12345678901"), "2345678901");
-    EXPECT_EQ(StarsTo(10, "12345678901"), "12345678901");  // never cut
+    EXPECT_EQ(Stars10("1234567890"), "1234567890");
+    EXPECT_EQ(Stars10(""), "**********");
+    EXPECT_EQ(Stars10("999999999999"), "999999999999");  // an amount is never cut
+    EXPECT_EQ(StarsTo(10, "12345678901"), "12345678901");
     EXPECT_EQ(Two("123"), "23");
 }
 
@@ -120,13 +122,26 @@ TEST(PaymentReceipt, RowWithoutChargeLeavesItsLineEmpty) {
     EXPECT_EQ(l.textAt(SmallLineY(9)), "");
 }
 
+// The words fill a line of 28 characters; only a longer text continues on the next.
 TEST(PaymentReceipt, WordsLongerThan28CharactersContinueOnTheNextLine) {
-    ReceiptData d = Sample();
-    d.netto = "1250750";
-    const PrintLayout l = PaymentReceiptLayout(d);  // no charged row: last = 7
-    EXPECT_EQ(l.textAt(SmallLineY(8)), Dashes(28));
-    EXPECT_EQ(l.textAt(SmallLineY(11)), " satu juta dua ratus lima pu");
-    EXPECT_EQ(l.textAt(SmallLineY(12)), " luh  ribu tujuh ratus lima puluh ");
+    const struct {
+        QString netto, line, continued;
+    } cases[] = {
+        {"139", " seratus tiga puluh sembilan", ""},    // exactly 28 characters
+        {"1999.5", " dua ribu ", ""},                   // rounded, halves to even
+        {"149", " seratus empat puluh sembila", " n"},  // 29
+        {"1250750", " satu juta dua ratus lima pu", " luh  ribu tujuh ratus lima puluh "},
+        {"999999999999", "", ""},  // beyond the words' range
+    };
+    for (const auto& c : cases) {
+        ReceiptData d = Sample();
+        d.netto = c.netto;
+        const PrintLayout l = PaymentReceiptLayout(d);  // no charged row: last = 7
+        EXPECT_EQ(l.textAt(SmallLineY(8)), Dashes(28));
+        EXPECT_EQ(l.textAt(SmallLineY(11)), c.line) << c.netto.toStdString();
+        EXPECT_EQ(l.textAt(SmallLineY(12)), c.continued) << c.netto.toStdString();
+        EXPECT_EQ(l.textAt(SmallLineY(14)), "Jml-Bsh:       Rp." + Stars10(c.netto));
+    }
 }
 
 TEST(PaymentReceipt, NetAmountIsRoundedAndMayBeNegative) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <QAbstractItemModelTester>
 #include <QHeaderView>
+#include <QTest>
 #include <memory>
 
 #include "ui/grid_data.h"
@@ -94,6 +95,35 @@ TEST(GridView, FocusAloneMarksNoRow) {
     EXPECT_EQ(grid.selectedRow(), -1);
     view.selectRow(3);
     EXPECT_EQ(grid.selectedRow(), 3);
+}
+
+// A list that got the focus marks no row; the first arrow then marks the row with
+// the focus instead of skipping it, so a list of one can be chosen too.
+TEST(GridView, FirstArrowMarksTheRowWithTheFocus) {
+    const struct {
+        int rows;
+        std::vector<Qt::Key> keys;
+        int marked;
+    } cases[] = {
+        {1, {Qt::Key_Down}, 0},
+        {5, {Qt::Key_Down}, 0},
+        {5, {Qt::Key_Up}, 0},
+        {5, {Qt::Key_Down, Qt::Key_Down}, 1},
+        {5, {Qt::Key_Down, Qt::Key_Down, Qt::Key_Up}, 0},
+        {0, {Qt::Key_Down}, -1},
+    };
+    for (const auto& c : cases) {
+        GridData grid;
+        grid.setColumns({{"No.", 50}, {"Nama", 200}});
+        fill(grid, c.rows);
+        GridView view(grid);
+        view.show();
+        view.setFocus();
+        if (c.rows > 0)
+            view.selectionModel()->setCurrentIndex(view.model()->index(0, 0), QItemSelectionModel::NoUpdate);
+        for (Qt::Key k : c.keys) QTest::keyClick(&view, k);
+        EXPECT_EQ(grid.selectedRow(), c.marked) << c.rows << " rows, " << c.keys.size() << " keys";
+    }
 }
 
 // Forms hold their grids as members and may destroy them before their views.

@@ -1,0 +1,21 @@
+#pragma once
+// What the main window opens from the administration: the data reset, the
+// library identity and the connection settings, each modal over `owner`.
+// Backup and restore are in backup_restore.h.
+class QWidget;
+
+namespace zelkor {
+
+class AppContext;
+
+// "Data" > "Reset Data".
+void OpenDataReset(AppContext& ctx, QWidget* owner);
+
+// "Data" > "Data Identitas Perpustakaan". True when a new identity was saved.
+bool OpenLibraryIdentity(AppContext& ctx, QWidget* owner);
+
+// "File" > "Koneksi Database". True when the program was switched to another
+// database.
+bool OpenConnectionSettings(AppContext& ctx, QWidget* owner);
+
+}  // namespace zelkor

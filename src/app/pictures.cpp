@@ -1,0 +1,72 @@
+#include "app/pictures.h"
+
+#include <QDir>
+#include <QImageReader>
+#include <QLabel>
+#include <QSaveFile>
+
+#include "app/app_context.h"
+#include "ui/scaling.h"
+
+namespace zelkor {
+
+namespace {
+QString imageDir(const AppContext& ctx) {
+    return QDir(ctx.workDir).filePath(QStringLiteral("image"));
+}
+}  // namespace
+
+QString LogoPath(const AppContext& ctx) {
+    return QDir(imageDir(ctx)).filePath(QStringLiteral("Logo.bmp"));
+}
+
+QString OperatorPhotoPath(const AppContext& ctx, const QString& user) {
+    return QDir(imageDir(ctx)).filePath(user + QStringLiteral(".bmp"));
+}
+
+QImage ChooseBitmap(AppContext& ctx) {
+    const QString path = ctx.files().openFile(
+        QStringLiteral("Select Bitmap File"),
+        QStringLiteral("Bitmap files (*.bmp)|*.bmp|All Files (*.*)|*.*"), QStringLiteral("bmp"), ctx.workDir);
+    if (path.isEmpty()) return {};
+    ctx.rememberedPicture = path;
+    QImageReader reader(path);
+    QImage image = reader.read();
+    if (image.isNull())
+        ctx.messages().show(
+            QStringLiteral("File %1 bukan gambar yang dapat dibaca: %2..").arg(path, reader.errorString()),
+            QStringLiteral("Info"), MsgButtons::Ok, MsgIcon::None);
+    return image;
+}
+
+bool SaveBitmap(const QImage& image, const QString& path, QString* error) {
+    auto fail = [&](const QString& why) {
+        if (error) *error = why;
+        return false;
+    };
+    const QString dir = QFileInfo(path).absolutePath();
+    if (!QDir().mkpath(dir)) return fail(QStringLiteral("folder %1 tidak dapat dibuat").arg(dir));
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return fail(file.errorString());
+    if (!image.save(&file, "BMP")) {
+        file.cancelWriting();
+        return fail(file.error() != QFileDevice::NoError ? file.errorString()
+                                                         : QStringLiteral("gambar tidak dapat ditulis"));
+    }
+    if (!file.commit()) return fail(file.errorString());
+    return true;
+}
+
+void ShowPicture(QLabel* frame, const QImage& image, int maxWidth, int maxHeight) {
+    if (image.isNull()) {
+        frame->clear();
+        return;
+    }
+    const QSize most(Scaled(frame, maxWidth), Scaled(frame, maxHeight));
+    QImage shown = image;
+    if (image.width() > most.width() || image.height() > most.height())
+        shown = image.scaled(most, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    frame->setPixmap(QPixmap::fromImage(shown));
+}
+
+}  // namespace zelkor

@@ -1,0 +1,61 @@
+#include "circulation/desk_messages.h"
+
+#include "app/app_context.h"
+#include "circulation/desk_save.h"
+#include "core/money.h"
+
+namespace zelkor {
+
+bool ConfirmCart(MessageService& messages, const GridData& cart, const CartTotals& totals,
+                 const QString& dibayarText) {
+    const auto refuse = [&](const QString& why) {
+        messages.show(QStringLiteral("Transaksi belum disimpan: ") + why, kDeskCaption, MsgButtons::Ok,
+                      MsgIcon::Warning);
+        return false;
+    };
+    const std::int64_t dibayar = AmountValue(dibayarText);
+    switch (CheckCart(cart, totals, dibayarText)) {
+        case CartCheck::TooLarge:
+            return refuse(
+                QStringLiteral("jumlah uang terlalu besar (lebih dari 12 digit). Periksa Biaya, "
+                               "Potongan dan Dibayar, lalu tekan Simpan lagi.."));
+        case CartCheck::NegativeNet:
+            return refuse(QStringLiteral("Potongan ") + QString::number(totals.potongan) +
+                          QStringLiteral(" lebih besar dari Jumlah ") + QString::number(totals.jumlah) +
+                          QStringLiteral(". Perbaiki Potongan, lalu tekan Simpan lagi.."));
+        case CartCheck::PaidShort:
+            // Both fit in 12 digits here, so the difference cannot overflow.
+            return messages.askYesNo(QStringLiteral("Dibayar ") + QString::number(dibayar) +
+                                         QStringLiteral(" kurang dari Jml. Netto ") +
+                                         QString::number(totals.netto) + QStringLiteral(", masih kurang ") +
+                                         QString::number(totals.netto - dibayar) +
+                                         QStringLiteral(". Simpan transaksi ini?"),
+                                     kDeskCaption);
+        case CartCheck::Ok:
+            break;
+    }
+    return true;
+}
+
+void TellSaveFailed(AppContext& ctx, const GridData& cart, const SaveOutcome& outcome, const QString& stamp) {
+    QString text;
+    if (outcome.returnedAlready >= 0) {
+        const int r = outcome.returnedAlready;
+        text = QStringLiteral("Transaksi belum disimpan, tidak ada data yang berubah: ") +
+               cart.cell(r, CartNamaItem) + QStringLiteral(" (") + cart.cell(r, CartKode) +
+               QStringLiteral(
+                   ") sudah dikembalikan atau datanya tidak ada lagi. "
+                   "Tekan Trans Baru, lalu ulangi transaksi tanpa item itu..");
+    } else {
+        ctx.sqlError(outcome.error);
+        text = outcome.duplicateId
+                   ? QStringLiteral("Transaksi belum disimpan: nomor transaksi ") + stamp +
+                         QStringLiteral(" sudah terpakai. Tunggu sebentar, lalu tekan Simpan lagi..")
+                   : QStringLiteral(
+                         "Transaksi belum disimpan, tidak ada data yang berubah. "
+                         "Periksa pesan di atas, lalu tekan Simpan lagi..");
+    }
+    ctx.messages().show(text, kDeskCaption, MsgButtons::Ok, MsgIcon::Warning);
+}
+
+}  // namespace zelkor
