@@ -12,8 +12,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string bytes =
         input.substr(0, 2) == "PK" ? std::string(input) : xlstodb_fuzz::ZipOfParts(input);
     if (xlstodb::UnpacksTooLarge(bytes)) return 0;  // refused before reading, as the module does
-    xlstodb_fuzz::FuzzReader(data, size, [&] {
-        return xlstodb::ReadOrcus(xlstodb::Format::XLSTODB_FORMAT, bytes, "Sheet1", xlstodb_fuzz::kHeader);
-    });
+    xlstodb_fuzz::FuzzReader(
+        data, size,
+        [&] {
+            return xlstodb::ReadOrcus(xlstodb::Format::XLSTODB_FORMAT, bytes, "Sheet1",
+                                      xlstodb_fuzz::kHeader);
+        },
+        true);
     return 0;
 }
