@@ -4,12 +4,14 @@
 // indexes serve). Each run fills a grid with AppendNumberedRow as the forms do.
 // Then the report form itself, offscreen, from ReportCode to a filled grid.
 //
-//   build/bin/bench_reports [LIBRARY] [--month 2026-10] [--repeats 5] [--in-place]
+//   build/bin/bench_reports [LIBRARY] [--month 2026-10] [--repeats 5] [--in-place] [--no-substr]
 //
 // The library is opened with OpenLibrary, which adds this program's indexes, so it
 // is copied into the temporary folder first and the copy is measured. With
 // --in-place a library of your own is opened where it is (it keeps the indexes);
 // a file without write permission is copied all the same, also for root.
+// --no-substr leaves out the substr() statements (for a profiler, which would spend
+// most of its run on their scans).
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -97,10 +99,12 @@ int main(int argc, char** argv) {
 
     // The library: the first argument that is neither an option nor an option's value.
     std::vector<char*> plain{argv[0]};
-    bool inPlace = false;
+    bool inPlace = false, substr = true;
     for (int i = 1; i < argc; ++i) {
         if (qstrcmp(argv[i], "--in-place") == 0) {
             inPlace = true;
+        } else if (qstrcmp(argv[i], "--no-substr") == 0) {
+            substr = false;
         } else if (argv[i][0] == '-') {
             ++i;  // its value
         } else {
@@ -158,7 +162,7 @@ int main(int argc, char** argv) {
         std::printf("%-44s %7d  %9.1f / %9.1f  %9.1f / %9.1f  %5.1fx%s\n", qPrintable(what), after.rows,
                     before.medianWall(), before.medianCpu(), after.medianWall(), after.medianCpu(),
                     before.medianWall() / std::max(after.medianWall(), 0.001),
-                    before.rows == after.rows ? "" : "  (row counts differ!)");
+                    before.rows == after.rows || before.wall.empty() ? "" : "  (row counts differ!)");
     };
     // --only CODE: one report ("history" for the history), for profiling.
     const QString only = option(argc, argv, "--only", {});
@@ -166,14 +170,16 @@ int main(int argc, char** argv) {
         const QString code = QString::fromLatin1(r.code);
         if (!only.isEmpty() && only != code) continue;
         const Figure before =
-            measure(repeats, [&] { return fillGrid(ctx, reference::ReportSql(code, year, mon)); });
+            substr ? measure(repeats, [&] { return fillGrid(ctx, reference::ReportSql(code, year, mon)); })
+                   : Figure{};
         const ReportQuery q = ReportStatement(r, year, mon);
         const Figure after = measure(repeats, [&] { return fillGrid(ctx, q.sql, q.values); });
         row(code + " " + ReportTitle(r, year, mon).left(38), before, after);
     }
     if (only.isEmpty() || only == QLatin1String("history")) {
         const Figure before =
-            measure(repeats, [&] { return fillGrid(ctx, reference::HistorySql(year, mon)); });
+            substr ? measure(repeats, [&] { return fillGrid(ctx, reference::HistorySql(year, mon)); })
+                   : Figure{};
         const ReportQuery q = HistoryStatement(year, mon);
         const Figure after = measure(repeats, [&] { return fillGrid(ctx, q.sql, q.values); });
         row(QStringLiteral("history"), before, after);

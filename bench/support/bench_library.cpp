@@ -89,6 +89,15 @@ QString CopyLibrary(const QString& library, const QString& dir) {
     return copy;
 }
 
+std::unique_ptr<Database> OpenLibraryCopy(const QString& library, const QString& dir) {
+    const QString copy = CopyLibrary(library, dir);
+    if (copy.isEmpty()) return nullptr;
+    QString error;
+    auto db = OpenLibrary(copy, &error);
+    if (!db) std::fprintf(stderr, "cannot open %s: %s\n", qPrintable(copy), qPrintable(error));
+    return db;
+}
+
 long PeakMemoryKiB() {
     return statusKiB("VmHWM:");
 }

@@ -1,6 +1,9 @@
 #pragma once
 // The large sample library the benchmarks run on.
 #include <QString>
+#include <memory>
+
+#include "db/database.h"
 
 namespace zelkor::bench {
 
@@ -17,6 +20,11 @@ QString BenchLibrary(int argc, char** argv);
 // (file and folder) so that the first timed save does not pay for the copy. Empty,
 // with the reason on stderr, when it could not be made.
 QString CopyLibrary(const QString& library, const QString& dir);
+
+// The library copied into `dir` (CopyLibrary) and opened there with OpenLibrary,
+// which adds the indexes of this build's schema. Null, with the reason on stderr,
+// when either fails.
+std::unique_ptr<Database> OpenLibraryCopy(const QString& library, const QString& dir);
 
 // The process's peak resident memory (VmHWM) and current (VmRSS), in KiB.
 long PeakMemoryKiB();

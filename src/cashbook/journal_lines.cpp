@@ -2,8 +2,8 @@
 
 #include <optional>
 
+#include "db/row_sinks.h"
 #include "ui/grid_data.h"
-
 #include "ui/month_list.h"
 
 namespace zelkor {
@@ -60,6 +60,9 @@ const QString kKasSql =
 #undef ZK_LO
 #undef ZK_HI
 
+// The grid's columns: "n.", Id, Tanggal, Kategori, Uraian, Masuk, Keluar, Saldo, Ops.
+constexpr int kSaldoColumn = 7;
+
 // SQLite's sum() while every value is a whole number: the count of values and
 // their exact total. Anything else (a real, an overflow) is left to SQLite.
 class WholeSum {
@@ -114,48 +117,46 @@ std::optional<WholeSum> SumBeforeByLines(Database& db, const QVariant& first, Db
     return sum;
 }
 
-void AppendLine(GridData& grid, QStringList cells) {
-    cells.prepend(QString::number(grid.rowCount() + 1) + QLatin1Char('.'));
-    grid.appendRow(cells);
-}
-
 // The month's range carried on from `sum` in whole numbers, appended to the grid
-// as it arrives. False in `whole`, with the grid as it was, when a value needs
-// SQLite's own arithmetic.
+// as it arrives; a line's balance is written once the last line of its Id is in.
+// False in `whole`, with the grid as it was, when a value needs SQLite's own
+// arithmetic.
 DbResult AppendWholeNumberLines(Database& db, const QString& monthStart, WholeSum sum, GridData& grid,
                                 bool& whole) {
-    struct Pending {
-        QStringList cells;  // "n." and Saldo still empty
-        bool listed;
-    };
     const int first = grid.rowCount();
-    std::vector<Pending> group;  // lines of one Id are peers: each balance counts all of them
+    // The lines of one Id are peers: each balance counts all of them.
+    QString groupId;
+    bool groupOpen = false;
+    std::vector<int> groupRows;  // the group's lines that are listed
     whole = true;
-    auto append = [&grid](QStringList& cells) {
-        cells[0] = QString::number(grid.rowCount() + 1) + QLatin1Char('.');
-        grid.appendRow(cells);
-    };
     auto flush = [&] {
         const QString saldo = sum.text();
-        for (Pending& p : group)
-            if (p.listed) {
-                p.cells[7] = saldo;
-                append(p.cells);
-            }
-        group.clear();
+        for (int r : groupRows) grid.setCell(r, kSaldoColumn, saldo);
+        groupRows.clear();
+        groupOpen = false;
     };
     const GridData::Batch batch(grid);
     const DbResult r = db.exec(kRangeSql, {monthStart}, [&](const DbRow& row) {
         if (!whole) return;
-        QStringList cells{QString(),   row.text(0), row.text(1), row.text(2), row.text(3),
-                          row.text(4), row.text(5), QString(),   row.text(6)};
+        auto append = [&] {
+            const int at = grid.rowCount();
+            GridData::NewRow cells(grid);
+            cells.add(QString::number(at + 1) + QLatin1Char('.'));
+            for (int i = 0; i < 6; ++i) cells.addUtf8(row.utf8(i));
+            cells.add({});  // the balance
+            cells.addUtf8(row.utf8(6));
+            return at;
+        };
         if (row.isNull(0)) {  // no Id: listed, counted nowhere, no balance
-            append(cells);
+            append();
             return;
         }
-        if (!group.empty() && cells[1] != group.front().cells[1]) flush();
+        QString id = row.text(0);
+        if (groupOpen && id != groupId) flush();
         whole = sum.add(row.typedValue(7));
-        group.push_back({std::move(cells), row.text(8) == QLatin1String("1")});
+        groupId = std::move(id);
+        groupOpen = true;
+        if (row.utf8(8) == "1") groupRows.push_back(append());
     });
     if (r && whole) flush();
     if (!whole)
@@ -186,12 +187,7 @@ DbResult JournalMonthLines(Database& db, int year, int month, GridData& grid) {
         if (!r || whole) return r;
     }
     const GridData::Batch batch(grid);
-    return db.exec(kWindowSql, {first}, [&](const DbRow& row) {
-        QStringList cells;
-        cells.reserve(8);
-        for (int i = 0; i < 8; ++i) cells.append(row.text(i));
-        AppendLine(grid, std::move(cells));
-    });
+    return db.exec(kWindowSql, {first}, AppendNumberedRow(grid));
 }
 
 DbResult JournalLineBalance(Database& db, const QString& id, QString& balance) {

@@ -21,4 +21,17 @@ void DateField::keyPressEvent(QKeyEvent* event) {
     QDateEdit::keyPressEvent(event);
 }
 
+bool DateField::event(QEvent* event) {
+    // The picker's own Tab walks its parts; "-" still does (keyPressEvent).
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool plain = !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+        if (plain && (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)) {
+            QWidget::focusNextPrevChild(key->key() == Qt::Key_Tab && !(key->modifiers() & Qt::ShiftModifier));
+            return true;
+        }
+    }
+    return QDateEdit::event(event);
+}
+
 }  // namespace zelkor

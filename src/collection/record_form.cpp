@@ -1,6 +1,5 @@
 #include "record_form.h"
 
-#include <QAction>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -107,15 +106,6 @@ void RecordForm::createLayout() {
     searchRow->addWidget(list_->searchField());
     searchRow->addStretch(1);
     right->addLayout(searchRow);
-    // Ctrl+F: to the search from anywhere in the form.
-    auto* find = new QAction(this);
-    find->setShortcut(QKeySequence::Find);
-    find->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    connect(find, &QAction::triggered, this, [this] {
-        list_->searchField()->setFocus(Qt::ShortcutFocusReason);
-        list_->searchField()->selectAll();
-    });
-    addAction(find);
     right->addWidget(list_->view(), 1);
     body->addLayout(right, 1);
 }

@@ -3,6 +3,7 @@
 #include <QLineEdit>
 
 #include "app/app_context.h"
+#include "collection/entry_messages.h"
 #include "collection/grid_follower.h"
 #include "collection/import_entry.h"
 #include "collection/pick_list.h"
@@ -14,12 +15,7 @@
 namespace zelkor {
 
 namespace {
-const QString kEntryCaption = QStringLiteral("Entry Data..");
-const QString kSaved = QStringLiteral("Data berhasil disimpan..");
-const QString kChanged = QStringLiteral("Perubahan data berhasil disimpan..");
 const QString kMissing = QStringLiteral("Gagal menyimpan, kolom Kode atau Nama belum terisi..");
-const QString kNotFound = QStringLiteral("Gagal menyimpan, data dengan kode ini tidak ditemukan..");
-const QString kSeveral = QStringLiteral("Gagal menyimpan, kode ini dipakai oleh lebih dari satu data..");
 const QString kChooseFirst = QStringLiteral("Silahkan pilih record yang akan dihapus terlebih dahulu..");
 const QString kDeleteQuestion = QStringLiteral(
     "Apakah anda yakin akan menghapus record ini? Cobalah koreksi data yang terkait dengan record ini, "
@@ -66,7 +62,7 @@ void RecordForm::save() {
 
 void RecordForm::insertRecord(const QString& code) {
     if (code.isEmpty() || name_->text().isEmpty()) {
-        ctx_.messages().info(kMissing, kEntryCaption);
+        ctx_.messages().info(kMissing, entry::kCaption);
         return;
     }
     const QStringList shown = shownValues();
@@ -78,7 +74,7 @@ void RecordForm::insertRecord(const QString& code) {
     rememberPicks();
     startAfresh();
     code_->setFocus();  // ready for the next record
-    ctx_.messages().info(kSaved, kEntryCaption);
+    ctx_.messages().info(entry::kSaved, entry::kCaption);
 }
 
 void RecordForm::updateRecord(const QString& code) {
@@ -98,7 +94,7 @@ void RecordForm::updateRecord(const QString& code) {
         return;
     }
     if (r.changes != 1) {
-        ctx_.messages().info(r.changes == 0 ? kNotFound : kSeveral, kEntryCaption);
+        ctx_.messages().info(r.changes == 0 ? entry::kNotFound : entry::kSeveral, entry::kCaption);
         return;
     }
     if (const DbResult done = tx.commit(); !done.ok) {
@@ -109,7 +105,7 @@ void RecordForm::updateRecord(const QString& code) {
     if (const int row = rowShowing(key); row >= 0)
         for (int c = 0; c < shown.size(); ++c) grid().setCell(row, c + 1, shown[c]);
     rememberPicks();
-    ctx_.messages().info(kChanged, kEntryCaption);
+    ctx_.messages().info(entry::kChanged, entry::kCaption);
 }
 
 int RecordForm::rowShowing(const RecordKey& key) const {

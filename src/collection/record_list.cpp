@@ -1,5 +1,7 @@
 #include "record_list.h"
 
+#include <QAction>
+#include <QKeyEvent>
 #include <QLineEdit>
 
 #include "app/app_context.h"
@@ -23,13 +25,34 @@ RecordList::RecordList(AppContext& ctx, QWidget* parent, std::vector<GridColumn>
     search_->setObjectName(QStringLiteral("search"));
     search_->setAccessibleName(QStringLiteral("Cari"));
     connect(search_, &QLineEdit::returnPressed, this, &RecordList::search);
+    search_->installEventFilter(this);
+    // Ctrl+F: to the search from anywhere in the form, its text chosen for the next one.
+    auto* find = new QAction(parent);
+    find->setShortcut(QKeySequence::Find);
+    find->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    connect(find, &QAction::triggered, this, [this] {
+        search_->setFocus(Qt::ShortcutFocusReason);
+        search_->selectAll();
+    });
+    parent->addAction(find);
 }
 
 void RecordList::load() {
-    const Statement s = SearchStatement(listAllSql_, searched_, search_->text());
+    const Statement s = SearchStatement(listAllSql_, searched_, search_->text(), condition_);
     GridData::Batch batch(grid_);
     grid_.clearRows();
     ctx_.run(s.sql, s.values, sink_(grid_));
+    emit loaded();
+}
+
+bool RecordList::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == search_ && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Down && grid_.rowCount() > 0) {
+        view_->setFocus(Qt::TabFocusReason);
+        if (grid_.selectedRow() < 0) grid_.select(0);
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 }  // namespace zelkor

@@ -1,7 +1,8 @@
 #pragma once
 // A grid of records filled by a statement, with the search field that refills it when
-// Enter is pressed there. The record forms, the catalogue and the lost-item list use
-// it; their forms place the view and the field.
+// Enter is pressed there and from which Down goes on into the grid; Ctrl+F anywhere
+// in the form goes to the search. The record forms, the catalogue and the
+// lost-item list use it; their forms place the view and the field.
 #include <QObject>
 #include <QStringList>
 #include <functional>
@@ -33,6 +34,9 @@ class RecordList : public QObject {
     QLineEdit* searchField() const { return search_; }
 
     void setRowSink(RowSink sink) { sink_ = std::move(sink); }
+    // Rows outside `condition` are never listed, searched or not (the visit tariffs
+    // in a list of items, for example).
+    void setCondition(QString condition) { condition_ = std::move(condition); }
     // Refills the grid from the statement of the search text as it stands (every
     // record while it is empty).
     void load();
@@ -41,6 +45,15 @@ class RecordList : public QObject {
     // Enter in the search field.
     void search() { load(); }
 
+  signals:
+    // The grid has been refilled (no row is chosen then).
+    void loaded();
+
+  protected:
+    // Down in the search field goes on into the list, onto its first row when none
+    // is chosen: a search and a pick with the keyboard alone.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     AppContext& ctx_;
     GridData grid_;
@@ -48,6 +61,7 @@ class RecordList : public QObject {
     QLineEdit* search_;
     QString listAllSql_;
     QStringList searched_;
+    QString condition_;
     RowSink sink_;
 };
 

@@ -19,8 +19,11 @@ QString ContainsPattern(const QString& text) {
     return escaped;
 }
 
-Statement SearchStatement(const QString& listAllSql, const QStringList& searched, const QString& text) {
-    if (text.isEmpty() || searched.isEmpty()) return {listAllSql, {}};
+Statement SearchStatement(const QString& listAllSql, const QStringList& searched, const QString& text,
+                          const QString& condition) {
+    const QString where = QStringLiteral(" where ");
+    const bool all = text.isEmpty() || searched.isEmpty();
+    if (all) return {condition.isEmpty() ? listAllSql : listAllSql + where + condition, {}};
     QStringList tests;
     QVariantList values;
     const QString pattern = ContainsPattern(text);
@@ -28,7 +31,11 @@ Statement SearchStatement(const QString& listAllSql, const QStringList& searched
         tests << column + QStringLiteral(" like ? escape '\\'");
         values << pattern;
     }
-    return {listAllSql + QStringLiteral(" where ") + tests.join(QStringLiteral(" Or ")), values};
+    const QString anyColumn = tests.join(QStringLiteral(" Or "));
+    return {listAllSql + where +
+                (condition.isEmpty() ? anyColumn
+                                     : condition + QStringLiteral(" and (") + anyColumn + QLatin1Char(')')),
+            values};
 }
 
 QString RecordKey::where() const {

@@ -19,8 +19,15 @@ QString ListAllSql(const QString& table, const QStringList& columns);
 
 // `listAllSql` alone for an empty text; otherwise the rows in which any of the
 // `searched` columns contains `text` (letters of the Latin alphabet compared without
-// regard to case, as SQLite's like does).
-Statement SearchStatement(const QString& listAllSql, const QStringList& searched, const QString& text);
+// regard to case, as SQLite's like does). A `condition` ("Id<>'KUNJUNG'") holds for
+// every row listed, whatever the text.
+Statement SearchStatement(const QString& listAllSql, const QStringList& searched, const QString& text,
+                          const QString& condition = {});
+
+// The condition of the lists of items that are not visit tariffs (Id "KUNJUNG"):
+// the catalogue and the lost items. A tariff is the price of a visit, not an item
+// on a shelf, and every visit ever made is one of its movements.
+inline const QString kItemsOnly = QStringLiteral("Id is not 'KUNJUNG'");
 
 // The like pattern "%text%" with "\", "%" and "_" escaped by "\" (the searches say
 // escape '\').

@@ -2,6 +2,7 @@
 // The one SQLite connection of a run. One call runs one statement; every value
 // spliced into a statement is bound as a parameter ("?"), so whatever an operator
 // types is stored exactly as typed and never changes what the statement does.
+#include <QByteArrayView>
 #include <QString>
 #include <QVariant>
 #include <QVariantList>
@@ -17,18 +18,21 @@ namespace zelkor {
 
 // One result row as the callbacks see it: texts, NULL told apart from empty.
 class DbRow {
-public:
+  public:
     DbRow(sqlite3_stmt* stmt, int columns) : stmt_(stmt), columns_(columns) {}
     int columnCount() const { return columns_; }
     bool isNull(int i) const;
     QString text(int i) const;  // empty for NULL
+    // The value's text as the UTF-8 bytes SQLite holds (empty for NULL), valid
+    // until the next row: sinks that copy it need no QString on the way.
+    QByteArrayView utf8(int i) const;
     QString name(int i) const;
     QVariant value(int i) const;  // null QVariant for NULL, otherwise the text
     // The value as SQLite holds it: qint64, double, QString, QByteArray or null.
     // Sums keep SQLite's own arithmetic this way (1500 and 1500.0 stay apart).
     QVariant typedValue(int i) const;
 
-private:
+  private:
     sqlite3_stmt* stmt_;
     int columns_;
 };
@@ -41,12 +45,13 @@ struct DbResult {
 };
 
 class Database {
-public:
+  public:
     using RowCallback = std::function<void(const DbRow&)>;
 
     enum class Mode { CreateIfMissing, ExistingOnly };
-    // Opens the database file at `path` (CreateIfMissing also makes it). An empty
-    // path gives SQLite's private temporary database. On failure returns null and
+    // Opens the database file at `path` (CreateIfMissing also makes it), read
+    // through a memory map unless it lies on a network share. An empty path gives
+    // SQLite's private temporary database. On failure returns null and
     // puts SQLite's message into `error`. The program itself opens a library only
     // through OpenLibrary (library_file.h), which never makes a file.
     static std::unique_ptr<Database> open(const QString& path, QString* error,
@@ -70,7 +75,7 @@ public:
     sqlite3* handle() const { return db_; }
     QString path() const { return path_; }
 
-private:
+  private:
     explicit Database(sqlite3* db, QString path);
     sqlite3_stmt* prepared(const QString& sql, DbResult& result);
 
@@ -88,7 +93,7 @@ private:
 
 // Rolls back unless commit() is called: for every action of several statements.
 class Transaction {
-public:
+  public:
     explicit Transaction(Database& db);
     ~Transaction();
     Transaction(const Transaction&) = delete;
@@ -99,7 +104,7 @@ public:
     DbResult commit();
     void rollback();
 
-private:
+  private:
     Database& db_;
     DbResult begin_;
     bool active_ = false;

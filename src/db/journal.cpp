@@ -25,9 +25,7 @@ bool IsNetworkFileSystem(const QByteArray& type) {
     return network.contains(type.toLower());
 }
 
-namespace {
-
-bool onNetworkShare(const QString& path) {
+bool OnNetworkShare(const QString& path) {
     const QString absolute = QFileInfo(path).absoluteFilePath();
 #ifdef Q_OS_WIN
     if (absolute.startsWith(QLatin1String("//")) || absolute.startsWith(QLatin1String("\\\\"))) return true;
@@ -38,10 +36,8 @@ bool onNetworkShare(const QString& path) {
 #endif
 }
 
-}  // namespace
-
 JournalKind JournalFor(const QString& path) {
-    return onNetworkShare(path) ? JournalKind::Rollback : JournalKind::Wal;
+    return OnNetworkShare(path) ? JournalKind::Rollback : JournalKind::Wal;
 }
 
 QString ChooseJournal(Database& db, JournalKind kind) {

@@ -27,6 +27,9 @@ enum class JournalKind { Wal, Rollback };
 // "fuse.sshfs"), lies on another computer.
 bool IsNetworkFileSystem(const QByteArray& type);
 
+// Whether the file at `path` lies on another computer (a network drive or share).
+bool OnNetworkShare(const QString& path);
+
 // The journal for a library file at `path`.
 JournalKind JournalFor(const QString& path);
 

@@ -9,9 +9,9 @@
 namespace zelkor {
 
 const QStringList& LibraryTables() {
-    static const QStringList tables = {QStringLiteral("ItemPerpus"), QStringLiteral("Member"),
+    static const QStringList tables = {QStringLiteral("ItemPerpus"),  QStringLiteral("Member"),
                                        QStringLiteral("TransPerpus"), QStringLiteral("ItemHilang"),
-                                       QStringLiteral("Kas"), QStringLiteral("useradmin")};
+                                       QStringLiteral("Kas"),         QStringLiteral("useradmin")};
     return tables;
 }
 
@@ -26,7 +26,8 @@ QString LibraryProblem(Database& db, bool checkIntegrity) {
         if (found == QLatin1String("0")) missing << table;
     }
     if (!missing.isEmpty())
-        return QStringLiteral("bukan database perpustakaan (tabel %1 tidak ada)").arg(missing.join(QStringLiteral(", ")));
+        return QStringLiteral("bukan database perpustakaan (tabel %1 tidak ada)")
+            .arg(missing.join(QStringLiteral(", ")));
     if (checkIntegrity) {
         DbResult r;
         const QString verdict = db.scalar(QStringLiteral("pragma integrity_check"), {}, QString(), &r);

@@ -13,13 +13,29 @@ Database::RowCallback StoreScalar(QString& target) {
     };
 }
 
+namespace {
+// "12." for 12, without a QString.
+QStringView rowNumber(int n, char16_t (&buffer)[16]) {
+    char16_t* end = buffer + 16;
+    char16_t* p = end;
+    *--p = u'.';
+    auto u = static_cast<unsigned>(n);
+    do {
+        *--p = static_cast<char16_t>(u'0' + u % 10);
+        u /= 10;
+    } while (u != 0);
+    return QStringView(p, end - p);
+}
+}  // namespace
+
+// The cells go from SQLite's UTF-8 straight into the grid: a QString per cell
+// was most of the time of filling a long list.
 Database::RowCallback AppendNumberedRow(GridData& grid) {
     return [&grid](const DbRow& row) {
-        QStringList cells;
-        cells.reserve(row.columnCount() + 1);
-        cells.append(QString::number(grid.rowCount() + 1) + QLatin1Char('.'));
-        for (int i = 0; i < row.columnCount(); ++i) cells.append(row.text(i));
-        grid.appendRow(std::move(cells));
+        char16_t number[16];
+        GridData::NewRow cells(grid);
+        cells.add(rowNumber(grid.rowCount() + 1, number));
+        for (int i = 0; i < row.columnCount(); ++i) cells.addUtf8(row.utf8(i));
     };
 }
 
@@ -31,10 +47,8 @@ Database::RowCallback AppendRowAutoColumns(GridData& grid) {
                 cols.push_back({row.name(i).toUpper(), 100, Align::Left});
             grid.setColumns(std::move(cols));
         }
-        QStringList cells;
-        cells.reserve(row.columnCount());
-        for (int i = 0; i < row.columnCount(); ++i) cells.append(row.text(i));
-        grid.appendRow(std::move(cells));
+        GridData::NewRow cells(grid);
+        for (int i = 0; i < row.columnCount(); ++i) cells.addUtf8(row.utf8(i));
     };
 }
 

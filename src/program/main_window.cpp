@@ -20,7 +20,9 @@
 #include "app/startup.h"
 #include "cashbook/journal_form.h"
 #include "circulation/circulation.h"
+#include "collection/catalogue_form.h"
 #include "collection/item_form.h"
+#include "collection/lost_item_form.h"
 #include "collection/member_form.h"
 #include "collection/record_toolbar.h"
 #include "core/dates.h"
@@ -153,8 +155,10 @@ void MainWindow::createCommands() {
         // One journal: a second press brings the open one forward.
         if (!bringForward<JournalForm>()) openChild(new JournalForm(ctx_))->showMaximized();
     });
-    c.set(cmd::Catalogue, [] {});  // catalogue, child
-    c.set(cmd::LostItems, [] {});  // lost items, modal
+    c.set(cmd::Catalogue, [this] {
+        if (!bringForward<CatalogueForm>()) openChild(new CatalogueForm(ctx_))->showMaximized();
+    });
+    c.set(cmd::LostItems, [this] { OpenLostItemReports(ctx_, this); });
     c.set(cmd::History, [this] { showHistory(); });
     for (int id : {cmd::ReportRental, cmd::ReportLoans, cmd::ReportReturns, cmd::ReportVisits,
                    cmd::ReportFines, cmd::ReportNotReturned, cmd::ReportLostItems})

@@ -6,12 +6,14 @@ namespace zelkor {
 
 namespace {
 
-// A visit is priced as the desk priced it: the tariff row of the visitor's
-// category (the desk reads the last such row; a member without a category is
-// priced by the tariff of the empty category), empty when there is none.
-const char kVisitPrice[] =
+// A visit's date, the visitor's name and category, and its price as the desk
+// priced it: the tariff row of the visitor's category (the desk reads the last
+// such row; a member without a category is priced by the tariff of the empty
+// category), empty when there is none.
+const char kVisitColumns[] =
+    "TransPerpus.TglPinjam, m.Nama, (select Kategori from Member where Member.Id=TransPerpus.IdMember), "
     "(select HargaRental from ItemPerpus where ItemPerpus.Id='KUNJUNG' and ItemPerpus.Pengarang="
-    "(select ifnull(Kategori,'') from Member where member.id=transperpus.idmember) "
+    "(select ifnull(Kategori,'') from Member where Member.Id=TransPerpus.IdMember) "
     "order by ItemPerpus.rowid desc limit 1)";
 
 GridColumn col(const char* header, int width, Align align) {
@@ -20,15 +22,45 @@ GridColumn col(const char* header, int width, Align align) {
 
 const GridColumn kNo = {QStringLiteral("No."), 50, Align::Center};
 
-// The movements `where` selects, in the order they were recorded: `date`, the
-// member's name, the item's name or `third` in its place, then `rest`. A movement
-// whose member or item is gone keeps its line with an empty name.
-const char kItemName[] = "(select NamaItem from ItemPerpus where ItemPerpus.id=transperpus.iditemperpus)";
-QString movements(const char* date, const char* rest, const char* where, const char* third = kItemName) {
+// The movements `where` selects, read through the date index `index` and given in
+// `order`, with the member's name as m.Nama and the item's name as kItemName for
+// `columns` to show. A movement whose member or item is gone keeps its line with an
+// empty name.
+//
+// The names come from two joins on indexes that hold each name beside its code, so
+// a lookup reads one index instead of an index and the table. Each movement meets
+// at most one member (Id is the key) and at most one item: item codes are unique
+// except "KUNJUNG", whose rows stay out of the join; a visit's item name is the
+// first "KUNJUNG" row, looked up as before. With joins on indexes that are not
+// unique SQLite would read the whole table to spare a sort, so the statement names
+// the indexes it reads.
+const char kItemName[] =
+    "case when TransPerpus.IdItemPerpus='KUNJUNG' "
+    "then (select NamaItem from ItemPerpus where ItemPerpus.Id=TransPerpus.IdItemPerpus) "
+    "else i.NamaItem end";
+enum class ItemJoin { Yes, No };
+QString movements(const QString& columns, const char* index, const char* where,
+                  const char* order = "TransPerpus.rowid", ItemJoin items = ItemJoin::Yes) {
+    const char* itemJoin =
+        items == ItemJoin::No
+            ? ""
+            : "left join ItemPerpus i indexed by ItemPerpus_Id_NamaItem on i.Id=TransPerpus.IdItemPerpus "
+              "and i.NamaItem is not null and TransPerpus.IdItemPerpus<>'KUNJUNG' ";
     return QStringLiteral(
-               "select %1, (select Nama from member where member.id=transperpus.idmember), %2, %3 "
-               "from TransPerpus where %4 order by TransPerpus.rowid")
-        .arg(QLatin1String(date), QLatin1String(third), QLatin1String(rest), QLatin1String(where));
+               "select %1 from TransPerpus indexed by %2 "
+               "left join Member m indexed by Member_Id_Nama on m.Id=TransPerpus.IdMember and m.Nama is not "
+               "null "
+               "%3where %4 order by %5")
+        .arg(columns, QLatin1String(index), QLatin1String(itemJoin), QLatin1String(where),
+             QLatin1String(order));
+}
+
+// The movements with `date`, the member's name, the item's name, then `rest`, in
+// the order they were recorded.
+QString namedMovements(const char* date, const char* rest, const char* index, const char* where) {
+    return movements(QStringLiteral("%1, m.Nama, %2, %3")
+                         .arg(QLatin1String(date), QLatin1String(kItemName), QLatin1String(rest)),
+                     index, where);
 }
 
 // "No.", "Tgl. Trans", "Peminjam", "Nama Item", then `rest`.
@@ -47,21 +79,27 @@ std::vector<ReportDefinition> makeDefinitions() {
         // Rentals still out: a rental returned is in the returns report.
         {"0001", month, "Laporan Transaksi Rental Per : ",
          movementColumns(L, {col("Tgl. Kembali", 100, C), col("Harga Rental", 100, R)}),
-         movements("TglPinjam",
-                   "TglKembali, "
-                   "(select HargaRental from ItemPerpus where ItemPerpus.id=transperpus.iditemperpus)",
-                   "KodeTrans='RENTAL' and TglPinjam>=? and TglPinjam<? and status<1")},
+         namedMovements("TransPerpus.TglPinjam",
+                        "TransPerpus.TglKembali, "
+                        "(select HargaRental from ItemPerpus where ItemPerpus.Id=TransPerpus.IdItemPerpus)",
+                        "TransPerpus_TglPinjam",
+                        "TransPerpus.KodeTrans='RENTAL' and TransPerpus.TglPinjam>=? and TransPerpus.TglPinjam<? "
+                        "and TransPerpus.Status<1")},
         {"0002", month, "Laporan Transaksi Peminjaman Per : ",
          movementColumns(C, {col("Tgl. Kembali", 100, C)}),
-         movements("TglPinjam", "TglKembali", "KodeTrans='PINJAM' and TglPinjam>=? and TglPinjam<?")},
+         namedMovements("TransPerpus.TglPinjam", "TransPerpus.TglKembali", "TransPerpus_TglPinjam",
+                        "TransPerpus.KodeTrans='PINJAM' and TransPerpus.TglPinjam>=? and TransPerpus.TglPinjam<?")},
         {"0003", month, "Laporan Transaksi Pengembalian Per : ",
          movementColumns(C, {col("Jatuh Tempo", 100, C), col("Transaksi", 100, C)}),
-         movements("TglReturn", "TglKembali, KodeTrans", "TglReturn>=? and TglReturn<? and status>0")},
+         namedMovements("TransPerpus.TglReturn", "TransPerpus.TglKembali, TransPerpus.KodeTrans",
+                        "TransPerpus_TglReturn",
+                        "TransPerpus.TglReturn>=? and TransPerpus.TglReturn<? and TransPerpus.Status>0")},
         {"0004", month, "Laporan Transaksi Kunjungan Per : ",
          {kNo, col("Tgl. Trans", 100, C), col("Pengunjung", 300, L), col("Kategori", 200, L),
           col("Rp. Kunjung", 200, L)},
-         movements("TglPinjam", kVisitPrice, "KodeTrans='KUNJUNG' and TglPinjam>=? and TglPinjam<?",
-                   "(select Kategori from Member where member.id=transperpus.idmember)")},
+         movements(QLatin1String(kVisitColumns), "TransPerpus_TglPinjam",
+                   "TransPerpus.KodeTrans='KUNJUNG' and TransPerpus.TglPinjam>=? and TransPerpus.TglPinjam<?",
+                   "TransPerpus.rowid", ItemJoin::No)},
         // Only the items with an open movement are counted, found through the open
         // movements themselves instead of counting for every item.
         {"0005", ReportPeriod::None, "Laporan Item Perpustakaan Yang Belum Dikembalikan",
@@ -142,12 +180,14 @@ std::vector<GridColumn> HistoryColumns() {
 
 ReportQuery HistoryStatement(int year, int month) {
     const QString first = MonthPrefix(year, month) + QStringLiteral("-01");
-    return {QStringLiteral(
-                "select Id, TglPinjam, KodeTrans, (Select NamaItem from ItemPerpus where Id=IdItemPerpus), "
-                "(Select Nama from Member where Id=IdMember), TglKembali, Ops from TransPerpus "
-                "WHERE TglPinjam between ? and date(?,'start of month','+1 month','-1 day') "
-                "Order By Id"),
-            {first, first}};
+    return {
+        movements(QStringLiteral("TransPerpus.Id, TransPerpus.TglPinjam, TransPerpus.KodeTrans, %1, m.Nama, "
+                                 "TransPerpus.TglKembali, TransPerpus.Ops")
+                      .arg(QLatin1String(kItemName)),
+                  "TransPerpus_TglPinjam",
+                  "TransPerpus.TglPinjam between ? and date(?,'start of month','+1 month','-1 day')",
+                  "TransPerpus.Id"),
+        {first, first}};
 }
 
 }  // namespace zelkor

@@ -1,6 +1,7 @@
 #include "ui/grid_data.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace zelkor {
 
@@ -24,6 +25,17 @@ namespace {
 constexpr std::uint32_t kLongText = 1u << 14;
 }  // namespace
 
+// Where the next `len` characters (at most kLongText) go: the rest of the last
+// block, or a new one. They count as stored once a CellRef names them.
+char16_t* GridData::room(std::uint32_t len) {
+    if (blockUsed_ + len > kBlockSize) {
+        // No zeroing: every character is written before it is read.
+        blocks_.emplace_back(new char16_t[kBlockSize]);
+        blockUsed_ = 0;
+    }
+    return blocks_.back().get() + blockUsed_;
+}
+
 GridData::CellRef GridData::store(QStringView text) {
     const auto len = static_cast<std::uint32_t>(text.size());
     if (len == 0) return {};
@@ -31,16 +43,44 @@ GridData::CellRef GridData::store(QStringView text) {
         longTexts_.push_back(text.toString());
         return {static_cast<std::uint32_t>(longTexts_.size() - 1), kLong};
     }
-    if (blockUsed_ + len > kBlockSize) {
-        blocks_.push_back(std::make_unique<char16_t[]>(kBlockSize));
-        blockUsed_ = 0;
-    }
+    std::copy(text.utf16(), text.utf16() + len, room(len));
     const auto block = static_cast<std::uint32_t>(blocks_.size() - 1);
-    std::copy(text.utf16(), text.utf16() + len, blocks_.back().get() + blockUsed_);
     const CellRef ref{block << kBlockBits | blockUsed_, len};
     blockUsed_ += len;
     storedChars_ += len;
     return ref;
+}
+
+GridData::CellRef GridData::storeUtf8(QByteArrayView utf8) {
+    const auto len = static_cast<std::uint32_t>(utf8.size());
+    if (len == 0) return {};
+    if (len <= kLongText) {
+        // Nearly every cell is ASCII, one character a byte: widen it in place.
+        char16_t* out = room(len);
+        const auto* in = reinterpret_cast<const unsigned char*>(utf8.data());
+        // Eight bytes at a time: one test for a byte above 0x7f, then eight copies.
+        std::uint64_t high = 0;
+        std::uint32_t i = 0;
+        for (; i + 8 <= len; i += 8) {
+            std::uint64_t word;
+            std::memcpy(&word, in + i, 8);
+            high |= word;
+            for (std::uint32_t k = 0; k < 8; ++k) out[i + k] = in[i + k];
+        }
+        for (; i < len; ++i) {
+            high |= in[i];
+            out[i] = in[i];
+        }
+        if ((high & 0x8080808080808080u) == 0) {
+            const auto block = static_cast<std::uint32_t>(blocks_.size() - 1);
+            const CellRef ref{block << kBlockBits | blockUsed_, len};
+            blockUsed_ += len;
+            storedChars_ += len;
+            return ref;
+        }
+        // Not ASCII: what was written is not counted, and Qt decodes the text.
+    }
+    return store(QString::fromUtf8(utf8));
 }
 
 QString GridData::text(const CellRef& ref) const {
@@ -58,8 +98,12 @@ void GridData::forget(const CellRef& ref) {
 }
 
 void GridData::appendRow(const QStringList& cells) {
-    rows_.push_back({static_cast<std::uint32_t>(cells_.size()), static_cast<std::uint32_t>(cells.size())});
-    for (const QString& c : cells) cells_.push_back(store(c));
+    NewRow row(*this);
+    for (const QString& c : cells) row.add(c);
+}
+
+void GridData::appendStoredRow(std::uint32_t first) {
+    rows_.push_back({first, static_cast<std::uint32_t>(cells_.size()) - first});
     if (checkable_) checked_.push_back(0);
     if (batchDepth_ > 0) {
         batchDirty_ = true;

@@ -3,6 +3,7 @@
 // GridView shows one of these. The cell texts of all rows share a few large
 // blocks of UTF-16 text instead of one QString each, which takes a 100,000-row
 // list of ten columns from about 85 MB to about 30.
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -23,7 +24,7 @@ struct GridColumn {
 // Told about every change so a view can follow. Appends inside a Batch arrive as
 // one reset at the end of the batch.
 class GridListener {
-public:
+  public:
     virtual ~GridListener() = default;
     virtual void gridReset() = 0;
     virtual void gridRowsAppended(int first, int last) = 0;
@@ -37,7 +38,7 @@ public:
 };
 
 class GridData {
-public:
+  public:
     GridData() = default;
     ~GridData();
     GridData(const GridData&) = delete;
@@ -54,12 +55,33 @@ public:
     int rowCount() const { return static_cast<int>(rows_.size()); }
     void appendRow(const QStringList& cells);
     void reserve(int rows);
+
+    // One new row, its cells given one by one and copied straight into the grid's
+    // storage: a long list fills without a QString per cell. The row is appended
+    // (and announced) when the NewRow goes; nothing else may change the grid
+    // while it lives.
+    class NewRow {
+      public:
+        explicit NewRow(GridData& grid)
+            : grid_(grid), first_(static_cast<std::uint32_t>(grid.cells_.size())) {}
+        ~NewRow() { grid_.appendStoredRow(first_); }
+        NewRow(const NewRow&) = delete;
+        NewRow& operator=(const NewRow&) = delete;
+        void add(QStringView text) { grid_.cells_.push_back(grid_.store(text)); }
+        // The same cell as add(QString::fromUtf8(utf8)).
+        void addUtf8(QByteArrayView utf8) { grid_.cells_.push_back(grid_.storeUtf8(utf8)); }
+
+      private:
+        GridData& grid_;
+        std::uint32_t first_;
+    };
+
     QStringList row(int r) const;  // the row's cells as stored (r must be a row)
     QString cell(int r, int c) const;
     void setCell(int r, int c, const QString& text);
     void removeRow(int r);
-    void clearRows();      // keeps the columns
-    void clear();          // columns and rows
+    void clearRows();  // keeps the columns
+    void clear();      // columns and rows
 
     // Check boxes in front of every row (a list with check boxes).
     void setCheckable(bool on);
@@ -74,19 +96,20 @@ public:
 
     // While a Batch lives, appends are collected and reported as one reset.
     class Batch {
-    public:
+      public:
         explicit Batch(GridData& grid) : grid_(grid) { ++grid_.batchDepth_; }
         ~Batch();
         Batch(const Batch&) = delete;
         Batch& operator=(const Batch&) = delete;
-    private:
+
+      private:
         GridData& grid_;
     };
 
     void addListener(GridListener* l);
     void removeListener(GridListener* l);
 
-private:
+  private:
     // Where a cell's text is: `len` characters from `pos` (block << kBlockBits |
     // offset), or, for a text too long for a block, longTexts_[pos] (len kLong).
     struct CellRef {
@@ -102,7 +125,10 @@ private:
     static constexpr std::uint32_t kLong = 0xffffffffu;
 
     void notifyReset();
+    void appendStoredRow(std::uint32_t first);
+    char16_t* room(std::uint32_t len);
     CellRef store(QStringView text);
+    CellRef storeUtf8(QByteArrayView utf8);
     QString text(const CellRef& ref) const;
     void forget(const CellRef& ref);
     void compactIfWasteful();

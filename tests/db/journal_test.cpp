@@ -65,6 +65,7 @@ TEST(Journal, LibraryOpensInWalWithFullSync) {
             ASSERT_TRUE(db) << error.toStdString();
             EXPECT_EQ(Pragma(*db, "journal_mode"), "wal") << left;
             EXPECT_EQ(Pragma(*db, "synchronous"), "2") << left << ": FULL";
+            EXPECT_EQ(Pragma(*db, "mmap_size"), "1073741824") << left << ": read through a map";
             EXPECT_TRUE(SaveKasLine(*db, "1"));
             EXPECT_TRUE(QFile::exists(path + "-wal"));
         }

@@ -59,7 +59,12 @@ TEST(GridData, ReadsBackWhatWasWrittenThroughChangesAndRemovals) {
         if (roll < 45 || model.empty()) {
             QStringList row;
             for (int c = static_cast<int>(rng() % 6); c > 0; --c) row << someText(rng);
-            grid.appendRow(row);
+            if (rng() % 2) {
+                grid.appendRow(row);
+            } else {  // as the row sinks append, from the UTF-8 of each text
+                GridData::NewRow cells(grid);
+                for (const QString& t : row) cells.addUtf8(t.toUtf8());
+            }
             model.push_back(row);
         } else if (roll < 85) {
             const int r = static_cast<int>(rng() % model.size()), c = static_cast<int>(rng() % 7);
@@ -88,6 +93,40 @@ TEST(GridData, ReadsBackWhatWasWrittenThroughChangesAndRemovals) {
     }
     expectSame(grid, model, selected);
     EXPECT_EQ(grid.columnCount(), 4);
+}
+
+// A cell given as UTF-8 reads back as QString::fromUtf8 reads the same bytes,
+// whatever they are: ASCII is copied a byte a character, eight at a time, and
+// anything else goes through Qt, also a byte above 0x7f at either end of an eight.
+TEST(GridData, Utf8CellsReadAsQtDecodesThem) {
+    QList<QByteArray> texts = {"",
+                               "Budi",
+                               "12345678",
+                               "1234567\xc3\xa9",
+                               "\xc3\xa9"
+                               "1234567",
+                               "Stasiun K\xc3\xb6ln 1234567890",
+                               QByteArray("nul\0inside", 10),
+                               "\xef\xbb\xbf"
+                               "BOM first",
+                               "cut \xe6\xbc",
+                               "\xff\xfe not UTF-8",
+                               "\xf0\x9f\x99\x82 emoji",
+                               "\xed\xa0\x80 a surrogate"};
+    for (int i = 0; i < 20; ++i) texts << QByteArray(i, 'x') + "\x80" + QByteArray(20 - i, 'y');
+    texts << QByteArray(1000, 'z');
+    // Texts too long for a block, ASCII or not.
+    const QList<QByteArray> longTexts = {QByteArray(20000, 'a'), QByteArray(20000, 'a') + "\xc3\xa9"};
+    GridData grid;
+    for (int pass = 0; pass < 400; ++pass) {  // several blocks' worth
+        GridData::NewRow cells(grid);
+        for (const QByteArray& t : pass == 200 ? longTexts : texts) cells.addUtf8(t);
+    }
+    ASSERT_EQ(grid.rowCount(), 400);
+    for (int r : {0, 199, 201, 399})
+        for (int c = 0; c < texts.size(); ++c)
+            ASSERT_EQ(grid.cell(r, c), QString::fromUtf8(texts[c])) << r << "," << c;
+    EXPECT_EQ(grid.row(200), QStringList({QString::fromUtf8(longTexts[0]), QString::fromUtf8(longTexts[1])}));
 }
 
 TEST(GridData, OutOfRangeReadsAndWritesDoNothing) {

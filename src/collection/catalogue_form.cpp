@@ -1,0 +1,103 @@
+#include "catalogue_form.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include "app/app_context.h"
+#include "collection/catalogue_blocks.h"
+#include "collection/record_list.h"
+#include "collection/record_toolbar.h"
+#include "reports/grid_export.h"
+#include "ui/grid_view.h"
+#include "ui/scaling.h"
+
+namespace zelkor {
+
+namespace {
+const QString kReportTitle = QStringLiteral("LAPORAN KATALOG PERPUSTAKAAN");
+}
+
+CatalogueForm::CatalogueForm(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {
+    setObjectName(QLatin1String(kWindowClass));
+    setWindowTitle(QStringLiteral("Katalog"));
+    list_ = new RecordList(ctx_, this,
+                           {{QStringLiteral("No."), 80, Align::Left},
+                            {QStringLiteral("Kolom"), 300, Align::Left},
+                            {QStringLiteral("Data"), 400, Align::Left}},
+                           CatalogueListSql(), CatalogueSearched());
+    list_->setRowSink([](GridData& g) { return AppendCatalogueBlocks(g); });
+    list_->setCondition(kItemsOnly);
+    // The grid stays empty until the first search.
+    createLayout();
+}
+
+CatalogueForm::~CatalogueForm() {
+    // ExportGrid must not outlive the grid it names.
+    if (ctx_.exportGrid == &grid()) ctx_.exportGrid = nullptr;
+}
+
+GridData& CatalogueForm::grid() {
+    return list_->grid();
+}
+
+void CatalogueForm::createLayout() {
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
+    outer->addWidget(CreateRecordToolbar(
+        this, {{RecordCommand::Spreadsheet, kSpreadsheetTip}, {RecordCommand::Browser, kBrowserTip}},
+        [this](RecordCommand c) {
+            c == RecordCommand::Spreadsheet ? exportSpreadsheet() : exportBrowser();
+        }));
+
+    QLineEdit* field = list_->searchField();
+    field->setFont(FontFromSpec(QStringLiteral("Arial Unicode MS,9,0")));
+    field->setFixedSize(Scaled(this, 661), Scaled(this, 24));
+    auto* cari = new QLabel(QStringLiteral("&Cari"), this);
+    cari->setFont(FontFromSpec(QStringLiteral("Arial Unicode MS,12,1")));
+    cari->setBuddy(field);
+    cari->setFixedWidth(Scaled(this, 48));
+    auto* searchRow = new QHBoxLayout;
+    searchRow->setContentsMargins(Scaled(this, 16), Scaled(this, 8), Scaled(this, 8), Scaled(this, 8));
+    searchRow->setSpacing(0);
+    searchRow->addWidget(cari);
+    searchRow->addWidget(field);
+    searchRow->addStretch(1);
+    outer->addLayout(searchRow);
+
+    GridView* view = list_->view();
+    view->setAccessibleName(windowTitle());
+    view->setFont(FontFromSpec(QStringLiteral("Arial Unicode MS,11,1")));
+    view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 6);
+    view->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    view->applyColumnWidths();
+    auto* gridRow = new QHBoxLayout;
+    gridRow->setContentsMargins(Scaled(this, 8), 0, Scaled(this, 8), Scaled(this, 8));
+    gridRow->addWidget(view);
+    outer->addLayout(gridRow, 1);
+    setTabOrder(field, view);
+}
+
+void CatalogueForm::search() {
+    list_->load();
+}
+
+void CatalogueForm::exportSpreadsheet() {
+    ctx_.exportGrid = &grid();
+    ExportGridToSpreadsheet(ctx_);
+}
+
+void CatalogueForm::exportBrowser() {
+    ReportGridToBrowser(ctx_, kReportTitle, grid());
+}
+
+// The main window gives the form the focus when it opens it: the cursor goes to "Cari".
+void CatalogueForm::focusInEvent(QFocusEvent* /*event*/) {
+    list_->searchField()->setFocus();
+}
+
+}  // namespace zelkor

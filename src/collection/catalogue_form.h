@@ -1,0 +1,48 @@
+#pragma once
+// "Katalog": anyone at the desk looks items up and sees how many copies are still on
+// the shelf. Read-only. A search (Enter in "Cari"; empty lists every item) shows each
+// matching item as a block of label/value lines, so long titles stay readable:
+//
+//     1.  Id           BP000001
+//         NamaItem     Bahasa Sunda untuk SMA/MA Kelas VII
+//         ...
+//         Stock        5        (held less those not yet returned; may be negative)
+//         Rak          A4
+//     (empty line)
+//
+// The grid goes to the spreadsheet or the browser like every list.
+#include <QWidget>
+
+namespace zelkor {
+
+class AppContext;
+class GridData;
+class RecordList;
+
+class CatalogueForm : public QWidget {
+    Q_OBJECT
+  public:
+    explicit CatalogueForm(AppContext& ctx, QWidget* parent = nullptr);
+    ~CatalogueForm() override;
+
+    // The window class: the command brings an open catalogue forward by it.
+    static constexpr char kWindowClass[] = "FORM_ZELKOR_FORM9_CLASS";
+
+    GridData& grid();
+
+  public slots:
+    void search();  // Enter in the search field
+    void exportSpreadsheet();
+    void exportBrowser();
+
+  protected:
+    void focusInEvent(QFocusEvent* event) override;
+
+  private:
+    void createLayout();
+
+    AppContext& ctx_;
+    RecordList* list_ = nullptr;
+};
+
+}  // namespace zelkor
