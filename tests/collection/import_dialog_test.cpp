@@ -4,8 +4,10 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include "collection/import_dialog.h"
 #include "support/fixture.h"
@@ -189,6 +191,26 @@ TEST_F(ImportDialogTest, AFileThatIsNoWorkbookIsTold) {
               "Tidak ada data dengan Id dan Nama_Member. Baris pertama sheet harus berisi nama kolom: Id, "
               "Nama_Member, Jenis_Kelamin, Tmp_Lahir, Tgl_Lahir, Alamat, Durasi..");
     EXPECT_EQ(dialog->grid().rowCount(), 0);
+}
+
+// A read that takes a second shows a progress dialog after half of one and takes
+// no input meanwhile; then the rows are in and the dialog is as it was.
+TEST_F(ImportDialogTest, ALongReadShowsItsProgress) {
+    open("Member");
+    env.ctx().programDir = QStringLiteral(SLOW_DIR);
+    dialog->show();
+    bool progressShown = false, saveEnabled = true;
+    QTimer::singleShot(800, [&] {
+        for (const QProgressDialog* p : dialog->findChildren<QProgressDialog*>())
+            progressShown = progressShown || p->isVisible();
+        saveEnabled = child<QPushButton>("save")->isEnabled();
+    });
+    read("anggota.xls");
+    EXPECT_TRUE(progressShown);
+    EXPECT_FALSE(saveEnabled);
+    EXPECT_EQ(dialog->grid().row(0), (QStringList{"M1", "Ani", "P", "", "", "", "7", ""}));
+    EXPECT_TRUE(dialog->findChildren<QProgressDialog*>().isEmpty());
+    EXPECT_TRUE(child<QPushButton>("save")->isEnabled());
 }
 
 TEST_F(ImportDialogTest, TutupOrEscClosesAndHasTheOpenerReadAgain) {
