@@ -1,7 +1,6 @@
 #include "accounts/operator_list.h"
 
 #include <QAction>
-#include <QIcon>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -10,6 +9,7 @@
 #include "app/app_context.h"
 #include "reports/grid_export.h"
 #include "ui/grid_view.h"
+#include "ui/list_toolbar.h"
 #include "ui/scaling.h"
 
 namespace zelkor {
@@ -33,23 +33,17 @@ void OperatorList::createControls() {
         void (OperatorList::*slot)();
     };
     const Button buttons[] = {
-        {"add", ":/IMAGE_DATA_ADD", "Tambah User", QKeySequence(Qt::Key_Insert), &OperatorList::addOperator},
-        {"show", ":/IMAGE_DATA_EDIT", "Lihat User", QKeySequence(Qt::Key_F2), &OperatorList::showOperator},
-        {"delete", ":/IMAGE_DATA_DELETE", "Hapus User", QKeySequence(Qt::Key_Delete),
+        {"add", "IMAGE_DATA_ADD", "Tambah User", QKeySequence(Qt::Key_Insert), &OperatorList::addOperator},
+        {"show", "IMAGE_DATA_EDIT", "Lihat User", QKeySequence(Qt::Key_F2), &OperatorList::showOperator},
+        {"delete", "IMAGE_DATA_DELETE", "Hapus User", QKeySequence(Qt::Key_Delete),
          &OperatorList::removeOperator},
-        {"spreadsheet", ":/IMAGE_DOCEXCEL", "Export Ke Excel", QKeySequence(Qt::CTRL | Qt::Key_E),
+        {"spreadsheet", "IMAGE_DOCEXCEL", "Export Ke Excel", QKeySequence(Qt::CTRL | Qt::Key_E),
          &OperatorList::exportToSpreadsheet},
-        {"browser", ":/IMAGE_PRINTER", "Cetak Ke Broswer", QKeySequence(Qt::CTRL | Qt::Key_P),
+        {"browser", "IMAGE_PRINTER", "Cetak Ke Broswer", QKeySequence(Qt::CTRL | Qt::Key_P),
          &OperatorList::reportToBrowser},
     };
     for (const Button& b : buttons) {
-        QAction* action = bar->addAction(QIcon(QLatin1String(b.image)), QString::fromUtf8(b.text));
-        action->setObjectName(QLatin1String(b.name));
-        action->setShortcut(b.key);
-        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-        action->setToolTip(
-            QStringLiteral("%1 (%2)").arg(action->text(), b.key.toString(QKeySequence::NativeText)));
-        addAction(action);
+        QAction* action = AddToolCommand(bar, this, b.name, b.image, QString::fromUtf8(b.text), b.key);
         connect(action, &QAction::triggered, this, b.slot);
     }
 

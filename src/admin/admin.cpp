@@ -6,9 +6,9 @@
 
 namespace zelkor {
 
-void OpenDataReset(AppContext& ctx, QWidget* owner) {
+bool OpenDataReset(AppContext& ctx, QWidget* owner) {
     DataResetForm form(ctx, owner);
-    form.exec();
+    return form.exec() == QDialog::Accepted;
 }
 
 bool OpenLibraryIdentity(AppContext& ctx, QWidget* owner) {

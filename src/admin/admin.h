@@ -8,8 +8,8 @@ namespace zelkor {
 
 class AppContext;
 
-// "Data" > "Reset Data".
-void OpenDataReset(AppContext& ctx, QWidget* owner);
+// "Data" > "Reset Data". True when the operator went on (tables may be emptied).
+bool OpenDataReset(AppContext& ctx, QWidget* owner);
 
 // "Data" > "Data Identitas Perpustakaan". True when a new identity was saved.
 bool OpenLibraryIdentity(AppContext& ctx, QWidget* owner);

@@ -2,12 +2,10 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QFile>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QMouseEvent>
-#include <QStyle>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -17,6 +15,7 @@
 #include "core/money.h"
 #include "reports/grid_export.h"
 #include "ui/grid_view.h"
+#include "ui/list_toolbar.h"
 #include "ui/month_list.h"
 #include "ui/scaling.h"
 
@@ -25,12 +24,6 @@ namespace zelkor {
 namespace {
 
 const QString kFirstLineMark = QStringLiteral("Saldo lalu + ");
-
-// The program's own picture when it has one, else the desktop's.
-QIcon ToolIcon(const QWidget* w, const char* resource, QStyle::StandardPixmap fallback) {
-    const QString path = QStringLiteral(":/") + QLatin1String(resource);
-    return QFile::exists(path) ? QIcon(path) : w->style()->standardIcon(fallback);
-}
 
 }  // namespace
 
@@ -72,33 +65,23 @@ QToolBar* JournalForm::createToolbar() {
     struct Button {
         const char* name;
         const char* image;
-        QStyle::StandardPixmap fallback;
         const char* toolTip;
         QKeySequence key;
         void (JournalForm::*handler)();
     };
     const Button buttons[] = {
-        {"income", "IMAGE_DOWN", QStyle::SP_ArrowDown, "Jurnal Kas Masuk", Qt::Key_F2,
-         &JournalForm::newIncome},
-        {"expense", "IMAGE_UP", QStyle::SP_ArrowUp, "Jurnal Kas Keluar", Qt::Key_F3,
-         &JournalForm::newExpense},
-        {"delete", "IMAGE_DATA_DELETE", QStyle::SP_TrashIcon, "Hapus Item Data Jurnal", QKeySequence::Delete,
+        {"income", "IMAGE_DOWN", "Jurnal Kas Masuk", Qt::Key_F2, &JournalForm::newIncome},
+        {"expense", "IMAGE_UP", "Jurnal Kas Keluar", Qt::Key_F3, &JournalForm::newExpense},
+        {"delete", "IMAGE_DATA_DELETE", "Hapus Item Data Jurnal", QKeySequence::Delete,
          &JournalForm::deleteLine},
-        {"spreadsheet", "IMAGE_DOCEXCEL", QStyle::SP_DialogSaveButton, "Export Ke Excel",
-         QKeySequence(Qt::CTRL | Qt::Key_E), &JournalForm::exportSpreadsheet},
-        {"browser", "IMAGE_PRINTER", QStyle::SP_FileDialogDetailedView, "Cetak Ke Broswer",
-         QKeySequence(Qt::CTRL | Qt::Key_P), &JournalForm::reportToBrowser},
+        {"spreadsheet", "IMAGE_DOCEXCEL", "Export Ke Excel", QKeySequence(Qt::CTRL | Qt::Key_E),
+         &JournalForm::exportSpreadsheet},
+        {"browser", "IMAGE_PRINTER", "Cetak Ke Broswer", QKeySequence(Qt::CTRL | Qt::Key_P),
+         &JournalForm::reportToBrowser},
     };
     for (const Button& b : buttons) {
-        QAction* action = bar->addAction(ToolIcon(this, b.image, b.fallback), QString::fromLatin1(b.toolTip));
-        action->setObjectName(QLatin1String(b.name));
-        action->setShortcut(b.key);
-        // The keys work wherever the focus is inside the journal, not in other windows.
-        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-        action->setToolTip(QStringLiteral("%1 (%2)").arg(QLatin1String(b.toolTip),
-                                                         b.key.toString(QKeySequence::NativeText)));
+        QAction* action = AddToolCommand(bar, this, b.name, b.image, QString::fromLatin1(b.toolTip), b.key);
         connect(action, &QAction::triggered, this, b.handler);
-        addAction(action);
     }
     return bar;
 }
@@ -166,6 +149,13 @@ void JournalForm::list(int year, int month) {
     grid_.clearRows();
     if (const DbResult r = JournalMonthLines(ctx_.db(), year, month, grid_); !r) ctx_.sqlError(r.error);
     if (grid_.rowCount() > 0) grid_.setCell(0, ColUraian, kFirstLineMark + grid_.cell(0, ColUraian));
+}
+
+void JournalForm::load() {
+    if (balanceLine_)
+        chooseMonth(year_, month_);
+    else
+        list(year_, month_);
 }
 
 void JournalForm::chooseMonth(int year, int month) {

@@ -57,6 +57,8 @@ class JournalForm : public QWidget {
     void exportSpreadsheet();  // "Export Ke Excel"
     void reportToBrowser();    // "Cetak Ke Broswer"
     void chooseMonth(int year, int month);
+    // The shown month read again (after a restore, for example).
+    void load();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -73,6 +73,7 @@ void BorrowPicker::createControls() {
 
     // Search, then the list, then Sisip: Batal last, out of the way of the work.
     ChainTabOrder({search_, goButton_, view_, insertButton_, cancelButton_});
+    ContinueDownInto(search_, view_);
 
     timer_ = new QTimer(this);
     timer_->setInterval(200);

@@ -21,6 +21,12 @@ void AppendCartRow(GridData& cart, const QString& kode, const QString& namaItem,
     cart.appendRow({QString::number(cart.rowCount() + 1), kode, namaItem, nHari, biaya, trans, tglKembali});
 }
 
+void RemoveCartRow(GridData& cart, int row) {
+    if (row < 0 || row >= cart.rowCount()) return;
+    cart.removeRow(row);
+    for (int r = row; r < cart.rowCount(); ++r) cart.setCell(r, CartNo, QString::number(r + 1));
+}
+
 std::int64_t CartSum(const GridData& cart) {
     std::int64_t sum = 0;
     for (int r = 0; r < cart.rowCount(); ++r)

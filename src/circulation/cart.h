@@ -33,6 +33,10 @@ void SetUpCartColumns(GridData& cart);
 void AppendCartRow(GridData& cart, const QString& kode, const QString& namaItem, const QString& nHari,
                    const QString& biaya, const QString& trans, const QString& tglKembali);
 
+// Takes row `row` out of the cart; the rows after it move up and are numbered anew,
+// so the numbers Simpan turns into identifiers stay 1, 2, 3...
+void RemoveCartRow(GridData& cart, int row);
+
 // The sum of the Biaya cells, rounded (halves to even) after every row added, as the
 // desk has always summed: sum = round(value(Biaya) + sum). Saturates instead of
 // overflowing; CartFits tells a sum too large to book.

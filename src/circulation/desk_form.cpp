@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
 
 #include "app/app_context.h"
 #include "circulation/desk_messages.h"
@@ -104,6 +105,9 @@ void DeskForm::createControls() {
     cartView_ = new GridView(cart_, this);
     cartView_->setObjectName(QStringLiteral("cart"));
     cartView_->setAccessibleName(QStringLiteral("Daftar Transaksi"));
+    cartView_->setAccessibleDescription(QStringLiteral("Delete: hapus baris yang dipilih"));
+    cartView_->setToolTip(QStringLiteral("Delete: hapus baris yang dipilih dari transaksi"));
+    cartView_->installEventFilter(this);
     place(cartView_, 296, 72, 606, 245, kRegular9);
     cartView_->applyColumnWidths();
 
@@ -334,6 +338,21 @@ void DeskForm::newTransaction() {
     memberNumber_->setFocus();  // the next member's card can be scanned straight away
 }
 
+// A row picked by mistake goes out again before Simpan, after a question: a scanned
+// wrong item no longer means starting the whole transaction over.
+void DeskForm::removeChosenRow() {
+    const int row = cart_.selectedRow();
+    if (saved_ || row < 0) return;
+    if (!ctx_.messages().askYesNo(
+            QStringLiteral("Hapus ") + cart_.cell(row, CartNamaItem) + QStringLiteral(" dari transaksi ini?"),
+            kDeskCaption))
+        return;
+    RemoveCartRow(cart_, row);
+    showTotals(ComputeTotals(cart_, potongan_->text()));
+    updateControls();
+    if (cart_.rowCount() > 0) cart_.select(std::min(row, cart_.rowCount() - 1));
+}
+
 void DeskForm::finish() {
     done(QDialog::Accepted);
 }
@@ -364,6 +383,11 @@ void DeskForm::keyPressEvent(QKeyEvent* event) {
 
 // Typing into the locked member number says why nothing happens.
 bool DeskForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == cartView_ && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
+        removeChosenRow();
+        return true;
+    }
     if (watched == memberNumber_ && event->type() == QEvent::KeyPress && memberNumber_->isReadOnly() &&
         !static_cast<QKeyEvent*>(event)->text().trimmed().isEmpty() && !triedToChangeMember_) {
         triedToChangeMember_ = true;

@@ -116,6 +116,7 @@ class DeskForm : public QDialog {
     void print();                // Cetak
     void newTransaction();       // Trans Baru
     void finish();               // Selesai dan tutup
+    void removeChosenRow();      // Delete in the cart
 
   public:
     // Every way of closing: asks first when unsaved rows would be lost; clears GridFollowFlag.

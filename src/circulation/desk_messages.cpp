@@ -46,6 +46,13 @@ void TellSaveFailed(AppContext& ctx, const GridData& cart, const SaveOutcome& ou
                QStringLiteral(
                    ") sudah dikembalikan atau datanya tidak ada lagi. "
                    "Tekan Trans Baru, lalu ulangi transaksi tanpa item itu..");
+    } else if (outcome.noCopyLeft >= 0) {
+        const int r = outcome.noCopyLeft;
+        text = QStringLiteral("Transaksi belum disimpan, tidak ada data yang berubah: ") +
+               cart.cell(r, CartNamaItem) + QStringLiteral(" (") + cart.cell(r, CartKode) +
+               QStringLiteral(
+                   ") tidak tersedia lagi, semua eksemplarnya sedang dipinjam atau di-rental. "
+                   "Tekan Trans Baru, lalu ulangi transaksi tanpa item itu..");
     } else {
         ctx.sqlError(outcome.error);
         text = outcome.duplicateId

@@ -1,6 +1,9 @@
 #include "circulation/desk_save.h"
 
+#include <QSet>
+
 #include "circulation/cart.h"
+#include "circulation/picker_queries.h"
 #include "core/money.h"
 
 namespace zelkor {
@@ -103,6 +106,29 @@ SaveOutcome SaveCart(Database& db, const GridData& cart, const SaveRequest& requ
             return outcome;
         }
         ++outcome.statements;
+    }
+    // The pickers counted the copies when the rows went in; another desk may have
+    // lent the last one since. Counted again inside the transaction, with this
+    // cart's movements written, no item may be out more often than it is stocked.
+    QSet<QString> checked;
+    for (int r = 0; r < cart.rowCount(); ++r) {
+        const QString trans = cart.cell(r, CartTrans);
+        const QString item = cart.cell(r, CartKode);
+        if ((trans != kTransPinjam && trans != kTransRental) || checked.contains(item)) continue;
+        checked.insert(item);
+        const BoundStatement s = CopiesOnShelfStatement(item);
+        QString onShelf;
+        const DbResult r2 = db.exec(s.sql, s.values, [&](const DbRow& row) { onShelf = row.text(0); });
+        if (!r2.ok) {
+            outcome.ok = false;
+            outcome.error = r2.error;
+            return outcome;
+        }
+        if (onShelf.toLongLong() < 0) {
+            outcome.ok = false;
+            outcome.noCopyLeft = r;
+            return outcome;
+        }
     }
     const DbResult c = tx.commit();
     if (!c.ok) {

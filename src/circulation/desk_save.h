@@ -45,6 +45,9 @@ struct SaveOutcome {
     // The cart row of a return whose movement was no longer out (returned meanwhile,
     // by another copy of the program, or gone), -1 when none.
     int returnedAlready = -1;
+    // The cart row of a loan or rental whose item had no copy left on the shelf once
+    // the cart was written (another desk lent the last one meanwhile), -1 when none.
+    int noCopyLeft = -1;
     int statements = 0;  // statements run (all of them when ok)
 };
 

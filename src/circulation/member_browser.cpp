@@ -70,6 +70,7 @@ void MemberBrowser::createControls() {
 
     // The list comes before Sisip and Batal after it, as in the pickers.
     ChainTabOrder({tree_, search_, goButton_, view_, insertButton_, cancelButton_});
+    ContinueDownInto(search_, view_);
 
     connect(tree_, &QTreeWidget::itemSelectionChanged, this, &MemberBrowser::categorySelected);
     connect(view_, &GridView::leftButtonReleased, this, &MemberBrowser::showHint);

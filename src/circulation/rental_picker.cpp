@@ -84,6 +84,7 @@ void RentalPicker::createControls() {
 
     // Search, the list, the days, then Sisip: Batal last, out of the way of the work.
     ChainTabOrder({search_, goButton_, view_, days_, insertButton_, cancelButton_});
+    ContinueDownInto(search_, view_);
 
     timer_ = new QTimer(this);
     timer_->setInterval(200);

@@ -86,6 +86,10 @@ void CatalogueForm::search() {
     list_->load();
 }
 
+void CatalogueForm::load() {
+    if (grid().rowCount() > 0) list_->load();
+}
+
 void CatalogueForm::exportSpreadsheet() {
     ctx_.exportGrid = &grid();
     ExportGridToSpreadsheet(ctx_);

@@ -32,6 +32,8 @@ class CatalogueForm : public QWidget {
 
   public slots:
     void search();  // Enter in the search field
+    // The shown search run again (after a restore, for example); an empty grid stays empty.
+    void load();
     void exportSpreadsheet();
     void exportBrowser();
 

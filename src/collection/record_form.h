@@ -84,12 +84,13 @@ class RecordForm : public QWidget {
     void reloadRecords();
 
   public slots:
-    void newRecord();          // toolbar entry 1
-    void save();               // entry 2
-    void remove();             // entry 3
-    void exportSpreadsheet();  // entry 4
-    void exportBrowser();      // entry 5
-    void openImport();         // entry 7
+    void load() { reloadRecords(); }  // after a restore, for example
+    void newRecord();                 // toolbar entry 1
+    void save();                      // entry 2
+    void remove();                    // entry 3
+    void exportSpreadsheet();         // entry 4
+    void exportBrowser();             // entry 5
+    void openImport();                // entry 7
 
   protected:
     RecordForm(AppContext& ctx, RecordFormSpec spec, QWidget* parent);

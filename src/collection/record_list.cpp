@@ -25,7 +25,7 @@ RecordList::RecordList(AppContext& ctx, QWidget* parent, std::vector<GridColumn>
     search_->setObjectName(QStringLiteral("search"));
     search_->setAccessibleName(QStringLiteral("Cari"));
     connect(search_, &QLineEdit::returnPressed, this, &RecordList::search);
-    search_->installEventFilter(this);
+    ContinueDownInto(search_, view_);
     // Ctrl+F: to the search from anywhere in the form, its text chosen for the next one.
     auto* find = new QAction(parent);
     find->setShortcut(QKeySequence::Find);
@@ -43,16 +43,6 @@ void RecordList::load() {
     grid_.clearRows();
     ctx_.run(s.sql, s.values, sink_(grid_));
     emit loaded();
-}
-
-bool RecordList::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == search_ && event->type() == QEvent::KeyPress &&
-        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Down && grid_.rowCount() > 0) {
-        view_->setFocus(Qt::TabFocusReason);
-        if (grid_.selectedRow() < 0) grid_.select(0);
-        return true;
-    }
-    return QObject::eventFilter(watched, event);
 }
 
 }  // namespace zelkor

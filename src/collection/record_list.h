@@ -49,11 +49,6 @@ class RecordList : public QObject {
     // The grid has been refilled (no row is chosen then).
     void loaded();
 
-  protected:
-    // Down in the search field goes on into the list, onto its first row when none
-    // is chosen: a search and a pick with the keyboard alone.
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
   private:
     AppContext& ctx_;
     GridData grid_;

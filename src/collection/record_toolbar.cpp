@@ -5,17 +5,9 @@
 #include <QToolBar>
 #include <QToolButton>
 
-// Q_INIT_RESOURCE must be used outside any namespace.
-static void initRecordImages() {
-    Q_INIT_RESOURCE(record_images);
-}
+#include "ui/list_toolbar.h"
 
 namespace zelkor {
-
-void InitRecordImages() {
-    static const bool done = (initRecordImages(), true);
-    (void)done;
-}
 
 namespace {
 
@@ -47,7 +39,6 @@ CommandLook LookOf(RecordCommand c) {
 
 QToolBar* CreateRecordToolbar(QWidget* form, const std::vector<RecordTool>& tools,
                               const std::function<void(RecordCommand)>& run) {
-    InitRecordImages();
     auto* bar = new QToolBar(form);
     bar->setObjectName(QStringLiteral("recordToolbar"));
     bar->setIconSize(QSize(24, 24));
@@ -56,20 +47,9 @@ QToolBar* CreateRecordToolbar(QWidget* form, const std::vector<RecordTool>& tool
     for (const RecordTool& tool : tools) {
         const CommandLook look = LookOf(tool.command);
         if (tool.command == RecordCommand::Import) bar->addSeparator();
-        auto* action =
-            new QAction(QIcon(QStringLiteral(":/") + QLatin1String(look.image)), tool.toolTip, form);
-        action->setObjectName(QLatin1String(look.objectName));
-        action->setToolTip(tool.toolTip);
-        action->setShortcut(look.shortcut);
-        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
         const RecordCommand command = tool.command;
+        QAction* action = AddToolCommand(bar, form, look.objectName, look.image, tool.toolTip, look.shortcut);
         QObject::connect(action, &QAction::triggered, form, [run, command] { run(command); });
-        bar->addAction(action);
-        form->addAction(action);  // the shortcut works wherever the focus is in the form
-        if (auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(action))) {
-            button->setAccessibleName(tool.toolTip);
-            button->setAccessibleDescription(look.shortcut.toString(QKeySequence::NativeText));
-        }
     }
     return bar;
 }

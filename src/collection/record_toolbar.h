@@ -26,11 +26,6 @@ struct RecordTool {
 QToolBar* CreateRecordToolbar(QWidget* form, const std::vector<RecordTool>& tools,
                               const std::function<void(RecordCommand)>& run);
 
-// Registers the images (":/IMAGE_DATA_ADD" ...); harmless to call more than once.
-// The toolbar does it itself; the main window does it at start so that every list
-// form finds them.
-void InitRecordImages();
-
 // The tool tips of the two export entries, the same on every list form.
 inline const QString kSpreadsheetTip = QStringLiteral("Export Ke Excel");
 inline const QString kBrowserTip = QStringLiteral("Cetak Ke Broswer");

@@ -6,7 +6,8 @@ namespace zelkor {
 
 namespace {
 
-constexpr std::int64_t kLimit = 1000000000;
+// Every amount the desk and the journal can book (12 digits) has its words.
+constexpr std::int64_t kLimit = 1000000000000;
 
 const std::array<const char*, 12> kWords = {"",     "satu",  "dua",     "tiga",     "empat",   "lima",
                                             "enam", "tujuh", "delapan", "sembilan", "sepuluh", "sebelas"};
@@ -20,7 +21,8 @@ QString Words(std::int64_t n) {
     if (n < 1000) return Words(n / 100) + QStringLiteral(" ratus") + Words(n % 100);
     if (n < 2000) return QStringLiteral(" seribu") + Words(n - 1000);
     if (n < 1000000) return Words(n / 1000) + QStringLiteral(" ribu") + Words(n % 1000);
-    return Words(n / 1000000) + QStringLiteral(" juta") + Words(n % 1000000);
+    if (n < 1000000000) return Words(n / 1000000) + QStringLiteral(" juta") + Words(n % 1000000);
+    return Words(n / 1000000000) + QStringLiteral(" milyar") + Words(n % 1000000000);
 }
 
 }  // namespace

@@ -24,7 +24,6 @@
 #include "collection/item_form.h"
 #include "collection/lost_item_form.h"
 #include "collection/member_form.h"
-#include "collection/record_toolbar.h"
 #include "core/dates.h"
 #include "program/images.h"
 #include "program/status_bar.h"
@@ -42,23 +41,23 @@ MainWindow::MainWindow(AppContext& ctx, QWidget* parent)
       exit_([](int code) { QCoreApplication::exit(code); }),
       login_(RunLoginForm) {
     InitProgramImages();
-    InitRecordImages();  // the list forms' toolbar images
     setObjectName(QStringLiteral("FORM_ZELKOR_MDIFORM1_CLASS"));
     setWindowTitle(QStringLiteral("Zelkor + Rental"));
     QIcon icon(QStringLiteral(":/IMAGE_GRAPH"));
     icon.addFile(QStringLiteral(":/IMAGE_GRAPH_16"), QSize(16, 16));
     setWindowIcon(icon);
-    // The normal frame, centred; the program shows it maximised.
-    resize(Scaled(this, 1054), Scaled(this, 514));
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
-
     createMdiClient();
     createCommands();
     createMenu();
     addToolBar(Qt::TopToolBarArea, CreateMainToolbar(this, [this](int id) { runCommand(id); }));
     createStatusBar();
     startClock();
+    // The normal frame, centred; the program shows it maximised. Never narrower than
+    // the status bar's parts: a window manager takes the resize the layout would make
+    // on the first show as the operator's and gives up the maximised state.
+    resize(QSize(Scaled(this, 1054), Scaled(this, 514)).expandedTo(minimumSizeHint()));
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
 }
 
 bool MainWindow::finishCreation() {
@@ -229,7 +228,7 @@ void MainWindow::resetData() {
                              QStringLiteral("Info"), MsgButtons::Ok, MsgIcon::None);
         return;
     }
-    OpenDataReset(ctx_, this);
+    if (OpenDataReset(ctx_, this)) reloadChildForms();
 }
 
 void MainWindow::showReport(int command) {
@@ -244,7 +243,7 @@ void MainWindow::showReport(int command) {
 void MainWindow::showHistory() {
     // One history: HISTORI again brings it forward with the movements recorded since.
     if (auto* open = bringForward<HistoryForm>())
-        open->load();
+        open->produce();
     else
         openChild(new HistoryForm(ctx_))->showMaximized();
 }

@@ -53,7 +53,7 @@ class MainWindow : public QMainWindow {
         if (open) mdi_->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(open->parentWidget()));
         return open;
     }
-    // After a restore or a switch to another database every open child form with
+    // After a restore, a reset or a switch to another database every open child form with
     // a slot load() reads its data again, so none shows rows that are gone.
     void reloadChildForms();
 

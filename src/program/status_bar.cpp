@@ -77,7 +77,14 @@ void MainStatusBar::resizeEvent(QResizeEvent* event) {
 
 void MainStatusBar::applyWidths() {
     const auto widths = PartWidths(logicalDpiY());
-    for (int i = 0; i < kParts; ++i) parts_[i]->setFixedWidth(widths[i]);
+    int sum = 0;
+    for (int i = 0; i < kParts; ++i) {
+        parts_[i]->setFixedWidth(widths[i]);
+        sum += widths[i];
+    }
+    // Said outright: the bar works its layout out only when first shown, and the
+    // main window must know its narrowest size before that (see its constructor).
+    setMinimumWidth(sum);
 }
 
 QString StatusDateText(const QDate& date, const QLocale& locale) {

@@ -16,10 +16,10 @@ HistoryForm::HistoryForm(AppContext& ctx, QWidget* parent)
     createControls(nullptr, 200, gridFont);
     view()->setAccessibleName(QStringLiteral("HISTORY TRANSAKSI"));
     view()->applyColumnWidths();
-    load();
+    produce();
 }
 
-void HistoryForm::load() {
+void HistoryForm::produce() {
     fill(HistoryStatement(year(), month()));
 }
 

@@ -15,11 +15,11 @@ class HistoryForm : public MonthGridForm {
 
   public slots:
     // The movements of the chosen month and year.
-    void load();
+    void produce();
 
   protected:
     QString browserTitle() const override { return QString::fromLatin1(kHistoryTitle); }
-    void monthChosen() override { load(); }
+    void monthChosen() override { produce(); }
 };
 
 }  // namespace zelkor

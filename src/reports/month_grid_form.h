@@ -34,6 +34,9 @@ class MonthGridForm : public QWidget {
     int month() const { return month_; }
 
   public slots:
+    // The shown month read again (after a restore, for example).
+    void load() { monthChosen(); }
+
     // "Export Ke Excel" and "Cetak Ke Broswer". Each returns the module's reply, or
     // nothing when the module could not be used (the operator has been told).
     std::optional<QString> exportToSpreadsheet();

@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
 
 #include "ui/scaling.h"
@@ -204,6 +205,32 @@ void GridView::mouseMoveEvent(QMouseEvent* event) {
 void GridView::mouseReleaseEvent(QMouseEvent* event) {
     QTableView::mouseReleaseEvent(event);
     if (event->button() == Qt::LeftButton) emit leftButtonReleased();
+}
+
+namespace {
+
+class DownIntoList final : public QObject {
+  public:
+    DownIntoList(QLineEdit* field, GridView* view) : QObject(field), view_(view) {
+        field->installEventFilter(this);
+    }
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress || static_cast<QKeyEvent*>(event)->key() != Qt::Key_Down ||
+            view_->grid().rowCount() == 0)
+            return false;
+        view_->setFocus(Qt::TabFocusReason);
+        if (view_->grid().selectedRow() < 0) view_->grid().select(0);
+        return true;
+    }
+
+  private:
+    GridView* view_;
+};
+
+}  // namespace
+
+void ContinueDownInto(QLineEdit* field, GridView* view) {
+    new DownIntoList(field, view);
 }
 
 }  // namespace zelkor

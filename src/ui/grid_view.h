@@ -5,6 +5,8 @@
 #include <QAbstractTableModel>
 #include <QTableView>
 
+class QLineEdit;
+
 #include "ui/grid_data.h"
 
 namespace zelkor {
@@ -77,5 +79,10 @@ class GridView : public QTableView {
     GridModel* model_;
     bool syncing_ = false;
 };
+
+// Down in `field` (a search) goes on into `view`, onto its first row when none is
+// chosen: a search and a pick with the keyboard alone. Nothing happens while the
+// list is empty.
+void ContinueDownInto(QLineEdit* field, GridView* view);
 
 }  // namespace zelkor

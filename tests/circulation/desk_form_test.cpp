@@ -244,3 +244,42 @@ TEST_F(DeskFormTest, TransBaruWaitsForTheNextMembersCard) {
     QTest::keyClicks(QApplication::focusWidget(), "M0");
     EXPECT_EQ(d.panel().at(DeskForm::MemberNama), "Ani");
 }
+
+// A row added by mistake goes out again with Delete, after a question, before Simpan;
+// the numbers and the totals follow, and a saved cart stays as it was booked.
+TEST_F(DeskFormTest, DeleteTakesAChosenRowOutOfAnUnsavedCart) {
+    env.addItem("R01", "Kamera", 0, 2500);
+    env.addItem("B01", "Matematika");
+    DeskDriver d(env);
+    d.desk.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&d.desk));
+    d.scanMember("M01");
+    d.desk.appendCartRow("R01", "Kamera", "2", "5000", kTransRental, "2016-03-09");
+    d.click("visit");
+    d.desk.appendCartRow("B01", "Matematika", "7", "", kTransPinjam, "2016-03-14");
+    d.desk.recomputeTotals();
+    EXPECT_FALSE(d.get<QPushButton>("visit")->isEnabled());
+    auto* cart = d.get<GridView>("cart");
+
+    env.messages.answers = {MsgAnswer::No};
+    cart->selectRow(1);
+    QTest::keyClick(cart, Qt::Key_Delete);
+    EXPECT_EQ(d.desk.cart().rowCount(), 3);
+    EXPECT_EQ(env.messages.texts(), QStringList({"Hapus BURKUNJUNG dari transaksi ini?"}));
+
+    env.messages.answers = {MsgAnswer::Yes};
+    QTest::keyClick(cart, Qt::Key_Delete);
+    EXPECT_EQ(Column(d.desk.cart(), CartNo), QStringList({"1", "2"}));
+    EXPECT_EQ(Column(d.desk.cart(), CartKode), QStringList({"R01", "B01"}));
+    EXPECT_EQ(d.totals(), QStringList({"5000", "", "5000", "5000", "0"}));
+    EXPECT_TRUE(d.get<QPushButton>("visit")->isEnabled());  // the one visit may come back
+
+    d.click("save");
+    EXPECT_EQ(env.rows("select Id, IdItemPerpus from TransPerpus order by Id"),
+              QStringList({"201603070905021|R01", "201603070905022|B01"}));
+    env.messages.clear();
+    cart->selectRow(0);
+    QTest::keyClick(cart, Qt::Key_Delete);
+    EXPECT_EQ(d.desk.cart().rowCount(), 2);
+    EXPECT_TRUE(env.messages.shown.empty());
+}

@@ -193,3 +193,35 @@ TEST(DeskSaveTest, AReturnClosesExactlyOneMovementStillOut) {
             << c.what;
     }
 }
+
+// The copies are counted again when the cart is written: another desk may have lent
+// the last copy after this one's picker counted it.
+TEST(DeskSaveTest, NoItemGoesOutMoreOftenThanItIsStocked) {
+    const Row loan{"B02", "Sejarah", "", kTransPinjam};
+    const Row rental{"R01", "Kamera", "6000", kTransRental};
+    const struct {
+        const char* what;
+        std::vector<Row> rows;
+        int outMeanwhile;  // copies of B02 (stock 3) lent by the other desk first
+        int noCopyLeft;
+    } cases[] = {
+        {"the last copy went meanwhile", {rental, loan}, 3, 1},
+        {"two copies asked, one left", {loan, loan}, 2, 0},  // the item's first row names it
+        {"one copy left for one loan", {loan, rental}, 2, -1},
+    };
+    for (const auto& c : cases) {
+        TestEnv env;
+        env.addItem("B02", "Sejarah");
+        env.addItem("R01", "Kamera", 0, 6000);
+        for (int i = 0; i < c.outMeanwhile; ++i)
+            AddMovement(env, QString("20160307080000%1").arg(i), "M02", "PINJAM", "B02", "2016-03-14", "0",
+                        "2016-03-07");
+        const QStringList before = Books(env);
+        GridData cart;
+        Fill(cart, c.rows);
+        const SaveOutcome out = SaveCart(env.db(), cart, Request(""));
+        EXPECT_EQ(out.ok, c.noCopyLeft < 0) << c.what;
+        EXPECT_EQ(out.noCopyLeft, c.noCopyLeft) << c.what;
+        if (!out.ok) EXPECT_EQ(Books(env), before) << c.what;
+    }
+}

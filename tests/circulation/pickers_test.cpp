@@ -274,6 +274,31 @@ TEST_F(PickersTest, RentalByKeyboardShowsTheItemAndWantsDays) {
     EXPECT_EQ(Column(d->desk.cart(), CartBiaya), QStringList({"20000"}));
 }
 
+// A search, Down into the list and Sisip: a loan with the keyboard alone.
+TEST_F(PickersTest, DownFromTheSearchGoesOntoTheFirstItemFound) {
+    BorrowPicker p(d->desk);
+    ShowActive(p);
+    auto* search = Child<QLineEdit>(&p, "search");
+    search->setFocus();
+    QTest::keyClicks(search, "Sejarah");
+    QTest::keyClick(search, Qt::Key_Return);
+    QTest::keyClick(search, Qt::Key_Down);
+    EXPECT_EQ(QApplication::focusWidget(), Child<QWidget>(&p, "items"));
+    EXPECT_EQ(p.items().selectedRow(), 0);
+    Click(&p, "insert");
+    EXPECT_EQ(Column(d->desk.cart(), CartKode), QStringList({"B02"}));
+
+    // Nothing found: Down stays in the search.
+    BorrowPicker none(d->desk);
+    ShowActive(none);
+    auto* field = Child<QLineEdit>(&none, "search");
+    field->setFocus();
+    QTest::keyClicks(field, "tidak ada");
+    QTest::keyClick(field, Qt::Key_Return);
+    QTest::keyClick(field, Qt::Key_Down);
+    EXPECT_EQ(QApplication::focusWidget(), field);
+}
+
 // Tab goes from the search to the list and on to Sisip; Batal comes last.
 TEST_F(PickersTest, TabGoesFromTheSearchThroughTheListToSisip) {
     RentalPicker rental(d->desk);

@@ -40,9 +40,16 @@ const WordsCase kWords[] = {
      " sembilan ratus sembilan puluh sembilan juta sembilan ratus sembilan puluh sembilan ribu sembilan "
      "ratus "
      "sembilan puluh sembilan"},
-    {1000000000, ""},
-    {2147483647, ""},
-    {5000000000LL, ""},
+    // A 12-digit voucher amount reads whole, never an empty "Terbilang".
+    {1000000000, " satu milyar "},
+    {1500000000, " satu milyar lima ratus  juta "},
+    {2147483647,
+     " dua milyar seratus empat puluh tujuh juta empat ratus delapan puluh tiga ribu enam ratus "
+     "empat puluh tujuh"},
+    {999999999999LL,
+     " sembilan ratus sembilan puluh sembilan milyar sembilan ratus sembilan puluh sembilan "
+     "juta sembilan ratus sembilan puluh sembilan ribu sembilan ratus sembilan puluh sembilan"},
+    {1000000000000LL, ""},
     // A discount larger than the total gives a negative net amount on the receipt.
     {-1, " minus satu"},
     {-20, " minus dua puluh "},
@@ -51,7 +58,8 @@ const WordsCase kWords[] = {
      " minus sembilan ratus sembilan puluh sembilan juta sembilan ratus sembilan puluh sembilan ribu "
      "sembilan "
      "ratus sembilan puluh sembilan"},
-    {-1000000000, ""},
+    {-1000000000, " minus satu milyar "},
+    {-1000000000000LL, ""},
     {INT64_MIN, ""},
 };
 

@@ -131,7 +131,8 @@ TEST(PaymentReceipt, WordsLongerThan28CharactersContinueOnTheNextLine) {
         {"1999.5", " dua ribu ", ""},                   // rounded, halves to even
         {"149", " seratus empat puluh sembila", " n"},  // 29
         {"1250750", " satu juta dua ratus lima pu", " luh  ribu tujuh ratus lima puluh "},
-        {"999999999999", "", ""},  // beyond the words' range
+        {"1000000000", " satu milyar ", ""},
+        {"1000000000000", "", ""},  // beyond 12 digits: no words
     };
     for (const auto& c : cases) {
         ReceiptData d = Sample();

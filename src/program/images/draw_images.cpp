@@ -201,45 +201,6 @@ void up(QPainter& p) {
     p.drawPath(arrow);
 }
 
-// A sheet of ruled paper: the list toolbars draw their sign on it.
-void sheet(QPainter& p) {
-    p.setPen(QPen(rgb(0x7f8c8d), 1.0));
-    p.setBrush(vertical(3, 29, Qt::white, rgb(0xe5e8e8)));
-    QPainterPath page;
-    page.moveTo(4, 2.5);
-    page.lineTo(18, 2.5);
-    page.lineTo(24, 8.5);
-    page.lineTo(24, 29.5);
-    page.lineTo(4, 29.5);
-    page.closeSubpath();
-    p.drawPath(page);
-    p.drawLine(QPointF(18, 2.5), QPointF(18, 8.5));
-    p.drawLine(QPointF(18, 8.5), QPointF(24, 8.5));
-    p.setPen(QPen(rgb(0x85c1e9), 1.0));
-    for (qreal y = 12; y < 27; y += 3) p.drawLine(QPointF(7, y), QPointF(21, y));
-}
-
-// A sheet with a pencil across it: change a record.
-void dataEdit(QPainter& p) {
-    sheet(p);
-    p.save();
-    p.translate(20, 20);
-    p.rotate(45);
-    p.setPen(QPen(rgb(0x9a7d0a), 0.8));
-    p.setBrush(vertical(-2.5, 2.5, rgb(0xf9e79f), rgb(0xf1c40f)));
-    p.drawRect(QRectF(-9, -2.5, 15, 5));
-    p.setBrush(rgb(0xe59866));
-    p.drawRect(QRectF(6, -2.5, 3, 5));
-    p.setBrush(rgb(0xfae5d3));
-    QPainterPath tip;
-    tip.moveTo(-9, -2.5);
-    tip.lineTo(-13.5, 0);
-    tip.lineTo(-9, 2.5);
-    tip.closeSubpath();
-    p.drawPath(tip);
-    p.restore();
-}
-
 // The background tile: warm paper with a faint row of books on a shelf. It
 // repeats seamlessly because every shape lies inside the tile.
 QImage background() {
@@ -307,6 +268,5 @@ int main(int argc, char** argv) {
     ok &= save(render(32, money), dir, "IMAGE_MONEY");
     ok &= save(render(32, folder), dir, "IMAGE_FOLDERA31");
     ok &= save(render(32, up), dir, "IMAGE_UP");
-    ok &= save(render(32, dataEdit), dir, "IMAGE_DATA_EDIT");
     return ok ? 0 : 1;
 }

@@ -1,7 +1,7 @@
-// Draws the record forms' toolbar images into PNG files (the committed ones beside
+// Draws the list forms' toolbar images into PNG files (the committed ones beside
 // this file). Run it again after changing a drawing:
-//   cmake --build build --target zelkor-draw-record-images
-//   build/bin/zelkor-draw-record-images [OUTDIR]   (this folder by default)
+//   cmake --build build --target zelkor-draw-tool-images
+//   build/bin/zelkor-draw-tool-images [OUTDIR]   (this folder by default)
 // Each image is drawn on a 32-unit square and written at 24 pixels, the toolbar's
 // size, and at 48 for screens of twice the density ("@2x").
 #include <QDir>
@@ -152,21 +152,68 @@ void excel(QPainter& p) {
     p.drawPath(Outline({{2, 13}, {9, 13}, {9, 9}, {16, 16}, {9, 23}, {9, 19}, {2, 19}}));
 }
 
+// A pencil across the badge: look at or change the selected record.
+void dataEdit(QPainter& p) {
+    table(p);
+    badge(p, hex(0xf39c12), [&] {
+        p.drawLine(QPointF(20, 26), QPointF(26.5, 19.5));
+        p.setPen(QPen(Qt::white, 1.6, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(19.2, 26.8), QPointF(20.5, 25.5));
+    });
+}
+
+// A stack of coins: the cash book's ground.
+void coins(QPainter& p) {
+    for (int i = 0; i < 4; ++i) {
+        const qreal y = 26 - i * 4;
+        QLinearGradient g(0, y - 3, 0, y + 3);
+        g.setColorAt(0, hex(0xf9e79f));
+        g.setColorAt(1, hex(0xd4ac0d));
+        p.setPen(QPen(hex(0x9a7d0a), 1.0));
+        p.setBrush(g);
+        p.drawEllipse(QRectF(2, y - 3, 16, 6));
+    }
+}
+
+// An arrow beside the coins, pointing down (in) or up (out).
+void cashArrow(QPainter& p, bool down, QColor colour) {
+    coins(p);
+    QLinearGradient g(0, 3, 0, 29);
+    g.setColorAt(0, colour.lighter(130));
+    g.setColorAt(1, colour.darker(110));
+    p.setPen(QPen(colour.darker(150), 1.0));
+    p.setBrush(g);
+    const qreal tip = down ? 29 : 3, base = down ? 19 : 13, tail = down ? 3 : 29;
+    p.drawPath(
+        Outline({{25, tip}, {31, base}, {27.5, base}, {27.5, tail}, {22.5, tail}, {22.5, base}, {19, base}}));
+}
+
+// Money coming in: "Jurnal Kas Masuk".
+void cashIn(QPainter& p) {
+    cashArrow(p, true, hex(0x28b463));
+}
+
+// Money going out: "Jurnal Kas Keluar".
+void cashOut(QPainter& p) {
+    cashArrow(p, false, hex(0xe74c3c));
+}
+
 struct Drawing {
     const char* name;
     void (*draw)(QPainter&);
 };
 
 const Drawing kDrawings[] = {
-    {"IMAGE_DATA_ADD", dataAdd},  {"IMAGE_DISK_BLUE", diskBlue}, {"IMAGE_DATA_DELETE", dataDelete},
-    {"IMAGE_DOCEXCEL", docExcel}, {"IMAGE_PRINTER", printer},    {"IMAGE_EXCEL", excel},
+    {"IMAGE_DATA_ADD", dataAdd},   {"IMAGE_DISK_BLUE", diskBlue}, {"IMAGE_DATA_DELETE", dataDelete},
+    {"IMAGE_DOCEXCEL", docExcel},  {"IMAGE_PRINTER", printer},    {"IMAGE_EXCEL", excel},
+    {"IMAGE_DATA_EDIT", dataEdit}, {"IMAGE_DOWN", cashIn},        {"IMAGE_UP", cashOut},
 };
 
 }  // namespace
 
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
-    const QDir dir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(RECORD_IMAGES_DIR));
+    const QDir dir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(TOOL_IMAGES_DIR));
     int failed = 0;
     for (const Drawing& d : kDrawings) {
         for (const int pixels : {24, 48}) {
