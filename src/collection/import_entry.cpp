@@ -1,8 +1,14 @@
 #include "import_entry.h"
 
+#include "collection/import_dialog.h"
+#include "collection/record_form.h"
+
 namespace zelkor {
 
-// The import dialog is not there yet: the entry does nothing visible until it is.
-void OpenImportDialog(AppContext& /*ctx*/, RecordForm& /*opener*/) {}
+void OpenImportDialog(AppContext& ctx, RecordForm& opener) {
+    ImportDialog dialog(ctx, &opener, [&opener] { opener.reloadRecords(); });
+    dialog.exec();
+    opener.activateWindow();
+}
 
 }  // namespace zelkor

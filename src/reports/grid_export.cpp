@@ -1,9 +1,7 @@
 #include "reports/grid_export.h"
 
-#include <QDir>
-#include <QLibrary>
-
 #include "app/app_context.h"
+#include "app/module_library.h"
 #include "reports/export_packages.h"
 #include "ui/grid_data.h"
 
@@ -11,46 +9,10 @@ namespace zelkor {
 
 namespace {
 
-const QString kCaption = QStringLiteral("Export To excel..");
-
-// One export module, loaded for one call and released when this goes.
-class ExportModule {
-  public:
-    ExportModule(const QString& programDir, const QString& name) {
-        // Beside the program first: a copy there wins over one installed elsewhere.
-        if (!programDir.isEmpty()) {
-            lib_.setFileName(QDir(programDir).filePath(name));
-            if (lib_.load()) return;
-        }
-        lib_.setFileName(name);
-        lib_.load();
-    }
-    ~ExportModule() {
-        if (lib_.isLoaded()) lib_.unload();
-    }
-    ExportModule(const ExportModule&) = delete;
-    ExportModule& operator=(const ExportModule&) = delete;
-
-    bool loaded() const { return lib_.isLoaded(); }
-    QFunctionPointer entry() { return lib_.resolve("sData"); }
-
-  private:
-    QLibrary lib_;
-};
-
-// Loads the module and finds its entry point, telling the operator when either
-// fails. The program goes on in both cases: ending it would throw away whatever
-// the operator had open.
+// The entry point of the module, the operator told when it or the module is missing.
 template <typename Entry>
-Entry openEntry(AppContext& ctx, ExportModule& module) {
-    if (!module.loaded()) {
-        ctx.messages().info(QStringLiteral("tidak dapat membaca library.."), kCaption);
-        return nullptr;
-    }
-    auto entry = reinterpret_cast<Entry>(module.entry());
-    if (!entry)
-        ctx.messages().info(QStringLiteral("tidak dapat membaca data yang dibaca library.."), kCaption);
-    return entry;
+Entry openEntry(AppContext& ctx, ModuleLibrary& module) {
+    return reinterpret_cast<Entry>(ModuleEntry(ctx.messages(), module, "sData"));
 }
 
 QString copyReply(const char* reply) {
@@ -61,7 +23,7 @@ QString copyReply(const char* reply) {
 
 std::optional<QString> ReportGridToBrowser(AppContext& ctx, const QString& title, const GridData& grid) {
     using Entry = const char* (*)(const char*, const char*, const char*);
-    ExportModule module(ctx.programDir, QString::fromLatin1(kBrowserModule));
+    ModuleLibrary module(ctx.programDir, QString::fromLatin1(kBrowserModule));
     const Entry sData = openEntry<Entry>(ctx, module);
     if (!sData) return std::nullopt;
     const BrowserPackage p = BuildBrowserPackage(title, ctx.libraryName, ctx.libraryAddress, grid);
@@ -71,7 +33,7 @@ std::optional<QString> ReportGridToBrowser(AppContext& ctx, const QString& title
 std::optional<QString> ExportGridToSpreadsheet(AppContext& ctx) {
     if (!ctx.exportGrid) return std::nullopt;
     using Entry = const char* (*)(int, int, const char*);
-    ExportModule module(ctx.programDir, QString::fromLatin1(kSpreadsheetModule));
+    ModuleLibrary module(ctx.programDir, QString::fromLatin1(kSpreadsheetModule));
     const Entry sData = openEntry<Entry>(ctx, module);
     if (!sData) return std::nullopt;
     const SpreadsheetPackage p = BuildSpreadsheetPackage(*ctx.exportGrid);

@@ -5,8 +5,10 @@
 #include <QDateEdit>
 #include <QRadioButton>
 
+#include "collection/import_dialog.h"
 #include "collection/member_form.h"
 #include "record_driver.h"
+#include "support/modal.h"
 
 using namespace zelkor;
 using namespace zelkor::test;
@@ -158,6 +160,10 @@ TEST_F(MemberFormTest, ItsToolbarSpeaksOfMembersAndItsImportOfTheMemberTable) {
     for (const char* a : {"add", "save", "delete"}) tips << d->get<QAction>(a)->toolTip();
     EXPECT_EQ(tips,
               QStringList({"Tambah Data Member Baru", "Edit / Ubah Data Member", "Hapus Item Data Member"}));
+    WhenModal<ImportDialog>([](ImportDialog* dialog) {
+        EXPECT_EQ(dialog->kind(), ImportKind::Members);
+        dialog->closeImport();
+    });
     d->press("import");
     EXPECT_EQ(env.ctx().importTarget, "Member");
     EXPECT_EQ(birth()->accessibleName(), "Tanggal Lahir");

@@ -2,7 +2,8 @@
 
 namespace zelkor::test {
 
-MsgAnswer ScriptedMessages::show(const QString& text, const QString& caption, MsgButtons buttons, MsgIcon icon) {
+MsgAnswer ScriptedMessages::show(const QString& text, const QString& caption, MsgButtons buttons,
+                                 MsgIcon icon) {
     shown.push_back({text, caption, buttons, icon});
     if (buttons == MsgButtons::Ok) return MsgAnswer::Ok;
     if (answers.empty()) return MsgAnswer::Yes;
@@ -17,21 +18,24 @@ QStringList ScriptedMessages::texts() const {
     return out;
 }
 
-QString ScriptedFileDialogs::openFile(const QString& title, const QString&, const QString&, const QString&) {
+QString ScriptedFileDialogs::openFile(const QString& title, const QString& filter, const QString&,
+                                      const QString&) {
     titles << title;
+    filters << filter;
     if (paths.empty()) return {};
     QString p = paths.front();
     paths.pop_front();
     return p;
 }
 
-QString ScriptedFileDialogs::saveFile(const QString& title, const QString& a, const QString& b, const QString& c) {
+QString ScriptedFileDialogs::saveFile(const QString& title, const QString& a, const QString& b,
+                                      const QString& c) {
     return openFile(title, a, b, c);
 }
 
 namespace {
 class RecordingContext : public PrintContext {
-public:
+  public:
     RecordingContext(RecordingPrinters& owner) : owner_(owner) {}
     bool open() override { return !owner_.failOpen; }
     bool startDoc(const QString& name) override {
@@ -59,13 +63,15 @@ public:
     void release() override {}
     QString lastError() const override { return owner_.failOpen ? QStringLiteral("no printer") : QString(); }
 
-private:
+  private:
     RecordingPrinters& owner_;
     QString face_ = QStringLiteral("Arial");
     int points_ = 12;
 };
 }  // namespace
 
-std::unique_ptr<PrintContext> RecordingPrinters::create() { return std::make_unique<RecordingContext>(*this); }
+std::unique_ptr<PrintContext> RecordingPrinters::create() {
+    return std::make_unique<RecordingContext>(*this);
+}
 
 }  // namespace zelkor::test

@@ -12,7 +12,7 @@ namespace zelkor::test {
 
 // Answers Yes/No from a queue (Yes when the queue is empty) and records every box.
 class ScriptedMessages : public MessageService {
-public:
+  public:
     struct Shown {
         QString text, caption;
         MsgButtons buttons;
@@ -27,22 +27,23 @@ public:
 };
 
 class FixedClock : public Clock {
-public:
+  public:
     explicit FixedClock(QDateTime t = QDateTime(QDate(2016, 3, 7), QTime(9, 5, 2))) : t_(t) {}
     QDateTime now() const override { return t_; }
     void set(QDateTime t) { t_ = t; }
     void advance(int seconds) { t_ = t_.addSecs(seconds); }
 
-private:
+  private:
     QDateTime t_;
 };
 
 class ScriptedFileDialogs : public FileDialogs {
-public:
+  public:
     QString openFile(const QString& title, const QString&, const QString&, const QString&) override;
     QString saveFile(const QString& title, const QString&, const QString&, const QString&) override;
     std::deque<QString> paths;  // answers in order; empty means cancelled
     QStringList titles;
+    QStringList filters;
 };
 
 // Records every call of every print job.
@@ -59,7 +60,7 @@ struct PrintJob {
 };
 
 class RecordingPrinters : public Printers {
-public:
+  public:
     std::unique_ptr<PrintContext> create() override;
     std::vector<PrintJob> jobs;
     bool failOpen = false;  // behave as if there were no default printer

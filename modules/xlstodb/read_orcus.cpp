@@ -1,0 +1,477 @@
+// .xlsx, .ods and Excel 2003 XML through liborcus. liborcus streams what it
+// finds into the import interfaces below; nothing is kept but the cells of the
+// sheet being read. Dates: an .ods date cell arrives as a date; in an .xlsx a date
+// is a number whose cell format is a date format, and the formats arrive after
+// the sheets, so such numbers are remembered and turned into dates at the end.
+// Formulas give their saved result, never their text.
+#include <orcus/exception.hpp>
+#include <orcus/orcus_ods.hpp>
+#include <orcus/orcus_xls_xml.hpp>
+#include <orcus/orcus_xlsx.hpp>
+#include <orcus/spreadsheet/import_interface.hpp>
+
+#include <cstdio>
+#include <map>
+#include <memory>
+#include <new>
+#include <optional>
+#include <vector>
+
+#include "workbook.h"
+
+namespace xlstodb {
+
+namespace {
+
+using namespace orcus::spreadsheet;
+using orcus::length_unit_t;
+
+// A shared string longer than a cell may hold is cut when it is stored.
+constexpr size_t kMaxStoredBytes = kMaxCellChars * 4;
+
+std::string_view cutUtf8(std::string_view s, size_t max) {
+    if (s.size() <= max) return s;
+    size_t end = max;
+    while (end > 0 && (static_cast<unsigned char>(s[end]) & 0xC0) == 0x80) --end;
+    return s.substr(0, end);
+}
+
+class Strings : public iface::import_shared_strings {
+  public:
+    size_t append(std::string_view s) override {
+        strings_.emplace_back(cutUtf8(s, kMaxStoredBytes));
+        return strings_.size() - 1;
+    }
+    size_t add(std::string_view s) override { return append(s); }
+    void set_segment_font(size_t) override {}
+    void set_segment_bold(bool) override {}
+    void set_segment_italic(bool) override {}
+    void set_segment_font_name(std::string_view) override {}
+    void set_segment_font_size(double) override {}
+    void set_segment_font_color(color_elem_t, color_elem_t, color_elem_t, color_elem_t) override {}
+    void append_segment(std::string_view s) override {
+        if (segments_.size() < kMaxStoredBytes) segments_ += cutUtf8(s, kMaxStoredBytes - segments_.size());
+    }
+    size_t commit_segments() override {
+        strings_.push_back(std::move(segments_));
+        segments_.clear();
+        return strings_.size() - 1;
+    }
+
+    std::string_view get(size_t index) const {
+        return index < strings_.size() ? strings_[index] : std::string_view();
+    }
+
+  private:
+    std::vector<std::string> strings_;
+    std::string segments_;
+};
+
+enum class NumberKind { Plain, Date, Time };
+
+// What a number format shows: Excel's built-in date and time formats by their
+// identifier, others by the letters of their code outside quotes and brackets.
+NumberKind kindOfCode(std::string_view code) {
+    bool y = false, d = false, m = false, hs = false;
+    for (size_t i = 0; i < code.size(); ++i) {
+        const char c = code[i];
+        if (c == '"') {
+            const size_t close = code.find('"', i + 1);
+            if (close == std::string_view::npos) break;
+            i = close;
+        } else if (c == '[') {
+            const size_t close = code.find(']', i + 1);
+            if (close == std::string_view::npos) break;
+            i = close;
+        } else if (c == '\\' || c == '_' || c == '*') {
+            ++i;
+        } else {
+            const char l = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+            y = y || l == 'y', d = d || l == 'd', m = m || l == 'm', hs = hs || l == 'h' || l == 's';
+        }
+    }
+    if (y || d || (m && !hs)) return NumberKind::Date;
+    return hs ? NumberKind::Time : NumberKind::Plain;
+}
+
+NumberKind kindOfBuiltin(size_t id) {
+    if ((id >= 14 && id <= 17) || id == 22 || (id >= 27 && id <= 36) || (id >= 50 && id <= 58))
+        return NumberKind::Date;
+    if ((id >= 18 && id <= 21) || (id >= 45 && id <= 47)) return NumberKind::Time;
+    return NumberKind::Plain;
+}
+
+class Styles : public iface::import_styles {
+  public:
+    NumberKind kindOfXf(size_t xf) const {
+        if (xf >= xfFormats_.size()) return NumberKind::Plain;
+        const size_t id = xfFormats_[xf];
+        const auto code = codes_.find(id);
+        return code != codes_.end() ? kindOfCode(code->second) : kindOfBuiltin(id);
+    }
+
+    void set_number_format_count(size_t) override {}
+    void set_number_format_identifier(size_t id) override { formatId_ = id; }
+    void set_number_format_code(std::string_view s) override { formatCode_ = cutUtf8(s, 256); }
+    size_t commit_number_format() override {
+        if (codes_.size() < 4096) codes_[formatId_] = formatCode_;
+        formatCode_.clear();
+        return formatId_;
+    }
+    void set_xf_number_format(size_t index) override { xfFormat_ = index; }
+    size_t commit_cell_xf() override {
+        if (xfFormats_.size() < 65536) xfFormats_.push_back(xfFormat_);
+        xfFormat_ = 0;
+        return xfFormats_.size() - 1;
+    }
+    size_t commit_cell_style_xf() override { return xfFormat_ = 0; }
+    size_t commit_dxf() override { return xfFormat_ = 0; }
+
+    // Nothing else of a style bears on a value.
+    void set_font_count(size_t) override {}
+    void set_font_bold(bool) override {}
+    void set_font_italic(bool) override {}
+    void set_font_name(std::string_view) override {}
+    void set_font_size(double) override {}
+    void set_font_underline(underline_t) override {}
+    void set_font_underline_width(underline_width_t) override {}
+    void set_font_underline_mode(underline_mode_t) override {}
+    void set_font_underline_type(underline_type_t) override {}
+    void set_font_underline_color(color_elem_t, color_elem_t, color_elem_t, color_elem_t) override {}
+    void set_font_color(color_elem_t, color_elem_t, color_elem_t, color_elem_t) override {}
+    void set_strikethrough_style(strikethrough_style_t) override {}
+    void set_strikethrough_type(strikethrough_type_t) override {}
+    void set_strikethrough_width(strikethrough_width_t) override {}
+    void set_strikethrough_text(strikethrough_text_t) override {}
+    size_t commit_font() override { return 0; }
+    void set_fill_count(size_t) override {}
+    void set_fill_pattern_type(fill_pattern_t) override {}
+    void set_fill_fg_color(color_elem_t, color_elem_t, color_elem_t, color_elem_t) override {}
+    void set_fill_bg_color(color_elem_t, color_elem_t, color_elem_t, color_elem_t) override {}
+    size_t commit_fill() override { return 0; }
+    void set_border_count(size_t) override {}
+    void set_border_style(border_direction_t, border_style_t) override {}
+    void set_border_color(border_direction_t, color_elem_t, color_elem_t, color_elem_t,
+                          color_elem_t) override {}
+    void set_border_width(border_direction_t, double, length_unit_t) override {}
+    size_t commit_border() override { return 0; }
+    void set_cell_hidden(bool) override {}
+    void set_cell_locked(bool) override {}
+    void set_cell_print_content(bool) override {}
+    void set_cell_formula_hidden(bool) override {}
+    size_t commit_cell_protection() override { return 0; }
+    void set_cell_xf_count(size_t) override {}
+    void set_cell_style_xf_count(size_t) override {}
+    void set_dxf_count(size_t) override {}
+    void set_xf_font(size_t) override {}
+    void set_xf_fill(size_t) override {}
+    void set_xf_border(size_t) override {}
+    void set_xf_protection(size_t) override {}
+    void set_xf_style_xf(size_t) override {}
+    void set_xf_apply_alignment(bool) override {}
+    void set_xf_horizontal_alignment(hor_alignment_t) override {}
+    void set_xf_vertical_alignment(ver_alignment_t) override {}
+    void set_cell_style_count(size_t) override {}
+    void set_cell_style_name(std::string_view) override {}
+    void set_cell_style_xf(size_t) override {}
+    void set_cell_style_builtin(size_t) override {}
+    void set_cell_style_parent_name(std::string_view) override {}
+    size_t commit_cell_style() override { return 0; }
+
+  private:
+    std::map<size_t, std::string> codes_;  // format identifier -> code
+    std::vector<size_t> xfFormats_;        // cell format -> format identifier
+    size_t formatId_ = 0;
+    std::string formatCode_;
+    size_t xfFormat_ = 0;
+};
+
+class Settings : public iface::import_global_settings {
+  public:
+    void set_origin_date(int year, int month, int day) override {
+        if (IsValidDate(year, month, day)) origin_ = {year, month, day};
+    }
+    void set_default_formula_grammar(formula_grammar_t g) override { grammar_ = g; }
+    formula_grammar_t get_default_formula_grammar() const override { return grammar_; }
+    void set_character_set(orcus::character_set_t) override {}
+
+    std::optional<Date> serialDate(double serial) const {
+        return SerialDate(serial, origin_.year, origin_.month, origin_.day);
+    }
+
+  private:
+    Date origin_{1899, 12, 30};
+    formula_grammar_t grammar_ = formula_grammar_t::unknown;
+};
+
+// Cell addresses in formulas and ranges ("A1", "$B$2", "A1:C3"). liborcus asks
+// for them; the cells themselves arrive by row and column.
+class Resolver : public iface::import_reference_resolver {
+  public:
+    src_address_t resolve_address(std::string_view s) override {
+        src_address_t a{0, 0, 0};
+        const size_t bang = s.rfind('!');  // "Sheet1!A1": the sheet does not matter here
+        if (bang != std::string_view::npos) s.remove_prefix(bang + 1);
+        size_t i = 0;
+        long col = 0, row = 0;
+        if (i < s.size() && s[i] == '$') ++i;
+        for (; i < s.size() && col < 1000000; ++i) {
+            const char c = s[i] >= 'a' && s[i] <= 'z' ? static_cast<char>(s[i] - 'a' + 'A') : s[i];
+            if (c < 'A' || c > 'Z') break;
+            col = col * 26 + (c - 'A' + 1);
+        }
+        if (i < s.size() && s[i] == '$') ++i;
+        for (; i < s.size() && s[i] >= '0' && s[i] <= '9' && row < 100000000; ++i)
+            row = row * 10 + (s[i] - '0');
+        if (col == 0 || row == 0 || i != s.size()) throw orcus::invalid_arg_error("not a cell address");
+        a.column = static_cast<col_t>(col - 1);
+        a.row = static_cast<row_t>(row - 1);
+        return a;
+    }
+    src_range_t resolve_range(std::string_view s) override {
+        const size_t colon = s.find(':');
+        src_range_t r;
+        r.first = resolve_address(s.substr(0, colon));
+        r.last = colon == std::string_view::npos ? r.first : resolve_address(s.substr(colon + 1));
+        return r;
+    }
+};
+
+class Factory;
+
+class Sheet : public iface::import_sheet {
+  public:
+    Sheet(Factory& factory, std::string name, SheetRecords* records)
+        : factory_(factory), name_(std::move(name)), records_(records), formula_(*this) {}
+
+    const std::string& name() const { return name_; }
+    void stopReading() { records_ = nullptr; }
+    // The remembered numbers whose format turned out to show a date or a time.
+    void finish(const Styles& styles, const Settings& settings);
+
+    void set_auto(row_t row, col_t col, std::string_view s) override {
+        if (records_) records_->text(row, col, s);
+    }
+    void set_string(row_t row, col_t col, string_id_t id) override;
+    void set_value(row_t row, col_t col, double value) override {
+        if (!records_) return;
+        records_->number(row, col, value);
+        if (records_->keeps(row, col)) numbers_.push_back({row, col, 0, value});
+    }
+    void set_bool(row_t row, col_t col, bool value) override {
+        if (records_) records_->boolean(row, col, value);
+    }
+    void set_date_time(row_t row, col_t col, int y, int m, int d, int h, int mi, double s) override {
+        if (!records_) return;
+        if (!IsValidDate(y, m, d)) return;
+        Date date{y, m, d, h, mi, static_cast<int>(s)};
+        if (h < 0 || h > 23 || mi < 0 || mi > 59 || !(s >= 0 && s < 61))
+            date.hour = date.minute = date.second = 0;
+        records_->date(row, col, date);
+    }
+    // The format follows its cell's value; a formula cell's format comes alone and
+    // waits for the formula's result.
+    void set_format(row_t row, col_t col, size_t xf) override {
+        if (!records_ || xf == 0) return;
+        if (!numbers_.empty() && numbers_.back().row == row && numbers_.back().col == col) {
+            numbers_.back().xf = xf;
+        } else if (records_->keeps(row, col) && formats_.size() < static_cast<size_t>(kMaxDataRows)) {
+            formats_[{row, col}] = xf;
+        }
+    }
+    void set_format(row_t, col_t, row_t, col_t, size_t) override {}
+    void fill_down_cells(row_t, col_t, row_t) override {}
+    range_size_t get_sheet_size() const override { return {1048576, 16384}; }
+    iface::import_formula* get_formula() override { return records_ ? &formula_ : nullptr; }
+
+  private:
+    struct Number {
+        row_t row;
+        col_t col;
+        size_t xf;
+        double value;
+    };
+
+    class Formula : public iface::import_formula {
+      public:
+        explicit Formula(Sheet& sheet) : sheet_(sheet) {}
+        void set_position(row_t row, col_t col) override {
+            row_ = row, col_ = col;
+            result_ = Result::None;
+        }
+        void set_formula(formula_grammar_t, std::string_view) override {}
+        void set_shared_formula_index(size_t) override {}
+        void set_result_string(std::string_view value) override {
+            text_ = cutUtf8(value, kMaxStoredBytes);
+            result_ = Result::Text;
+        }
+        void set_result_value(double value) override {
+            value_ = value;
+            result_ = Result::Number;
+        }
+        void set_result_bool(bool value) override {
+            value_ = value ? 1 : 0;
+            result_ = Result::Bool;
+        }
+        void set_result_empty() override { result_ = Result::None; }
+        void commit() override { sheet_.formulaResult(*this); }
+
+      private:
+        friend class Sheet;
+        enum class Result { None, Text, Number, Bool };
+        Sheet& sheet_;
+        row_t row_ = 0;
+        col_t col_ = 0;
+        Result result_ = Result::None;
+        std::string text_;
+        double value_ = 0;
+    };
+
+    void formulaResult(const Formula& f) {
+        if (!records_) return;
+        switch (f.result_) {
+            case Formula::Result::Text:
+                records_->text(f.row_, f.col_, f.text_);
+                break;
+            case Formula::Result::Bool:
+                records_->boolean(f.row_, f.col_, f.value_ != 0);
+                break;
+            case Formula::Result::Number: {
+                set_value(f.row_, f.col_, f.value_);
+                const auto format = formats_.find({f.row_, f.col_});
+                if (format != formats_.end() && !numbers_.empty()) numbers_.back().xf = format->second;
+                break;
+            }
+            case Formula::Result::None:
+                break;
+        }
+    }
+
+    Factory& factory_;
+    std::string name_;
+    SheetRecords* records_;
+    Formula formula_;
+    std::vector<Number> numbers_;
+    std::map<std::pair<row_t, col_t>, size_t> formats_;
+};
+
+class Factory : public iface::import_factory {
+  public:
+    Factory(std::string_view wanted, std::string_view header)
+        : first_(header), named_(header), header_(header), wanted_(wanted) {}
+
+    const Strings& strings() const { return strings_; }
+
+    iface::import_global_settings* get_global_settings() override { return &settings_; }
+    iface::import_shared_strings* get_shared_strings() override { return &strings_; }
+    iface::import_styles* get_styles() override { return &styles_; }
+    iface::import_reference_resolver* get_reference_resolver(formula_ref_context_t) override {
+        return &resolver_;
+    }
+
+    iface::import_sheet* append_sheet(sheet_t index, std::string_view name) override {
+        (void)index;
+        if (sheets_.size() >= 4096) return nullptr;
+        SheetRecords* records = nullptr;
+        if (!namedSheet_ && SameSheetName(name, wanted_)) {
+            // The sheet asked for wins over the first sheet, which need not be read on.
+            if (!sheets_.empty()) {
+                sheets_.front()->stopReading();
+                first_ = SheetRecords(header_);
+            }
+            records = &named_;
+        } else if (sheets_.empty()) {
+            records = &first_;
+        }
+        sheets_.push_back(std::make_unique<Sheet>(*this, std::string(cutUtf8(name, 256)), records));
+        if (records == &named_) namedSheet_ = sheets_.back().get();
+        return sheets_.back().get();
+    }
+    iface::import_sheet* get_sheet(std::string_view name) override {
+        for (const auto& s : sheets_)
+            if (s->name() == name) return s.get();
+        return nullptr;
+    }
+    iface::import_sheet* get_sheet(sheet_t index) override {
+        return index >= 0 && static_cast<size_t>(index) < sheets_.size()
+                   ? sheets_[static_cast<size_t>(index)].get()
+                   : nullptr;
+    }
+    void finalize() override {}
+
+    std::string recordText() {
+        if (sheets_.empty()) throw ReadError("Workbook ini tidak berisi sheet..");
+        Sheet& sheet = namedSheet_ ? *namedSheet_ : *sheets_.front();
+        sheet.finish(styles_, settings_);
+        return (namedSheet_ ? named_ : first_).recordText(sheet.name());
+    }
+
+  private:
+    Strings strings_;
+    Styles styles_;
+    Settings settings_;
+    Resolver resolver_;
+    SheetRecords first_, named_;
+    std::string header_;
+    std::string wanted_;
+    std::vector<std::unique_ptr<Sheet>> sheets_;
+    Sheet* namedSheet_ = nullptr;
+};
+
+void Sheet::set_string(row_t row, col_t col, string_id_t id) {
+    if (records_) records_->text(row, col, factory_.strings().get(id));
+}
+
+void Sheet::finish(const Styles& styles, const Settings& settings) {
+    if (!records_) return;
+    for (const Number& n : numbers_) {
+        if (n.xf == 0) continue;
+        const NumberKind kind = styles.kindOfXf(n.xf);
+        if (kind == NumberKind::Plain) continue;
+        const auto d = settings.serialDate(n.value);
+        if (!d) continue;
+        if (kind == NumberKind::Date) {
+            records_->date(n.row, n.col, *d);
+        } else {
+            char time[16];
+            std::snprintf(time, sizeof time, "%02d:%02d:%02d", d->hour, d->minute, d->second);
+            records_->text(n.row, n.col, time);
+        }
+    }
+}
+
+template <typename Reader>
+std::string readWith(std::string_view bytes, std::string_view wanted, std::string_view header) {
+    Factory factory(wanted, header);
+    Reader reader(&factory);
+    reader.read_stream(bytes);
+    return factory.recordText();
+}
+
+}  // namespace
+
+std::string ReadOrcus(Format format, std::string_view bytes, std::string_view wanted,
+                      std::string_view header) {
+    try {
+        switch (format) {
+            case Format::Xlsx:
+                return readWith<orcus::orcus_xlsx>(bytes, wanted, header);
+            case Format::Ods:
+                return readWith<orcus::orcus_ods>(bytes, wanted, header);
+            case Format::XlsXml:
+                return readWith<orcus::orcus_xls_xml>(bytes, wanted, header);
+            default:
+                break;
+        }
+    } catch (const ReadError&) {
+        throw;
+    } catch (const std::bad_alloc&) {
+        throw ReadError("Memori tidak cukup untuk membaca workbook ini..");
+    } catch (const std::exception& e) {
+        throw ReadError(std::string("Workbook rusak atau tidak dapat dibaca (") + CleanCell(e.what()) +
+                        "). Bukalah di Excel atau LibreOffice lalu simpan kembali..");
+    }
+    throw ReadError("File ini bukan workbook yang dapat dibaca..");
+}
+
+}  // namespace xlstodb

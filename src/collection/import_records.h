@@ -1,0 +1,74 @@
+#pragma once
+// What the import dialog does with records, without a widget: the grid's columns
+// for each target, the header line handed to the reader module, the reply split
+// into rows, and what a row's cells become in the database. The dialog, the tests
+// and the benchmark share these.
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <vector>
+
+#include "ui/grid_data.h"
+
+namespace zelkor {
+
+// The table the import fills, as AppContext::importTarget names it.
+enum class ImportKind { Items, Members, None };
+ImportKind ImportKindOf(const QString& importTarget);
+
+// Columns of the import grid.
+namespace import_item {
+enum Column { Id, Nama, Pengarang, HakCipta, Penerbit, Isbn, Denda, Stock, HrgRental, Rak, Status, Count };
+}
+namespace import_member {
+enum Column { Id, Nama, JenisKelamin, TmpLahir, TglLahir, Alamat, Durasi, Status, Count };
+}
+
+// The header line handed to the reader: the fields it delivers, in order.
+QString ImportHeaderLine(ImportKind kind);
+// The grid's columns (headers, widths, alignments), "Status" last.
+std::vector<GridColumn> ImportColumns(ImportKind kind);
+// The column "Status" and the number of fields before it.
+int ImportStatusColumn(ImportKind kind);
+
+// The "Status" texts of a saved and of a refused row.
+inline const QString kImportSaved = QStringLiteral("Berhasil di input");
+inline const QString kImportRefused = QStringLiteral("Gagal di input");
+
+// A reply of the reader module: its records, each cut or padded to `fields`
+// fields; or, when the reply is no record text (it does not end with "|"), the
+// reader's message for the operator. An empty reply is no records and no message.
+struct ImportReply {
+    QList<QStringList> records;
+    QString message;
+};
+ImportReply SplitRecordText(const QString& reply, int fields);
+
+// A record as its grid row: the cells as the reader gave them, a whole number
+// written with thousands separators or "Rp" as plain digits ("Rp 1.500" -> "1500"),
+// and an empty "Status".
+QStringList ImportGridRow(ImportKind kind, QStringList record);
+
+// A whole number as the digits-only fields of the record forms hold it: digits,
+// digit groups of three split by ".", "," or spaces ("1.500" is 1500 in Indonesia),
+// or digits with a zero fraction ("1500.0"), after an optional "Rp". Empty stays
+// empty; anything else (a fraction, a word, more than 12 digits) gives nothing.
+std::optional<QString> WholeNumberText(const QString& text);
+
+// The values one grid row is inserted with, in the order of the insert
+// statement's columns; nothing when the row cannot be saved: no code or name, the
+// item code "KUNJUNG" of the visit tariffs, or a number field that is not a whole
+// number (see WholeNumberText).
+//   items:   Id, NamaItem, Pengarang, HakCipta, Penerbit, ISBN, Denda, JmlStock,
+//            Rental ("1" when the rental price is above 0), HargaRental, Rak
+//   members: Id, Nama, LP (one capital letter), TmpLahir, TglLahir ("yyyy-mm-dd" or
+//            empty), Alamat, Kategori (`category`), DurasiPinjam, Status ("1")
+std::optional<QStringList> ImportValues(ImportKind kind, const QStringList& row, const QString& category);
+
+// The one-letter gender of a member's "Jenis_Kelamin": L for Laki-laki, P for
+// Perempuan. The words people write for either (Pria, Wanita, Male...) count;
+// otherwise the first letter, as a capital.
+QString GenderLetter(const QString& text);
+
+}  // namespace zelkor
