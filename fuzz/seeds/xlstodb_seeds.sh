@@ -33,19 +33,19 @@ JSON
 
 case "$FORMAT" in
   xls | ods)
-    for spec in members items; do "$PY" "$MAKE" "$FORMAT" "$TMP/$spec.json" "$DIR/$spec.$FORMAT"; done
+    for sheet in members items; do "$PY" "$MAKE" "$FORMAT" "$TMP/$sheet.json" "$DIR/$sheet.$FORMAT"; done
     ;;
   xlsx)
-    for spec in members items; do
-      "$PY" "$MAKE" xlsx "$TMP/$spec.json" "$DIR/$spec.xlsx"
-      "$PY" "$MAKE" parts "$DIR/$spec.xlsx" "$DIR/$spec.parts"
+    for sheet in members items; do
+      "$PY" "$MAKE" xlsx "$TMP/$sheet.json" "$DIR/$sheet.xlsx"
+      "$PY" "$MAKE" parts "$DIR/$sheet.xlsx" "$DIR/$sheet.parts"
     done
     ;;
   ods-parts)
-    for spec in members items; do
-      "$PY" "$MAKE" ods "$TMP/$spec.json" "$TMP/$spec.ods"
-      cp "$TMP/$spec.ods" "$DIR/$spec.ods"
-      "$PY" "$MAKE" parts "$TMP/$spec.ods" "$DIR/$spec.parts"
+    for sheet in members items; do
+      "$PY" "$MAKE" ods "$TMP/$sheet.json" "$TMP/$sheet.ods"
+      cp "$TMP/$sheet.ods" "$DIR/$sheet.ods"
+      "$PY" "$MAKE" parts "$TMP/$sheet.ods" "$DIR/$sheet.parts"
     done
     ;;
   csv | records)

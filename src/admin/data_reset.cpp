@@ -63,13 +63,13 @@ DataResetForm::DataResetForm(AppContext& ctx, QWidget* parent) : QDialog(parent)
     setObjectName(QStringLiteral("FORM_ZELKOR_FORM20_CLASS"));
     setWindowTitle(QStringLiteral("Reset Data"));
     setModal(true);
-    setFont(FontFromSpec(QStringLiteral("Arial Unicode MS,9,0")));
+    setFont(FontFromText(QStringLiteral("Arial Unicode MS,9,0")));
     createControls();
     cancel_->setFocus();
 }
 
 void DataResetForm::createControls() {
-    const QFont large = FontFromSpec(QStringLiteral("Arial Unicode MS,12,1"));
+    const QFont large = FontFromText(QStringLiteral("Arial Unicode MS,12,1"));
     auto* warning = new QLabel(kWarning, this);
     warning->setFont(large);
     warning->setWordWrap(true);

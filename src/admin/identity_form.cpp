@@ -43,7 +43,7 @@ IdentityForm::IdentityForm(AppContext& ctx, QWidget* parent) : QDialog(parent), 
     setObjectName(QStringLiteral("FORM_ZELKOR_FORM22_CLASS"));
     setWindowTitle(QStringLiteral("Identitas Perpustakaan"));
     setModal(true);
-    setFont(FontFromSpec(QStringLiteral("Arial Unicode MS,9,0")));
+    setFont(FontFromText(QStringLiteral("Arial Unicode MS,9,0")));
     createControls();
     ShowPicture(logo_, QImage(LogoPath(ctx_)), 240, 160);
     name_->setText(ctx_.libraryName);

@@ -30,7 +30,7 @@ QLineEdit* NewField(QWidget* form, const char* name, const QString& accessibleNa
     auto* f = new QLineEdit(form);
     f->setObjectName(QLatin1String(name));
     f->setAccessibleName(accessibleName);
-    f->setFont(FontFromSpec(QStringLiteral("Arial,-12,0")));
+    f->setFont(FontFromText(QStringLiteral("Arial,-12,0")));
     return f;
 }
 }  // namespace
@@ -108,7 +108,7 @@ void EntryForm::createControls() {
     auto* form = new QFormLayout;
     auto row = [&](const QString& label, QWidget* field) {
         auto* l = new QLabel(label, this);
-        l->setFont(FontFromSpec(QStringLiteral("MS Sans Serif,-11,0")));
+        l->setFont(FontFromText(QStringLiteral("MS Sans Serif,-11,0")));
         l->setBuddy(field);
         form->addRow(l, field);
     };

@@ -88,7 +88,7 @@ QToolBar* JournalForm::createToolbar() {
 
 void JournalForm::createControls() {
     months_ = new MonthList(this);
-    months_->setFont(FontFromSpec(QStringLiteral("Arial Unicode MS,9,0")));
+    months_->setFont(FontFromText(QStringLiteral("Arial Unicode MS,9,0")));
     // The list keeps its size; the grid takes what the window gains.
     months_->setFixedWidth(Scaled(this, 200));
     months_->list()->setFixedHeight(Scaled(this, 303));
@@ -96,7 +96,7 @@ void JournalForm::createControls() {
     view_ = new GridView(grid_, this);
     view_->setObjectName(QStringLiteral("journal"));
     view_->setAccessibleName(QStringLiteral("Jurnal Kas"));
-    view_->setFont(FontFromSpec(QStringLiteral("Arial,-12,0")));
+    view_->setFont(FontFromText(QStringLiteral("Arial,-12,0")));
     view_->setStyleSheet(QStringLiteral("QTableView { background: white; color: black; }"));
     view_->applyColumnWidths();
 

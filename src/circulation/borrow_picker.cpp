@@ -22,7 +22,7 @@ BorrowPicker::BorrowPicker(DeskForm& desk) : QDialog(&desk), desk_(desk), ctx_(d
     setObjectName(QStringLiteral("FORM_ZELKOR_FORM4_CLASS"));
     setWindowTitle(QStringLiteral("Browse Item"));
     setModal(true);
-    setFont(FontFromSpec(QStringLiteral("Arial Unicode MS,9,0")));
+    setFont(FontFromText(QStringLiteral("Arial Unicode MS,9,0")));
     resize(Scaled(this, 921), Scaled(this, 515));
     createColumns();
     createControls();

@@ -56,13 +56,13 @@ void DeskForm::createColumns() {
 void DeskForm::createControls() {
     auto place = [this](QWidget* w, int x, int y, int width, int height, const QString& font) {
         PlaceAt(this, w, x, y, width, height);
-        w->setFont(FontFromSpec(font));
+        w->setFont(FontFromText(font));
     };
     // Enter from a barcode scanner must never press a button or close the desk.
     auto button = [&](const QString& text, const char* name, int x, int y, int w, int h,
                       const QString& font) {
         auto* b = MakeButton(this, text, name, x, y, w, h);
-        b->setFont(FontFromSpec(font));
+        b->setFont(FontFromText(font));
         return b;
     };
     auto label = [&](const QString& text, int x, int y, int w, int h, const QString& font) {

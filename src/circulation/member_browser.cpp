@@ -30,7 +30,7 @@ MemberBrowser::MemberBrowser(DeskForm& desk) : QDialog(&desk), desk_(desk), ctx_
     setObjectName(QStringLiteral("FORM_ZELKOR_FORMCRMEMBER_CLASS"));
     setWindowTitle(QStringLiteral("Browse Member"));
     setModal(true);
-    setFont(FontFromSpec(kFont));
+    setFont(FontFromText(kFont));
     resize(Scaled(this, 645), Scaled(this, 329));
     createControls();
     loadCategories();
@@ -45,14 +45,14 @@ void MemberBrowser::createControls() {
     tree_->setColumnCount(1);
     tree_->setRootIsDecorated(true);
     tree_->setSelectionMode(QAbstractItemView::SingleSelection);
-    tree_->setFont(FontFromSpec(kListFont));
+    tree_->setFont(FontFromText(kListFont));
     tree_->setStyleSheet(QStringLiteral("QTreeWidget { background: white; }"));
     PlaceAt(this, tree_, 2, 0, 200, 256);
 
     view_ = new GridView(members_, this);
     view_->setObjectName(QStringLiteral("members"));
     view_->setAccessibleName(QStringLiteral("Member"));
-    view_->setFont(FontFromSpec(kListFont));
+    view_->setFont(FontFromText(kListFont));
     view_->setStyleSheet(QStringLiteral("QTableView { background: white; }"));
     PlaceAt(this, view_, 204, 0, 425, 256);
 
@@ -65,8 +65,8 @@ void MemberBrowser::createControls() {
     goButton_->setToolTip(QStringLiteral("Jalankan pencarian.."));
     cancelButton_ = MakeButton(this, QStringLiteral("&Batal"), "cancel", 405, 257, 105, 33);
     insertButton_ = MakeButton(this, QStringLiteral("&Sisip"), "insert", 520, 257, 105, 33);
-    cancelButton_->setFont(FontFromSpec(kListFont));
-    insertButton_->setFont(FontFromSpec(kListFont));
+    cancelButton_->setFont(FontFromText(kListFont));
+    insertButton_->setFont(FontFromText(kListFont));
 
     // The list comes before Sisip and Batal after it, as in the pickers.
     ChainTabOrder({tree_, search_, goButton_, view_, insertButton_, cancelButton_});

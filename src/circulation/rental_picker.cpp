@@ -23,7 +23,7 @@ RentalPicker::RentalPicker(DeskForm& desk) : QDialog(&desk), desk_(desk), ctx_(d
     setObjectName(QStringLiteral("FORM_ZELKOR_FORM3_CLASS"));
     setWindowTitle(QStringLiteral("Item Rental"));
     setModal(true);
-    setFont(FontFromSpec(QStringLiteral("Arial Unicode MS,9,0")));
+    setFont(FontFromText(QStringLiteral("Arial Unicode MS,9,0")));
     resize(Scaled(this, 916), Scaled(this, 515));
     createColumns();
     createControls();
@@ -56,7 +56,7 @@ void RentalPicker::createControls() {
     itemName_ = new QLabel(this);
     itemName_->setObjectName(QStringLiteral("itemName"));
     itemName_->setAccessibleDescription(QStringLiteral("Nama Item"));
-    itemName_->setFont(FontFromSpec(QStringLiteral("Arial Unicode MS,9,1")));
+    itemName_->setFont(FontFromText(QStringLiteral("Arial Unicode MS,9,1")));
     PlaceAt(this, itemName_, 8, 392, 883, 25);
 
     auto* daysLabel = new QLabel(QStringLiteral("Durasi Rental Berapa &Hari?"), this);

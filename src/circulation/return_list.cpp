@@ -14,7 +14,7 @@ ReturnList::ReturnList(DeskForm& desk) : QDialog(&desk), desk_(desk), ctx_(desk.
     setObjectName(QStringLiteral("FORM_ZELKOR_FORM5_CLASS"));
     setWindowTitle(QStringLiteral("Daftar item perpus yang masih di-rental atau di-pinjam oleh member."));
     setModal(true);
-    setFont(FontFromSpec(QStringLiteral("Arial Unicode MS,9,0")));
+    setFont(FontFromText(QStringLiteral("Arial Unicode MS,9,0")));
     resize(Scaled(this, 918), Scaled(this, 499));
     createColumns();
     createControls();

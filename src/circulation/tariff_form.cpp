@@ -21,7 +21,7 @@ TariffForm::TariffForm(AppContext& ctx, QWidget* parent) : QDialog(parent), ctx_
     setObjectName(QStringLiteral("FORM_ZELKOR_FORM16_CLASS"));
     setWindowTitle(QStringLiteral("Form Tarif Kunjungan"));
     setModal(true);
-    setFont(FontFromSpec(QStringLiteral("Arial Unicode MS,9,0")));
+    setFont(FontFromText(QStringLiteral("Arial Unicode MS,9,0")));
     resize(Scaled(this, 500), Scaled(this, 310));
     createColumns();
     createControls();

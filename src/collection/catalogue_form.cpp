@@ -55,10 +55,10 @@ void CatalogueForm::createLayout() {
         }));
 
     QLineEdit* field = list_->searchField();
-    field->setFont(FontFromSpec(QStringLiteral("Arial Unicode MS,9,0")));
+    field->setFont(FontFromText(QStringLiteral("Arial Unicode MS,9,0")));
     field->setFixedSize(Scaled(this, 661), Scaled(this, 24));
     auto* cari = new QLabel(QStringLiteral("&Cari"), this);
-    cari->setFont(FontFromSpec(QStringLiteral("Arial Unicode MS,12,1")));
+    cari->setFont(FontFromText(QStringLiteral("Arial Unicode MS,12,1")));
     cari->setBuddy(field);
     cari->setFixedWidth(Scaled(this, 48));
     auto* searchRow = new QHBoxLayout;
@@ -71,7 +71,7 @@ void CatalogueForm::createLayout() {
 
     GridView* view = list_->view();
     view->setAccessibleName(windowTitle());
-    view->setFont(FontFromSpec(QStringLiteral("Arial Unicode MS,11,1")));
+    view->setFont(FontFromText(QStringLiteral("Arial Unicode MS,11,1")));
     view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 6);
     view->setSelectionMode(QAbstractItemView::ExtendedSelection);
     view->applyColumnWidths();

@@ -62,7 +62,7 @@ ImportDialog::ImportDialog(AppContext& ctx, QWidget* owner, std::function<void()
     // A caption without a close box: "Tutup" (or Esc) is the way out.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setModal(true);
-    setFont(FontFromSpec(QStringLiteral("Arial,9,0")));
+    setFont(FontFromText(QStringLiteral("Arial,9,0")));
     grid_.setColumns(ImportColumns(kind_));
     createControls();
     createLayout();

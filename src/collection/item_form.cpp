@@ -10,8 +10,8 @@ namespace {
 
 const QString kTariffCode = QStringLiteral("KUNJUNG");
 
-RecordFormSpec ItemSpec() {
-    RecordFormSpec s;
+RecordFormDesign ItemDesign() {
+    RecordFormDesign s;
     s.windowClass = QLatin1String(ItemForm::kWindowClass);
     s.title = s.boxTitle = QStringLiteral("Form Data Item Perpustakaan");
     s.table = QStringLiteral("ItemPerpus");
@@ -35,7 +35,7 @@ RecordFormSpec ItemSpec() {
 
 }  // namespace
 
-ItemForm::ItemForm(AppContext& ctx, QWidget* parent) : RecordForm(ctx, ItemSpec(), parent) {
+ItemForm::ItemForm(AppContext& ctx, QWidget* parent) : RecordForm(ctx, ItemDesign(), parent) {
     QLineEdit* code = addTextRow(QStringLiteral("Id Item"), "code");
     QLineEdit* name = addTextRow(QStringLiteral("Nama Item"), "name");
     pengarang_ = addTextRow(QStringLiteral("Pengarang"), "pengarang");

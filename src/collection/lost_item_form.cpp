@@ -46,7 +46,7 @@ LostItemForm::LostItemForm(AppContext& ctx, QWidget* parent) : QDialog(parent), 
     setObjectName(QLatin1String(kWindowClass));
     setWindowTitle(QStringLiteral("Form Pelaporan Item Hilang"));
     setModal(true);
-    setFont(FontFromSpec(QStringLiteral("Arial Unicode MS,9,0")));
+    setFont(FontFromText(QStringLiteral("Arial Unicode MS,9,0")));
     setFixedSize(Scaled(this, 885), Scaled(this, 477));
     createColumns();
     createControls();

@@ -20,8 +20,8 @@ namespace {
 const QDate kNoDate(1900, 1, 1);
 const QString kDateFormat = QStringLiteral("yyyy-MM-dd");
 
-RecordFormSpec MemberSpec() {
-    RecordFormSpec s;
+RecordFormDesign MemberDesign() {
+    RecordFormDesign s;
     s.windowClass = QLatin1String(MemberForm::kWindowClass);
     s.title = QStringLiteral("Form Data Member Perpustakaan");
     s.boxTitle = QStringLiteral("Formulir Data Member");
@@ -55,7 +55,7 @@ QHBoxLayout* Row(QWidget* container) {
 
 }  // namespace
 
-MemberForm::MemberForm(AppContext& ctx, QWidget* parent) : RecordForm(ctx, MemberSpec(), parent) {
+MemberForm::MemberForm(AppContext& ctx, QWidget* parent) : RecordForm(ctx, MemberDesign(), parent) {
     QLineEdit* code = addTextRow(QStringLiteral("Id Member"), "code");
     QLineEdit* name = addTextRow(QStringLiteral("Nama Member"), "name");
     addGenderRow();

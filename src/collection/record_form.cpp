@@ -29,20 +29,20 @@ std::vector<GridColumn> GridColumns(const std::vector<RecordColumn>& columns) {
 
 }  // namespace
 
-QStringList RecordFormSpec::columnNames() const {
+QStringList RecordFormDesign::columnNames() const {
     QStringList out;
     for (const RecordColumn& c : columns) out << c.column;
     return out;
 }
 
-RecordForm::RecordForm(AppContext& ctx, RecordFormSpec spec, QWidget* parent)
-    : QWidget(parent), ctx_(ctx), spec_(std::move(spec)) {
-    setObjectName(spec_.windowClass);
-    setWindowTitle(spec_.title);
-    setFont(FontFromSpec(QStringLiteral("Arial Unicode MS,9,0")));
-    list_ = new RecordList(ctx_, this, GridColumns(spec_.columns),
-                           ListAllSql(spec_.table, spec_.columnNames()), spec_.searched);
-    list_->view()->setAccessibleName(spec_.title);
+RecordForm::RecordForm(AppContext& ctx, RecordFormDesign design, QWidget* parent)
+    : QWidget(parent), ctx_(ctx), design_(std::move(design)) {
+    setObjectName(design_.windowClass);
+    setWindowTitle(design_.title);
+    setFont(FontFromText(QStringLiteral("Arial Unicode MS,9,0")));
+    list_ = new RecordList(ctx_, this, GridColumns(design_.columns),
+                           ListAllSql(design_.table, design_.columnNames()), design_.searched);
+    list_->view()->setAccessibleName(design_.title);
     follower_ = new GridFollower(
         ctx_, list_->view(), [this](int row) { showRow(row); }, this);
     createLayout();
@@ -66,9 +66,9 @@ void RecordForm::createLayout() {
     outer->setContentsMargins(0, 0, 0, 0);
     outer->setSpacing(0);
     outer->addWidget(CreateRecordToolbar(this,
-                                         {{RecordCommand::Add, spec_.addTip},
-                                          {RecordCommand::Save, spec_.saveTip},
-                                          {RecordCommand::Delete, spec_.deleteTip},
+                                         {{RecordCommand::Add, design_.addTip},
+                                          {RecordCommand::Save, design_.saveTip},
+                                          {RecordCommand::Delete, design_.deleteTip},
                                           {RecordCommand::Spreadsheet, kSpreadsheetTip},
                                           {RecordCommand::Browser, kBrowserTip},
                                           {RecordCommand::Import, kImportTip}},
@@ -79,7 +79,7 @@ void RecordForm::createLayout() {
     body->setSpacing(Scaled(this, 8));
     outer->addLayout(body, 1);
 
-    auto* box = new QGroupBox(spec_.boxTitle, this);
+    auto* box = new QGroupBox(design_.boxTitle, this);
     box->setObjectName(QStringLiteral("entries"));
     // Only the caption is bold; the rows keep the form's font.
     box->setStyleSheet(QStringLiteral("QGroupBox { font-family: '%1'; font-size: 9pt; font-weight: bold; }")
@@ -89,7 +89,7 @@ void RecordForm::createLayout() {
     rows_->setContentsMargins(Scaled(this, 14), Scaled(this, 12), Scaled(this, 6), Scaled(this, 12));
     rows_->setHorizontalSpacing(0);
     rows_->setVerticalSpacing(Scaled(this, 10));
-    rows_->setColumnMinimumWidth(0, Scaled(this, spec_.labelWidth));
+    rows_->setColumnMinimumWidth(0, Scaled(this, design_.labelWidth));
     rows_->setColumnStretch(1, 1);
     auto* left = new QVBoxLayout;
     left->addWidget(box);
@@ -131,7 +131,7 @@ QLineEdit* RecordForm::newField(const QString& accessibleName, const char* name,
     auto* field = new QLineEdit(this);
     field->setObjectName(QLatin1String(name));
     field->setAccessibleName(accessibleName);
-    field->setFixedSize(Scaled(this, width > 0 ? width : spec_.fieldWidth), Scaled(this, 22));
+    field->setFixedSize(Scaled(this, width > 0 ? width : design_.fieldWidth), Scaled(this, 22));
     // Digits only as typed; a stored text shown from the grid stays as it is.
     if (digitsOnly)
         field->setValidator(
@@ -223,8 +223,9 @@ void RecordForm::clearEntries() {
 }
 
 int RecordForm::gridColumnOf(const QString& column) const {
-    for (std::size_t i = 0; i < spec_.columns.size(); ++i)
-        if (spec_.columns[i].column.compare(column, Qt::CaseInsensitive) == 0) return static_cast<int>(i) + 1;
+    for (std::size_t i = 0; i < design_.columns.size(); ++i)
+        if (design_.columns[i].column.compare(column, Qt::CaseInsensitive) == 0)
+            return static_cast<int>(i) + 1;
     return -1;
 }
 

@@ -6,7 +6,7 @@
 //
 // A form's constructor reads like a table of contents:
 //
-//     ItemForm::ItemForm(AppContext& ctx, QWidget* parent) : RecordForm(ctx, ItemSpec(), parent) {
+//     ItemForm::ItemForm(AppContext& ctx, QWidget* parent) : RecordForm(ctx, ItemDesign(), parent) {
 //         QLineEdit* code = addTextRow(QStringLiteral("Id Item"), "code");   // grid column 1
 //         QLineEdit* name = addTextRow(QStringLiteral("Nama Item"), "name"); // grid column 2
 //         ...                                                              // one row per column
@@ -14,7 +14,7 @@
 //     }
 //
 // Every row is an Entry that reads and writes one grid column, in the order of the
-// spec's columns. What is saved is those texts under the columns' names (a form may
+// design's columns. What is saved is those texts under the columns' names (a form may
 // add derived columns in storedRecord), found by RecordKey (the code unless a form
 // says otherwise).
 //
@@ -52,7 +52,7 @@ struct RecordColumn {
     Align align;
 };
 
-struct RecordFormSpec {
+struct RecordFormDesign {
     QString windowClass;  // the object name, "FORM_ZELKOR_FORM6_CLASS"
     QString title;        // the window's title
     QString boxTitle;     // the group box of entry rows
@@ -93,7 +93,7 @@ class RecordForm : public QWidget {
     void openImport();                // entry 7
 
   protected:
-    RecordForm(AppContext& ctx, RecordFormSpec spec, QWidget* parent);
+    RecordForm(AppContext& ctx, RecordFormDesign design, QWidget* parent);
 
     // How one entry row reads and writes its grid column.
     struct Entry {
@@ -109,7 +109,7 @@ class RecordForm : public QWidget {
                          int fieldWidth, const QString& valuesSql);
     // Any other control: `focus` are its widgets in Tab order.
     void addRow(const QString& label, QWidget* control, Entry entry, std::vector<QWidget*> focus);
-    // A field of the design width (the spec's when 0) for a row of one's own.
+    // A field of the design width (the form design's when 0) for a row of one's own.
     QLineEdit* newField(const QString& accessibleName, const char* name, int width, bool digitsOnly = false);
     static Entry textEntry(QLineEdit* field);
     // Ends the building: the code and name fields (both required for a new record),
@@ -147,7 +147,7 @@ class RecordForm : public QWidget {
     QLabel* addLabel(const QString& text, QWidget* buddy);
 
     AppContext& ctx_;
-    RecordFormSpec spec_;
+    RecordFormDesign design_;
     RecordList* list_ = nullptr;
     GridFollower* follower_ = nullptr;
     std::vector<Entry> entries_;  // one per grid column after "No"

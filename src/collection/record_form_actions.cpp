@@ -25,7 +25,7 @@ const QString kDeleteQuestion = QStringLiteral(
 void RecordForm::newRecord() {
     follower_->disarm();
     startAfresh();
-    if (spec_.newRecordClearsSearch) list_->searchField()->clear();
+    if (design_.newRecordClearsSearch) list_->searchField()->clear();
     code_->setFocus();
 }
 
@@ -37,7 +37,7 @@ void RecordForm::startAfresh() {
 }
 
 RecordForm::StoredRecord RecordForm::storedRecord(const QStringList& shown) const {
-    return {spec_.columnNames(), shown};
+    return {design_.columnNames(), shown};
 }
 
 RecordKey RecordForm::keyForSave(const QString& code) const {
@@ -50,7 +50,7 @@ RecordKey RecordForm::keyForRow(int row) const {
 
 void RecordForm::save() {
     const QString code = code_->text();
-    const Statement exists = ExistsStatement(spec_.table, code);
+    const Statement exists = ExistsStatement(design_.table, code);
     QString count;
     // Without the count it is not known whether to insert or to update.
     if (!ctx_.run(exists.sql, exists.values, StoreScalar(count))) return;
@@ -67,7 +67,7 @@ void RecordForm::insertRecord(const QString& code) {
     }
     const QStringList shown = shownValues();
     const StoredRecord record = storedRecord(shown);
-    const Statement insert = InsertStatement(spec_.table, record.columns, record.values);
+    const Statement insert = InsertStatement(design_.table, record.columns, record.values);
     if (!ctx_.run(insert.sql, insert.values)) return;
     // Appended rows carry the bare row count; rows read from the database "n.".
     grid().appendRow(QStringList{QString::number(grid().rowCount() + 1)} + shown);
@@ -81,7 +81,7 @@ void RecordForm::updateRecord(const QString& code) {
     const QStringList shown = shownValues();
     const StoredRecord record = storedRecord(shown);
     const RecordKey key = keyForSave(code);
-    const Statement update = UpdateStatement(spec_.table, record.columns, record.values, key);
+    const Statement update = UpdateStatement(design_.table, record.columns, record.values, key);
     // The update must change exactly the one record, or nothing at all.
     Transaction tx(ctx_.db());
     if (!tx.active()) {
@@ -134,7 +134,7 @@ void RecordForm::remove() {
         return;
     }
     if (!ctx_.messages().askYesNo(kDeleteQuestion, QStringLiteral("Confirm Delete"))) return;
-    const Statement del = DeleteStatement(spec_.table, keyForRow(row));
+    const Statement del = DeleteStatement(design_.table, keyForRow(row));
     if (!ctx_.run(del.sql, del.values)) return;
     g.removeRow(row);
     // The view then highlights a neighbour; the next delete must not take a record
@@ -148,11 +148,11 @@ void RecordForm::exportSpreadsheet() {
 }
 
 void RecordForm::exportBrowser() {
-    ReportGridToBrowser(ctx_, spec_.reportTitle, grid());
+    ReportGridToBrowser(ctx_, design_.reportTitle, grid());
 }
 
 void RecordForm::openImport() {
-    ctx_.importTarget = spec_.table;
+    ctx_.importTarget = design_.table;
     OpenImportDialog(ctx_, *this);
 }
 

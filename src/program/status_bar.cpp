@@ -35,7 +35,7 @@ MainStatusBar::MainStatusBar(QWidget* parent) : QStatusBar(parent) {
     setSizeGripEnabled(false);
     // The parts' widths were laid out for a small status bar font: "User:" and
     // its icon fit in 50 units only at about 8 points of a narrow face.
-    setFont(FontFromSpec(QStringLiteral("Arial,8,0")));
+    setFont(FontFromText(QStringLiteral("Arial,8,0")));
     // The parts sit side by side without gaps, so their right edges fall where
     // their widths add up to.
     auto* strip = new QWidget(this);

@@ -44,7 +44,7 @@ void MonthGridForm::createControls(QWidget* above, int listWidth, const QFont& g
     auto* row = new QHBoxLayout;
     row->setSpacing(Scaled(this, 2));
     months_ = new MonthList(this);
-    months_->setFont(FontFromSpec(QStringLiteral("Arial Unicode MS,9,0")));
+    months_->setFont(FontFromText(QStringLiteral("Arial Unicode MS,9,0")));
     months_->setFixedWidth(Scaled(this, listWidth));
     row->addWidget(months_);
 

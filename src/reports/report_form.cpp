@@ -14,11 +14,11 @@ ReportForm::ReportForm(AppContext& ctx, QWidget* parent)
     title_ = new QLabel(this);
     title_->setObjectName(QStringLiteral("title"));
     title_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    title_->setFont(FontFromSpec(QStringLiteral("Arial Unicode MS,12,1")));
+    title_->setFont(FontFromText(QStringLiteral("Arial Unicode MS,12,1")));
     title_->setMinimumHeight(Scaled(this, 23));
     title_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     setTitle(QStringLiteral("Laporan"));
-    createControls(title_, 166, FontFromSpec(QStringLiteral("Arial Unicode MS,9,0")));
+    createControls(title_, 166, FontFromText(QStringLiteral("Arial Unicode MS,9,0")));
     view()->setAccessibleName(QStringLiteral("Laporan"));
     produce();
 }

@@ -11,6 +11,6 @@ int Scaled(const QWidget* widget, int pixels96);
 
 // A font from the form toolkit's short notation "Face,points,style"
 // (style 1 bold, 0 regular), e.g. "Arial Unicode MS,9,1".
-QFont FontFromSpec(const QString& spec);
+QFont FontFromText(const QString& text);
 
 }  // namespace zelkor

@@ -359,9 +359,10 @@ TEST_F(MainWindowTest, OpenListsReadTheirDataAgainAfterTheLibraryChanged) {
     std::map<std::string, int> before;
     for (const char* f : forms) before[f] = rowsOf(f);
     for (QMdiSubWindow* sub : window->findChild<QMdiArea*>()->subWindowList())
-        if (sub->widget()->objectName() != "FORM_ZELKOR_FORM1_CLASS")  // the background
+        if (sub->widget()->objectName() != "FORM_ZELKOR_FORM1_CLASS") {  // the background
             EXPECT_GE(sub->widget()->metaObject()->indexOfSlot("load()"), 0)
                 << sub->widget()->objectName().toStdString();
+        }
 
     // The catalogue shows what it found.
     auto* catalogue = window->findChildForm("FORM_ZELKOR_FORM9_CLASS");

@@ -3,7 +3,7 @@
 spreadsheet program would: .xls through xlwt, .ods through odfpy, .xlsx by hand
 (the tests write theirs with libxlsxwriter; this one is for the fuzz seeds).
 
-    make_workbook.py FORMAT SPEC.json-or-"-" OUTPUT_PATH
+    make_workbook.py FORMAT BOOK.json-or-"-" OUTPUT_PATH
     make_workbook.py parts WORKBOOK.xlsx-or-.ods OUTPUT_PATH   (see write_parts)
 
 The workbook is described in JSON:
@@ -211,11 +211,11 @@ def write_parts(path_in, path_out):
 
 
 def main():
-    fmt, spec, out = sys.argv[1:4]
+    fmt, source, out = sys.argv[1:4]
     if fmt == "parts":
-        write_parts(spec, out)
+        write_parts(source, out)
         return
-    book = json.load(sys.stdin if spec == "-" else open(spec, encoding="utf-8"))
+    book = json.load(sys.stdin if source == "-" else open(source, encoding="utf-8"))
     {"xls": write_xls, "ods": write_ods, "xlsx": write_xlsx}[fmt](book, out)
 
 

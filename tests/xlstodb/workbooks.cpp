@@ -104,9 +104,9 @@ bool writeWithPython(const QString& format, const QString& path, const QList<Wor
         for (const QList<int>& m : s.merges) merges.append(QJsonArray{m[0], m[1], m[2], m[3]});
         list.append(QJsonObject{{"name", s.name}, {"rows", rows}, {"merge", merges}});
     }
-    const QByteArray spec = QJsonDocument(QJsonObject{{"sheets", list}}).toJson(QJsonDocument::Compact);
+    const QByteArray book = QJsonDocument(QJsonObject{{"sheets", list}}).toJson(QJsonDocument::Compact);
     const ProgramRun run = RunProgram(QStringLiteral(ZELKOR_SYSTEM_PYTHON),
-                                      {QStringLiteral(ZELKOR_MAKE_WORKBOOK), format, "-", path}, spec);
+                                      {QStringLiteral(ZELKOR_MAKE_WORKBOOK), format, "-", path}, book);
     EXPECT_TRUE(run.ok()) << run.err.toStdString();
     return run.ok();
 }
