@@ -18,21 +18,22 @@ QStringList CatalogueSearched() {
 }
 
 Database::RowCallback AppendCatalogueBlocks(GridData& grid) {
-    // The column names are the same on every row: read once per statement. One list
-    // of three cells is filled again for every line (a broad search makes a million).
-    return [&grid, block = 1, names = QStringList(), cells = QStringList(3)](const DbRow& row) mutable {
+    // The column names are the same on every row: read once per statement. A broad
+    // search makes a million lines, so each goes into the grid without a QString or
+    // a list of its own: the value straight from SQLite's text.
+    return [&grid, block = 1, names = QStringList()](const DbRow& row) mutable {
         const int columns = row.columnCount();
         if (names.size() != columns) {
             names.clear();
             for (int i = 0; i < columns; ++i) names << row.name(i);
         }
         for (int i = 0; i < columns; ++i) {
-            cells[0] = i == 0 ? QString::number(block) + QLatin1Char('.') : QString();
-            cells[1] = names[i];
-            cells[2] = row.text(i);
-            grid.appendRow(cells);
+            GridData::NewRow line(grid);
+            line.add(i == 0 ? QString::number(block) + QLatin1Char('.') : QString());
+            line.add(names[i]);
+            line.addUtf8(row.utf8(i));
         }
-        grid.appendRow({});
+        GridData::NewRow gap(grid);  // the empty line between two items
         ++block;
     };
 }
