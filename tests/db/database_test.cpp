@@ -60,16 +60,6 @@ TEST_F(DatabaseTest, KeysRefuseDuplicatesButVisitTariffsShareTheirId) {
     EXPECT_FALSE(env.db().exec("insert into useradmin (User, Password) values ('admin','y')").ok);
 }
 
-TEST_F(DatabaseTest, KasIdsOrderAsTextsInTheRunningBalance) {
-    // Ids of different lengths: "20160307090502" + "10" sorts before "...2" as text.
-    env.exec("insert into Kas (Id, Masuk, Keluar) values ('201603070905022','100','0')");
-    env.exec("insert into Kas (Id, Masuk, Keluar) values ('2016030709050210','50','0')");
-    const QStringList saldo = env.rows(
-        "select t1.Id, (SELECT Sum(Masuk-Keluar) AS Total FROM Kas WHERE id <= T1.ID) AS Saldo from Kas t1 "
-        "order by Id");
-    EXPECT_EQ(saldo, QStringList({"2016030709050210|50", "201603070905022|150"}));
-}
-
 TEST_F(DatabaseTest, TransactionRollsBackUnlessCommitted) {
     {
         Transaction t(env.db());
