@@ -210,6 +210,7 @@ TEST_F(HtmlModuleTest, ExportsInTheSameSecondKeepTheirOwnPages) {
     for (const QString& name : reports()) EXPECT_TRUE(name.endsWith(".html")) << name.toStdString();
 }
 
+// Both modules, the page's and the workbook's.
 TEST_F(HtmlModuleTest, UnwritableFolderGivesAnEmptyReply) {
     QFile blocker(reportDir());  // a file where the folder should be
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
@@ -217,6 +218,8 @@ TEST_F(HtmlModuleTest, UnwritableFolderGivesAnEmptyReply) {
     GridData g;
     fillItems(g, 2);
     EXPECT_EQ(ReportGridToBrowser(env.ctx(), "LAPORAN", g), QString());
+    env.ctx().exportGrid = &g;
+    EXPECT_EQ(ExportGridToSpreadsheet(env.ctx()), QString());
     EXPECT_TRUE(env.messages.shown.empty());
 }
 

@@ -152,8 +152,9 @@ TEST_F(MainWindowTest, KeyboardReachesTheMenuAndTheCommands) {
     QTest::keyClick(window.get(), Qt::Key_F1);
     ASSERT_EQ(env.messages.shown.size(), 1u);
     EXPECT_EQ(env.messages.shown[0].caption, "Tentang Kami");
-    QTest::keyClick(window.get(), Qt::Key_Q, Qt::ControlModifier);
+    QTest::keyClick(window.get(), Qt::Key_Q, Qt::ControlModifier);  // Keluar: code 1, no question
     EXPECT_EQ(exits, std::vector<int>{1});
+    EXPECT_EQ(env.messages.shown.size(), 1u);
 }
 
 TEST_F(MainWindowTest, AfterLoginTheBackgroundTheDateAndTheIdentity) {
@@ -242,13 +243,6 @@ TEST_F(MainWindowTest, AdministratorChecks) {
         }
         EXPECT_TRUE(QApplication::topLevelWidgets().contains(window.get()));
     }
-}
-
-TEST_F(MainWindowTest, KeluarEndsWithCodeOneWithoutAsking) {
-    start();
-    window->runCommand(cmd::Exit);
-    EXPECT_EQ(exits, std::vector<int>{1});
-    EXPECT_TRUE(env.messages.shown.empty());
 }
 
 TEST_F(MainWindowTest, ReportCommandsSetTheReportCode) {
