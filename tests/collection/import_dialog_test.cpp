@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include "collection/import_dialog.h"
+#include "support/files.h"
 #include "support/fixture.h"
 #include "workbooks.h"
 
@@ -140,11 +141,8 @@ TEST_F(ImportDialogTest, MembersFromTwoReadsWithACategory) {
                            "M3|Siti|P||Kelas 7|3|1"}));
 
     // A third read: only its rows are handled by the next save.
-    QFile csv(env.dir() + "/tambahan.csv");
-    ASSERT_TRUE(csv.open(QIODevice::WriteOnly));
-    csv.write("Id;Nama Member;Durasi\r\nM1;Nur'aini;14\r\nM4;Dewi;7\r\n");
-    csv.close();
-    read(csv.fileName());
+    WriteBytes(env.dir() + "/tambahan.csv", "Id;Nama Member;Durasi\r\nM1;Nur'aini;14\r\nM4;Dewi;7\r\n");
+    read(env.dir() + "/tambahan.csv");
     saveAnswering(MsgAnswer::Yes);
     EXPECT_EQ(env.messages.shown.back().text,
               "Dari jumlah data member 2 data yang diimport ke database; 1 data telah berhasil di simpan dan "
@@ -173,17 +171,15 @@ TEST_F(ImportDialogTest, NothingHappensWithoutAYesOrWithoutRows) {
 // What the reader cannot read is told in its words; the grid stays as it was.
 TEST_F(ImportDialogTest, AFileThatIsNoWorkbookIsTold) {
     open("Member");
-    QFile f(env.dir() + "/foto.xls");
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16));
-    f.close();
-    read(f.fileName());
+    const QString foto = env.dir() + "/foto.xls";
+    WriteBytes(foto, QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16));
+    read(foto);
     ASSERT_EQ(env.messages.shown.size(), 1u);
     EXPECT_TRUE(env.messages.shown[0].text.startsWith("File ini bukan workbook"))
         << env.messages.shown[0].text.toStdString();
     EXPECT_EQ(env.messages.shown[0].caption, "Info");
     EXPECT_EQ(dialog->grid().rowCount(), 0);
-    EXPECT_EQ(child<QLineEdit>("path")->text(), QDir::toNativeSeparators(f.fileName()));
+    EXPECT_EQ(child<QLineEdit>("path")->text(), QDir::toNativeSeparators(foto));
 
     // A header the reader half understands: no row could ever be saved.
     read(write("siswa", "xlsx", {{"NIS", "Nama Member"}, {"123", "Ani"}}));

@@ -4,9 +4,11 @@
 #include <QTemporaryDir>
 
 #include "core/field.h"
+#include "support/files.h"
 
 using zelkor::Field;
 using zelkor::ReadLastLine;
+using zelkor::test::WriteBytes;
 
 TEST(Field, TableOfCases) {
     struct Case {
@@ -27,16 +29,11 @@ TEST(Field, TableOfCases) {
 TEST(ReadLastLine, LastLineWinsAndMissingFileIsEmpty) {
     QTemporaryDir dir;
     const QString path = dir.filePath("conn.txt");
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("first.db;-;-\nsecond.db;a;b\nthird.db;x;y\n");
-    f.close();
+    WriteBytes(path, "first.db;-;-\nsecond.db;a;b\nthird.db;x;y\n");
     EXPECT_EQ(ReadLastLine(path), "third.db;x;y");
     EXPECT_EQ(ReadLastLine(dir.filePath("missing.txt")), "");
 
     // Windows line ends and a last line without a newline.
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write("a.db;1;2\r\nb.db;3;4");
-    f.close();
+    WriteBytes(path, "a.db;1;2\r\nb.db;3;4");
     EXPECT_EQ(ReadLastLine(path), "b.db;3;4");
 }

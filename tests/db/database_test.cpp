@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 
 #include "db/schema.h"
+#include "support/files.h"
 #include "support/fixture.h"
 
 using namespace zelkor;
@@ -151,10 +152,7 @@ TEST(DatabaseOpen, UnopenablePathGivesSqlitesMessage) {
 
     QTemporaryDir dir;
     const QString notDb = dir.filePath("junk.db");
-    QFile f(notDb);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(QByteArray(4096, 'z'));
-    f.close();
+    WriteBytes(notDb, QByteArray(4096, 'z'));
     EXPECT_EQ(Database::open(notDb, &error), nullptr);
     EXPECT_EQ(error, "file is not a database");
 

@@ -9,6 +9,7 @@
 
 #include "module_fixture.h"
 #include "reports/grid_export.h"
+#include "support/files.h"
 #include "ui/grid_data.h"
 
 using namespace zelkor;
@@ -212,9 +213,7 @@ TEST_F(HtmlModuleTest, ExportsInTheSameSecondKeepTheirOwnPages) {
 
 // Both modules, the page's and the workbook's.
 TEST_F(HtmlModuleTest, UnwritableFolderGivesAnEmptyReply) {
-    QFile blocker(reportDir());  // a file where the folder should be
-    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
+    WriteBytes(reportDir(), {});  // a file where the folder should be
     GridData g;
     fillItems(g, 2);
     EXPECT_EQ(ReportGridToBrowser(env.ctx(), "LAPORAN", g), QString());

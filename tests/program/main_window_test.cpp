@@ -22,11 +22,13 @@
 #include "accounts/password_hash.h"
 #include "program/main_window.h"
 #include "program/status_bar.h"
+#include "support/files.h"
 #include "support/fixture.h"
 #include "support/modal.h"
 
 using namespace zelkor;
 using test::WhenModal;
+using test::WriteBytes;
 
 namespace {
 
@@ -40,9 +42,9 @@ MainWindow::LoginStep admit(const QString& user) {
 class MainWindowTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        QFile f(env.dir() + "/perpus.txt");
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("Perpustakaan Lama;-;-;-;-\nTaman Baca Pelangi;Jl. Kenanga 3;0274 555;pelangi@baca.id;-\n");
+        WriteBytes(
+            env.dir() + "/perpus.txt",
+            "Perpustakaan Lama;-;-;-;-\nTaman Baca Pelangi;Jl. Kenanga 3;0274 555;pelangi@baca.id;-\n");
         env.ctx().todayText.clear();
         env.ctx().libraryName.clear();
         window = std::make_unique<MainWindow>(env.ctx());
