@@ -11,6 +11,7 @@
 #include "collection/catalogue_form.h"
 #include "program/main_window.h"
 #include "record_driver.h"
+#include "support/files.h"
 #include "ui/grid_view.h"
 
 using namespace zelkor;
@@ -189,10 +190,8 @@ TEST_F(CatalogueTest, BothExportsReceiveTheBlocksAsTheyStand) {
     form.reset();
     EXPECT_EQ(env.ctx().exportGrid, nullptr);  // not left naming a closed form's grid
     qunsetenv("ZELKOR_EXPORT_LOG");
-    QFile f(log);
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(
-        QString::fromUtf8(f.readAll()).split('\n', Qt::SkipEmptyParts),
+        QString::fromUtf8(ReadBytes(log)).split('\n', Qt::SkipEmptyParts),
         QStringList({"browser LAPORAN KATALOG PERPUSTAKAAN;Perpus Harapan;Jl. Merdeka No. 5;lll | "
                      "No.;Kolom;Data | 1.,Id,B03;,NamaItem,Kimia Terapan;,Pengarang,Sudarmo;,Penerbit,"
                      "Gramedia;,ISBN,978-3;,Denda,500;,Stock,4;,HargaRental,0;,Rak,A1;,,",

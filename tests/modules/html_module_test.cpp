@@ -20,8 +20,7 @@ namespace {
 using HtmlEntry = const char* (*)(const char*, const char*, const char*);
 
 QString readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+    return QString::fromUtf8(ReadBytes(path));
 }
 
 struct Word {
