@@ -6,8 +6,8 @@
 #include "printing/receipts.h"
 #include "printing/voucher.h"
 #include "printing/voucher_layout.h"
-#include "qstring_print.h"
 #include "support/fixture.h"
+#include "support/qstring_print.h"
 
 namespace zelkor {
 namespace {

@@ -11,12 +11,8 @@
 #include <ostream>
 
 #include "support/fixture.h"
+#include "support/qstring_print.h"
 #include "ui/grid_view.h"
-
-// Readable QString values in test failures.
-inline void PrintTo(const QString& s, std::ostream* os) {
-    *os << '"' << s.toStdString() << '"';
-}
 
 namespace zelkor::test {
 
