@@ -9,20 +9,10 @@
 #include "db/database.h"
 #include "db/library_file.h"
 #include "db/schema.h"
+#include "support/files.h"
 #include "support/fixture.h"
 
 namespace zelkor::test {
-
-inline void WriteBytes(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
-    f.write(bytes);
-}
-
-inline QByteArray ReadBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 // A new library at `path` with the members `ids`; `pageSize` 0 keeps SQLite's.
 inline void MakeLibrary(const QString& path, const QStringList& ids, int pageSize = 0) {

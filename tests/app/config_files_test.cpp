@@ -6,16 +6,11 @@
 #include <QTemporaryDir>
 
 #include "app/config_files.h"
+#include "support/files.h"
 
 using namespace zelkor;
 
-namespace {
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
-}
-}  // namespace
+using test::WriteBytes;
 
 TEST(ConnFile, LinesReadByTheFieldRule) {
     struct Case {
@@ -62,13 +57,13 @@ TEST(IdentityFile, LinesReadByTheFieldRule) {
 TEST(ConfigFiles, LastLineOfTheFileWinsAndAMissingFileIsEmpty) {
     QTemporaryDir dir;
     const QString conn = dir.filePath("conn.txt"), perpus = dir.filePath("perpus.txt");
-    writeFile(conn, "first.db;a;b\nsecond.db;c;d\r\nthird.db;-;-\n");
+    WriteBytes(conn, "first.db;a;b\nsecond.db;c;d\r\nthird.db;-;-\n");
     const ConnSettings s = ReadConnFile(conn);
     EXPECT_EQ(s.databasePath, "third.db");
     EXPECT_EQ(s.text2, "");
     EXPECT_EQ(s.text3, "");
 
-    writeFile(perpus, "Lama;A;B;C;D\nPerpus Baru;Jl. Baru;0222;baru@perpus.id;lima");
+    WriteBytes(perpus, "Lama;A;B;C;D\nPerpus Baru;Jl. Baru;0222;baru@perpus.id;lima");
     const Identity id = ReadIdentityFile(perpus);
     EXPECT_EQ(id.name, "Perpus Baru");
     EXPECT_EQ(id.field5, "lima");

@@ -10,17 +10,13 @@
 #include <QTemporaryDir>
 #include <QThread>
 
+#include "support/files.h"
+
 namespace {
 
 QString programPath() {
     const QString dir = qEnvironmentVariable("ZELKOR_BIN_DIR");
     return dir.isEmpty() ? QString() : QDir(dir).filePath("zelkor");
-}
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
 }
 
 // An X server of our own on the first free display.
@@ -98,7 +94,7 @@ class ProcessTest : public ::testing::Test {
 }  // namespace
 
 TEST_F(ProcessTest, UnopenableDatabaseEndsWithCodeOneAndNoWindow) {
-    writeFile(dir.filePath("conn.txt"), "tidak/ada/perpus.db;-;-\n");
+    zelkor::test::WriteBytes(dir.filePath("conn.txt"), "tidak/ada/perpus.db;-;-\n");
     program.start(programPath());
     const QString box = display.waitForWindow("Info");
     ASSERT_FALSE(box.isEmpty()) << "the message box did not appear";

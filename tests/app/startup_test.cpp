@@ -9,6 +9,7 @@
 #include "app/startup.h"
 #include "db/library_file.h"
 #include "db/schema.h"
+#include "support/files.h"
 #include "support/test_doubles.h"
 
 using namespace zelkor;
@@ -22,11 +23,7 @@ struct StartUpEnv {
     test::ScriptedFileDialogs files;
     test::RecordingPrinters printers;
 
-    void conn(const QByteArray& content) {
-        QFile f(dir.filePath("conn.txt"));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(content);
-    }
+    void conn(const QByteArray& content) { test::WriteBytes(dir.filePath("conn.txt"), content); }
     std::unique_ptr<AppContext> start() {
         return StartUp(dir.path(), dir.path(), AppServices{messages, clock, files, printers});
     }
@@ -37,19 +34,33 @@ struct StartUpEnv {
 TEST(StartUp, AnythingButAnExistingLibraryStopsWithTheReasonAndMakesNoFile) {
     struct Case {
         const char* what;
-        QByteArray conn;       // empty: no conn.txt at all
-        const char* file;      // written beside conn.txt when not null
+        QByteArray conn;   // empty: no conn.txt at all
+        const char* file;  // written beside conn.txt when not null
         QByteArray content;
         const char* message;
     } cases[] = {
         {"no conn.txt", {}, nullptr, {}, "Tidak dapat membuka database: nama file database kosong"},
         {"an empty path", ";-;-\n", nullptr, {}, "Tidak dapat membuka database: nama file database kosong"},
-        {"a trailing blank line", "perpus.db;-;-\n\n", nullptr, {},
+        {"a trailing blank line",
+         "perpus.db;-;-\n\n",
+         nullptr,
+         {},
          "Tidak dapat membuka database: nama file database kosong"},
-        {"a path to no file", "baru.db;-;-", nullptr, {}, "Tidak dapat membuka database: file %1/baru.db tidak ditemukan"},
-        {"a path into a missing folder", "missing/folder/perpus.db;-;-", nullptr, {},
+        {"a path to no file",
+         "baru.db;-;-",
+         nullptr,
+         {},
+         "Tidak dapat membuka database: file %1/baru.db tidak ditemukan"},
+        {"a path into a missing folder",
+         "missing/folder/perpus.db;-;-",
+         nullptr,
+         {},
          "Tidak dapat membuka database: file %1/missing/folder/perpus.db tidak ditemukan"},
-        {"a folder instead of a file", ".;-;-", nullptr, {}, "Tidak dapat membuka database: %1/. bukan sebuah file"},
+        {"a folder instead of a file",
+         ".;-;-",
+         nullptr,
+         {},
+         "Tidak dapat membuka database: %1/. bukan sebuah file"},
         {"a file that is no database", "notadb.db;-;-", "notadb.db", QByteArray(4096, 'x'),
          "Tidak dapat membuka database: file is not a database"},
         {"an empty file", "kosong.db;-;-", "kosong.db", QByteArray(),
@@ -59,11 +70,7 @@ TEST(StartUp, AnythingButAnExistingLibraryStopsWithTheReasonAndMakesNoFile) {
     for (const auto& c : cases) {
         StartUpEnv env;
         if (!c.conn.isEmpty()) env.conn(c.conn);
-        if (c.file) {
-            QFile f(env.dir.filePath(c.file));
-            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-            f.write(c.content);
-        }
+        if (c.file) test::WriteBytes(env.dir.filePath(c.file), c.content);
         const QStringList before = QDir(env.dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
         EXPECT_EQ(env.start(), nullptr) << c.what;
         ASSERT_EQ(env.messages.shown.size(), 1u) << c.what;

@@ -71,18 +71,11 @@ inline void Type(EntryForm& f, const char* name, const QString& text) {
 
 // Picks an entry of the category selector as a click in its list does.
 inline void Pick(EntryForm& f, const QString& text) {
-    auto* selector = Child<QComboBox>(&f, "categorySelector");
-    const int i = selector->findText(text);
-    ASSERT_GE(i, 0) << text.toStdString();
-    selector->setCurrentIndex(i);
-    emit selector->activated(i);
+    PickEntry(Child<QComboBox>(&f, "categorySelector"), text);
 }
 
 inline QStringList Choices(EntryForm& f) {
-    auto* selector = Child<QComboBox>(&f, "categorySelector");
-    QStringList out;
-    for (int i = 0; i < selector->count(); ++i) out << selector->itemText(i);
-    return out;
+    return Entries(Child<QComboBox>(&f, "categorySelector"));
 }
 
 // What the form shows: date, selector, category, code, description, amount.

@@ -105,16 +105,6 @@ TEST_F(ReturnListTest, ReturnsAreFinedForTheirDaysLateAndBookedOnSave) {
     EXPECT_EQ(Column(again.movements(), 1), QStringList({"201603040800001"}));
 }
 
-TEST_F(ReturnListTest, ARentalAndALoanReturnedTogether) {
-    returnRows({0, 1});
-    EXPECT_EQ(Column(d->desk.cart(), CartTrans), QStringList({"RETURN", "RETURN"}));
-    EXPECT_EQ(Column(d->desk.cart(), CartBiaya), QStringList({"10000", "4000"}));
-    EXPECT_EQ(d->totals(), QStringList({"14000", "", "14000", "14000", "0"}));
-    d->click("save");
-    EXPECT_EQ(env.rows("select Uraian, Masuk from Kas order by Id"),
-              QStringList({"Sanksi Administrasi Matematika|10000", "Sanksi Administrasi Kamera|4000"}));
-}
-
 // A movement already going back in this cart cannot be returned and fined twice.
 TEST_F(ReturnListTest, MovementAlreadyInTheCartIsNotListedAgain) {
     returnRows({1});

@@ -9,6 +9,7 @@
 #include "collection/member_form.h"
 #include "program/main_window.h"
 #include "record_driver.h"
+#include "support/files.h"
 
 using namespace zelkor;
 using namespace zelkor::test;
@@ -26,11 +27,7 @@ class RecordExportTest : public DbTest {
                      {"M01", "Budi", "Laki-laki", "Bandung", "2005-01-31", "Jl. Mawar 1", "Siswa", "7", "1"});
     }
     void TearDown() override { qunsetenv("ZELKOR_EXPORT_LOG"); }
-    QStringList logged() {
-        QFile f(log);
-        if (!f.open(QIODevice::ReadOnly)) return {};
-        return QString::fromUtf8(f.readAll()).split('\n', Qt::SkipEmptyParts);
-    }
+    QStringList logged() { return QString::fromUtf8(ReadBytes(log)).split('\n', Qt::SkipEmptyParts); }
     QString log;
 };
 

@@ -10,7 +10,9 @@
 #include <QTimer>
 
 #include "collection/import_dialog.h"
+#include "support/files.h"
 #include "support/fixture.h"
+#include "support/form_driver.h"
 #include "workbooks.h"
 
 using namespace zelkor;
@@ -43,14 +45,10 @@ class ImportDialogTest : public DbTest {
     QString write(const QString& stem, const QString& format, const QList<QJsonArray>& rows) {
         return WriteWorkbook(env.dir(), stem, format, {WorkbookSheet{"Sheet1", rows, {}}});
     }
-    QStringList column(int c) const {
-        QStringList out;
-        for (int r = 0; r < dialog->grid().rowCount(); ++r) out << dialog->grid().cell(r, c);
-        return out;
-    }
+    QStringList column(int c) const { return Column(dialog->grid(), c); }
     template <typename T>
     T* child(const char* name) const {
-        return dialog->findChild<T*>(QLatin1String(name));
+        return Child<T>(dialog.get(), name);
     }
 
     std::unique_ptr<ImportDialog> dialog;
@@ -106,14 +104,11 @@ TEST_F(ImportDialogTest, MembersFromTwoReadsWithACategory) {
     open("Member");
     auto* list = child<QComboBox>("categoryList");
     auto* field = child<QLineEdit>("category");
-    ASSERT_EQ(list->count(), 3);
-    EXPECT_EQ(list->itemText(2), "Add Item");
+    EXPECT_EQ(Entries(list), QStringList({"Guru", "Kelas 8", "Add Item"}));
     EXPECT_EQ(list->currentIndex(), -1);
-    list->setCurrentIndex(1);
-    emit list->activated(1);
+    PickEntry(list, "Kelas 8");
     EXPECT_EQ(field->text(), "Kelas 8");
-    list->setCurrentIndex(2);
-    emit list->activated(2);
+    PickEntry(list, "Add Item");
     EXPECT_TRUE(field->text().isEmpty());
     QTest::keyClicks(field, "Kelas 7");
 
@@ -140,11 +135,8 @@ TEST_F(ImportDialogTest, MembersFromTwoReadsWithACategory) {
                            "M3|Siti|P||Kelas 7|3|1"}));
 
     // A third read: only its rows are handled by the next save.
-    QFile csv(env.dir() + "/tambahan.csv");
-    ASSERT_TRUE(csv.open(QIODevice::WriteOnly));
-    csv.write("Id;Nama Member;Durasi\r\nM1;Nur'aini;14\r\nM4;Dewi;7\r\n");
-    csv.close();
-    read(csv.fileName());
+    WriteBytes(env.dir() + "/tambahan.csv", "Id;Nama Member;Durasi\r\nM1;Nur'aini;14\r\nM4;Dewi;7\r\n");
+    read(env.dir() + "/tambahan.csv");
     saveAnswering(MsgAnswer::Yes);
     EXPECT_EQ(env.messages.shown.back().text,
               "Dari jumlah data member 2 data yang diimport ke database; 1 data telah berhasil di simpan dan "
@@ -173,17 +165,15 @@ TEST_F(ImportDialogTest, NothingHappensWithoutAYesOrWithoutRows) {
 // What the reader cannot read is told in its words; the grid stays as it was.
 TEST_F(ImportDialogTest, AFileThatIsNoWorkbookIsTold) {
     open("Member");
-    QFile f(env.dir() + "/foto.xls");
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16));
-    f.close();
-    read(f.fileName());
+    const QString foto = env.dir() + "/foto.xls";
+    WriteBytes(foto, QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16));
+    read(foto);
     ASSERT_EQ(env.messages.shown.size(), 1u);
     EXPECT_TRUE(env.messages.shown[0].text.startsWith("File ini bukan workbook"))
         << env.messages.shown[0].text.toStdString();
     EXPECT_EQ(env.messages.shown[0].caption, "Info");
     EXPECT_EQ(dialog->grid().rowCount(), 0);
-    EXPECT_EQ(child<QLineEdit>("path")->text(), QDir::toNativeSeparators(f.fileName()));
+    EXPECT_EQ(child<QLineEdit>("path")->text(), QDir::toNativeSeparators(foto));
 
     // A header the reader half understands: no row could ever be saved.
     read(write("siswa", "xlsx", {{"NIS", "Nama Member"}, {"123", "Ani"}}));

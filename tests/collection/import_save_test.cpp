@@ -27,25 +27,6 @@ class ImportSaveTest : public DbTest {
 
 }  // namespace
 
-// Three rows, one of whose codes exists: 3 handled, 2 saved, 1 not; a rental price
-// gives the rental flag; an apostrophe is stored as typed.
-TEST_F(ImportSaveTest, ThreeItemsOneCodeTaken) {
-    env.addItem("B2", "Sudah ada");
-    AppendItems(items, {{"B1", "Nur'aini dan Kopi", "A", "2005", "P", "978", "500", "3", "0", "A-1"},
-                        {"B2", "Sang Pemimpi", "A", "2006", "P", "979", "500", "2", "0", "A-2"},
-                        {"B3", "Kamus", "", "", "", "", "1.500", "1", "2500", "B-1"}});
-    const ImportSummary s = SaveImportRows(env.ctx(), items, ImportKind::Items, {});
-    EXPECT_TRUE(s.written);
-    EXPECT_EQ(
-        ImportSummaryText(ImportKind::Items, s),
-        "Dari jumlah data item 3 data yang diimport ke database; 2 data telah berhasil di simpan dan 1 gagal "
-        "disimpan");
-    EXPECT_EQ(Statuses(items, ImportKind::Items), (QStringList{kImportSaved, kImportRefused, kImportSaved}));
-    EXPECT_EQ(env.rows("select Id, NamaItem, Denda, Rental, HargaRental from ItemPerpus order by Id"),
-              (QStringList{"B1|Nur'aini dan Kopi|500|0|0", "B2|Sudah ada|0|0|0", "B3|Kamus|1500|1|2500"}));
-    EXPECT_TRUE(env.messages.shown.empty());
-}
-
 // A second read appends below the first; a save handles only the rows not yet
 // saved, whichever read they came from, and never a saved row again.
 TEST_F(ImportSaveTest, OnlyRowsNotYetSavedWhateverReadTheyCameFrom) {
@@ -100,26 +81,4 @@ TEST_F(ImportSaveTest, NothingHalfWrittenWhenTheTransactionIsLost) {
     EXPECT_EQ(env.scalar("select count(*) from ItemPerpus"), "0");
     EXPECT_EQ(Statuses(items, ImportKind::Items), (QStringList{"", "", ""}));
     EXPECT_EQ(env.messages.texts(), QStringList{"SQL error: disk penuh"});
-}
-
-// Members: status 1, a one-letter LP, each row its own Durasi, the category for
-// all, and the same summary.
-TEST_F(ImportSaveTest, MembersWithTheirOwnDurasiAndOneCategory) {
-    env.addMember("M2", "Sudah ada", "Kelas 8");
-    GridData members;
-    members.setColumns(ImportColumns(ImportKind::Members));
-    for (const QStringList& r :
-         QList<QStringList>{{"M1", "Nur'aini", "Perempuan", "Bandung", "2009-03-07", "Jl. A", "14"},
-                            {"M2", "Budi", "L", "", "", "", "7"},
-                            {"M3", "Andi", "laki-laki", "Garut", "", "Jl. B", "3"}})
-        members.appendRow(ImportGridRow(ImportKind::Members, r));
-    const ImportSummary s = SaveImportRows(env.ctx(), members, ImportKind::Members, "Kelas 7");
-    EXPECT_EQ(ImportSummaryText(ImportKind::Members, s),
-              "Dari jumlah data member 3 data yang diimport ke database; 2 data telah berhasil di simpan dan "
-              "1 gagal "
-              "disimpan");
-    EXPECT_EQ(
-        env.rows("select Id, Nama, LP, TglLahir, Kategori, DurasiPinjam, Status from Member order by Id"),
-        (QStringList{"M1|Nur'aini|P|2009-03-07|Kelas 7|14|1", "M2|Sudah ada|Laki-laki|2005-01-01|Kelas 8|7|1",
-                     "M3|Andi|L||Kelas 7|3|1"}));
 }

@@ -54,8 +54,7 @@ class LostItemTest : public DbTest {
     }
     void press(const char* button) { form->findChild<QPushButton*>(button)->click(); }
     QStringList told() {
-        QStringList out;
-        for (const auto& m : env.messages.shown) out << m.caption + ": " + m.text;
+        const QStringList out = Told(env);
         env.messages.clear();
         return out;
     }

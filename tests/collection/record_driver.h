@@ -13,13 +13,8 @@
 
 #include "collection/grid_follower.h"
 #include "collection/record_form.h"
-#include "support/fixture.h"
+#include "support/form_driver.h"
 #include "ui/grid_view.h"
-
-// Readable QString values in test failures.
-inline void PrintTo(const QString& s, std::ostream* os) {
-    *os << '"' << s.toStdString() << '"';
-}
 
 namespace zelkor::test {
 
@@ -49,9 +44,7 @@ class RecordDriver {
 
     template <class T>
     T* get(const char* name) {
-        T* w = form.template findChild<T*>(QLatin1String(name));
-        EXPECT_NE(w, nullptr) << name;
-        return w;
+        return Child<T>(&form, name);
     }
     QLineEdit* field(const char* name) { return get<QLineEdit>(name); }
     QString text(const char* name) { return field(name)->text(); }
@@ -97,36 +90,16 @@ class RecordDriver {
     // One tick of the 200 ms follow timer.
     void tick() { form.follower()->follow(); }
     // Picks an entry of a drop-down list as a click on it does.
-    void pick(const char* list, const QString& entry) {
-        QComboBox* c = get<QComboBox>(list);
-        const int i = c->findText(entry);
-        ASSERT_GE(i, 0) << entry.toStdString();
-        c->setCurrentIndex(i);
-        emit c->activated(i);
-    }
-    QStringList entries(const char* list) {
-        QStringList out;
-        QComboBox* c = get<QComboBox>(list);
-        for (int i = 0; i < c->count(); ++i) out << c->itemText(i);
-        return out;
-    }
+    void pick(const char* list, const QString& entry) { PickEntry(get<QComboBox>(list), entry); }
+    QStringList entries(const char* list) { return Entries(get<QComboBox>(list)); }
 
-    QStringList rows() {
-        QStringList out;
-        for (int r = 0; r < grid().rowCount(); ++r) out << grid().row(r).join('|');
-        return out;
-    }
-    QStringList column(int c) {
-        QStringList out;
-        for (int r = 0; r < grid().rowCount(); ++r) out << grid().cell(r, c);
-        return out;
-    }
+    QStringList rows() { return Rows(grid()); }
+    QStringList column(int c) { return Column(grid(), c); }
     // The grid column that shows a stored column ("Id", "HargaRental").
     QStringList column(const char* stored) { return column(form.gridColumnOf(QLatin1String(stored))); }
     // Every message shown so far as "caption: text", then forgotten.
     QStringList told() {
-        QStringList out;
-        for (const auto& m : env_.messages.shown) out << m.caption + ": " + m.text;
+        const QStringList out = Told(env_);
         env_.messages.clear();
         return out;
     }

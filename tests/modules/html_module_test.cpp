@@ -9,6 +9,7 @@
 
 #include "module_fixture.h"
 #include "reports/grid_export.h"
+#include "support/files.h"
 #include "ui/grid_data.h"
 
 using namespace zelkor;
@@ -19,8 +20,7 @@ namespace {
 using HtmlEntry = const char* (*)(const char*, const char*, const char*);
 
 QString readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+    return QString::fromUtf8(ReadBytes(path));
 }
 
 struct Word {
@@ -210,13 +210,14 @@ TEST_F(HtmlModuleTest, ExportsInTheSameSecondKeepTheirOwnPages) {
     for (const QString& name : reports()) EXPECT_TRUE(name.endsWith(".html")) << name.toStdString();
 }
 
+// Both modules, the page's and the workbook's.
 TEST_F(HtmlModuleTest, UnwritableFolderGivesAnEmptyReply) {
-    QFile blocker(reportDir());  // a file where the folder should be
-    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
+    WriteBytes(reportDir(), {});  // a file where the folder should be
     GridData g;
     fillItems(g, 2);
     EXPECT_EQ(ReportGridToBrowser(env.ctx(), "LAPORAN", g), QString());
+    env.ctx().exportGrid = &g;
+    EXPECT_EQ(ExportGridToSpreadsheet(env.ctx()), QString());
     EXPECT_TRUE(env.messages.shown.empty());
 }
 

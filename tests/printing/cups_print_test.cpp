@@ -12,8 +12,8 @@
 #include "printing/print_runner.h"
 #include "printing/qt_printers.h"
 #include "printing/receipt_layout.h"
-#include "qstring_print.h"
 #include "support/cups_jobs.h"
+#include "support/qstring_print.h"
 
 namespace zelkor {
 namespace {

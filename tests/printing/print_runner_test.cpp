@@ -6,8 +6,8 @@
 #include "printing/receipts.h"
 #include "printing/voucher.h"
 #include "printing/voucher_layout.h"
-#include "qstring_print.h"
 #include "support/fixture.h"
+#include "support/qstring_print.h"
 
 namespace zelkor {
 namespace {
@@ -123,13 +123,6 @@ TEST_F(DbTest, NothingChargedPrintsOnlyTheLoanReceipt) {
     EXPECT_TRUE(PrintDeskReceipts(env.ctx(), Desk(env, "0"), ReceiptKind::Small));
     ASSERT_EQ(env.printers.jobs.size(), 1u);
     EXPECT_EQ(env.printers.jobs[0].lines[6].text, "Tgl. Pinjam: 2016-03-07");
-}
-
-TEST_F(DbTest, MediumReceiptIsOneJobIn12Points) {
-    EXPECT_TRUE(PrintDeskReceipts(env.ctx(), Desk(env, "7500"), ReceiptKind::Medium));
-    ASSERT_EQ(env.printers.jobs.size(), 1u);
-    EXPECT_EQ(env.printers.jobs[0].lines[0].text, "   Perpus Harapan");
-    EXPECT_EQ(env.printers.jobs[0].lines[0].points, 12);
 }
 
 // Without a printer the operator hears of it once, even for the two small

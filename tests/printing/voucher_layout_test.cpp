@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "qstring_print.h"
+#include "support/qstring_print.h"
 
 namespace zelkor {
 namespace {

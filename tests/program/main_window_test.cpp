@@ -22,11 +22,13 @@
 #include "accounts/password_hash.h"
 #include "program/main_window.h"
 #include "program/status_bar.h"
+#include "support/files.h"
 #include "support/fixture.h"
 #include "support/modal.h"
 
 using namespace zelkor;
 using test::WhenModal;
+using test::WriteBytes;
 
 namespace {
 
@@ -40,9 +42,9 @@ MainWindow::LoginStep admit(const QString& user) {
 class MainWindowTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        QFile f(env.dir() + "/perpus.txt");
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("Perpustakaan Lama;-;-;-;-\nTaman Baca Pelangi;Jl. Kenanga 3;0274 555;pelangi@baca.id;-\n");
+        WriteBytes(
+            env.dir() + "/perpus.txt",
+            "Perpustakaan Lama;-;-;-;-\nTaman Baca Pelangi;Jl. Kenanga 3;0274 555;pelangi@baca.id;-\n");
         env.ctx().todayText.clear();
         env.ctx().libraryName.clear();
         window = std::make_unique<MainWindow>(env.ctx());
@@ -152,8 +154,9 @@ TEST_F(MainWindowTest, KeyboardReachesTheMenuAndTheCommands) {
     QTest::keyClick(window.get(), Qt::Key_F1);
     ASSERT_EQ(env.messages.shown.size(), 1u);
     EXPECT_EQ(env.messages.shown[0].caption, "Tentang Kami");
-    QTest::keyClick(window.get(), Qt::Key_Q, Qt::ControlModifier);
+    QTest::keyClick(window.get(), Qt::Key_Q, Qt::ControlModifier);  // Keluar: code 1, no question
     EXPECT_EQ(exits, std::vector<int>{1});
+    EXPECT_EQ(env.messages.shown.size(), 1u);
 }
 
 TEST_F(MainWindowTest, AfterLoginTheBackgroundTheDateAndTheIdentity) {
@@ -242,13 +245,6 @@ TEST_F(MainWindowTest, AdministratorChecks) {
         }
         EXPECT_TRUE(QApplication::topLevelWidgets().contains(window.get()));
     }
-}
-
-TEST_F(MainWindowTest, KeluarEndsWithCodeOneWithoutAsking) {
-    start();
-    window->runCommand(cmd::Exit);
-    EXPECT_EQ(exits, std::vector<int>{1});
-    EXPECT_TRUE(env.messages.shown.empty());
 }
 
 TEST_F(MainWindowTest, ReportCommandsSetTheReportCode) {

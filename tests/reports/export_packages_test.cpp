@@ -23,16 +23,6 @@ void fillJournal(GridData& g) {
 
 }  // namespace
 
-TEST(BrowserPackage, JournalCellsArriveAsShown) {
-    GridData g;
-    fillJournal(g);
-    const BrowserPackage p =
-        BuildBrowserPackage("LAPORAN DATA ALUR KAS", "Perpus Harapan", "Jl. Merdeka No. 5", g);
-    EXPECT_EQ(p.information, "LAPORAN DATA ALUR KAS;Perpus Harapan;Jl. Merdeka No. 5;rclrr");
-    EXPECT_EQ(p.headers, "No.;Tanggal;Keterangan;Masuk;Keluar");
-    EXPECT_EQ(p.rows, "1.,2016-03-01,Denda keterlambatan,1.500,0;2.,2016-03-02,Sewa buku,2.000,0");
-}
-
 TEST(SpreadsheetPackage, JournalThousandsPointsArriveAsPlainDigits) {
     GridData g;
     fillJournal(g);
@@ -43,32 +33,6 @@ TEST(SpreadsheetPackage, JournalThousandsPointsArriveAsPlainDigits) {
     EXPECT_EQ(p.data,
               "No.,Tanggal,Keterangan,Masuk,Keluar;"
               "1,2016-03-01,Denda keterlambatan,1500,0;2,2016-03-02,Sewa buku,2000,0");
-}
-
-TEST(ExportPackages, StreetAbbreviationWithStopAndComma) {
-    GridData g;
-    g.addColumn("Nama", 100);
-    g.addColumn("Alamat", 200);
-    g.appendRow({"Ani", "Jl. Mawar, 12"});
-    EXPECT_EQ(BuildSpreadsheetPackage(g).data, "Nama,Alamat;Ani,Jl Mawar- 12");
-    // The comma travels as its look-alike instead of splitting the cell in two.
-    EXPECT_EQ(BuildBrowserPackage("T", "N", "A", g).rows, "Ani,Jl. Mawar" + kComma + " 12");
-}
-
-TEST(ExportPackages, EmptyGridOfThreeColumns) {
-    GridData g;
-    g.addColumn("No", 40, Align::Center);
-    g.addColumn("Nama", 100, Align::Left);
-    g.addColumn("Jumlah", 80, Align::Right);
-    const SpreadsheetPackage s = BuildSpreadsheetPackage(g);
-    EXPECT_EQ(s.rowCount, 0);
-    EXPECT_EQ(s.columnCount, 3);
-    EXPECT_EQ(s.data, "No,Nama,Jumlah");  // the header line alone, no ";"
-    const BrowserPackage b = BuildBrowserPackage("LAPORAN", "Perpus", "Jl. A", g);
-    EXPECT_EQ(b.rows, "");
-    EXPECT_EQ(b.headers, "No;Nama;Jumlah");
-    // Centred, left, right: the codes follow one another at the end.
-    EXPECT_EQ(b.information, "LAPORAN;Perpus;Jl. A;clr");
 }
 
 TEST(BrowserPackage, SeparatorsInsideTextsTravelAsLookAlikes) {

@@ -5,6 +5,7 @@
 #include <QFile>
 
 #include "reports/grid_export.h"
+#include "support/files.h"
 #include "support/fixture.h"
 #include "ui/grid_data.h"
 
@@ -103,11 +104,8 @@ TEST_F(GridExportTest, MissingModuleIsReportedAndTheProgramGoesOn) {
 }
 
 TEST_F(GridExportTest, UnloadableModuleIsReportedLikeAMissingOne) {
-    for (const char* name : {"libexptohtml.so", "libexptoxls.so"}) {
-        QFile f(QDir(env.dir()).filePath(name));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("not a library");
-    }
+    for (const char* name : {"libexptohtml.so", "libexptoxls.so"})
+        WriteBytes(QDir(env.dir()).filePath(name), "not a library");
     env.ctx().programDir = env.dir();
     env.ctx().exportGrid = &grid;
     EXPECT_FALSE(ReportGridToBrowser(env.ctx(), "LAPORAN", grid));

@@ -8,13 +8,10 @@
 #include "reference_queries.h"
 #include "reports/report_queries.h"
 #include "support/fixture.h"
+#include "support/qstring_print.h"
 
 using namespace zelkor;
 using namespace zelkor::test;
-
-inline void PrintTo(const QString& s, std::ostream* os) {
-    *os << '"' << s.toStdString() << '"';
-}
 
 namespace {
 

@@ -3,6 +3,7 @@
 // and grid rows, all found by their object names; and reads back what it shows.
 #include <gtest/gtest.h>
 #include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -10,12 +11,8 @@
 #include <ostream>
 
 #include "support/fixture.h"
+#include "support/qstring_print.h"
 #include "ui/grid_view.h"
-
-// Readable QString values in test failures.
-inline void PrintTo(const QString& s, std::ostream* os) {
-    *os << '"' << s.toStdString() << '"';
-}
 
 namespace zelkor::test {
 
@@ -74,6 +71,20 @@ inline void ClickRow(QWidget* form, const char* grid, int row) {
                      Qt::NoModifier);
     QApplication::sendEvent(view->viewport(), &move);
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
+}
+
+// Picks an entry of a drop-down list as a click in its list does.
+inline void PickEntry(QComboBox* list, const QString& entry) {
+    const int i = list->findText(entry);
+    ASSERT_GE(i, 0) << entry.toStdString();
+    list->setCurrentIndex(i);
+    emit list->activated(i);
+}
+
+inline QStringList Entries(const QComboBox* list) {
+    QStringList out;
+    for (int i = 0; i < list->count(); ++i) out << list->itemText(i);
+    return out;
 }
 
 // Column `c` of every row.

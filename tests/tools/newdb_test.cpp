@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 
 #include "accounts/password_hash.h"
+#include "support/files.h"
 #include "tool_run.h"
 #include "tool_support.h"
 
@@ -37,7 +38,7 @@ TEST(NewDb, MakesAnEmptyLibraryWithAHashedAdministrator) {
     EXPECT_TRUE(VerifyPassword(stored, "Rahasia'1", &upgrade));
     EXPECT_FALSE(upgrade);
     EXPECT_FALSE(VerifyPassword(stored, "rahasia'1"));
-    EXPECT_FALSE(FileBytes(path).contains("Rahasia'1"));
+    EXPECT_FALSE(ReadBytes(path).contains("Rahasia'1"));
 }
 
 TEST(NewDb, AsksForThePasswordTwice) {
@@ -77,10 +78,7 @@ TEST(NewDb, BothToolsRefuseAnExistingPathAndLeaveItAsItWas) {
     const QString library = dir.filePath("perpus.db");
     ASSERT_EQ(RunTool("zelkor-newdb", {library, "--password", "lama"}).exitCode, 0);
     const QString text = dir.filePath("catatan.txt");
-    QFile f(text);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("jangan diubah\n");
-    f.close();
+    WriteBytes(text, "jangan diubah\n");
     const QString folder = dir.filePath("arsip");
     ASSERT_TRUE(QDir(dir.path()).mkdir("arsip"));
     const QStringList before = FilesIn(dir.path());
@@ -88,13 +86,13 @@ TEST(NewDb, BothToolsRefuseAnExistingPathAndLeaveItAsItWas) {
     for (const QString& tool : {QString("zelkor-newdb"), QString("zelkor-demo")}) {
         for (const QString& target : {library, text, folder}) {
             SCOPED_TRACE((tool + " " + target).toStdString());
-            const QByteArray bytes = FileBytes(target);
+            const QByteArray bytes = ReadBytes(target);
             const QStringList args =
                 tool == "zelkor-demo" ? QStringList{target} : QStringList{target, "--password", "baru"};
             const ProgramRun run = RunTool(tool, args);
             EXPECT_EQ(run.exitCode, 2);
             EXPECT_TRUE(run.err.contains("exists already")) << run.err.toStdString();
-            EXPECT_EQ(FileBytes(target), bytes);
+            EXPECT_EQ(ReadBytes(target), bytes);
             EXPECT_EQ(FilesIn(dir.path()), before);
         }
     }
@@ -147,16 +145,13 @@ TEST(NewFile, NeverReplacesAFileThatAppearedMeanwhile) {
         tools::NewFile file(target);
         std::string error;
         ASSERT_TRUE(file.create(&error)) << error;
-        QFile other(QString::fromStdString(target));
-        ASSERT_TRUE(other.open(QIODevice::WriteOnly));
-        other.write("milik orang lain");
-        other.close();
+        WriteBytes(QString::fromStdString(target), "milik orang lain");
         bool existed = false;
         EXPECT_FALSE(file.commit(&error, &existed));
         EXPECT_TRUE(existed);
     }
     EXPECT_EQ(FilesIn(dir.path()), QStringList({"perpus.db"}));
-    EXPECT_EQ(FileBytes(QString::fromStdString(target)), "milik orang lain");
+    EXPECT_EQ(ReadBytes(QString::fromStdString(target)), "milik orang lain");
 }
 
 // Ctrl-C in the middle of a large sample leaves no half-made library.

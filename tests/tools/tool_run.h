@@ -60,9 +60,4 @@ inline QStringList FilesIn(const QString& dir) {
                                QDir::Name);
 }
 
-inline QByteArray FileBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 }  // namespace zelkor::test

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "support/files.h"
 #include "workbook.h"
 #include "workbooks.h"
 
@@ -29,12 +30,6 @@ QString WriteBytes(const QTemporaryDir& dir, const QString& name, const QByteArr
     EXPECT_TRUE(f.open(QIODevice::WriteOnly));
     f.write(bytes);
     return path;
-}
-
-QByteArray ReadBytes(const QString& path) {
-    QFile f(path);
-    EXPECT_TRUE(f.open(QIODevice::ReadOnly));
-    return f.readAll();
 }
 
 const WorkbookSheet kSmall{"Sheet1", {{"Id", "Nama Member"}, {"M1", "Ani"}, {"M2", "Budi"}}, {}};

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "support/files.h"
 #include "workbook.h"
 #include "workbooks.h"
 
@@ -132,17 +133,12 @@ INSTANTIATE_TEST_SUITE_P(SheetFormats, SheetChoiceTest, ::testing::Values("xls",
 TEST(CsvWorkbook, SeparatorAndEncodingOfTheFileAreFollowed) {
     QTemporaryDir dir;
     const QString semicolons = dir.filePath("a.csv");
-    QFile f(semicolons);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(
+    WriteBytes(
+        semicolons,
         "\xEF\xBB\xBFId;Nama Item;Nilai Denda;Penerbit\r\nB1;\"Caf\xE9 \"\"Kopi\"\"\";1500.0;\"A; B\"\r\n");
-    f.close();
     EXPECT_EQ(Read(semicolons, kItems), "B1;Caf\xC3\xA9 \"Kopi\";;;A, B;;1500;;;;|");
 
     const QString commas = dir.filePath("b.txt");
-    QFile g(commas);
-    ASSERT_TRUE(g.open(QIODevice::WriteOnly));
-    g.write("Id,Nama Item,Pengarang\nB2,\"Kopi, Susu\",\"Ali \"\"Ab\"\"\"\nB3\n");
-    g.close();
+    WriteBytes(commas, "Id,Nama Item,Pengarang\nB2,\"Kopi, Susu\",\"Ali \"\"Ab\"\"\"\nB3\n");
     EXPECT_EQ(Read(commas, kItems), "B2;Kopi, Susu;Ali \"Ab\";;;;;;;;|B3;;;;;;;;;;|");
 }
