@@ -168,7 +168,7 @@ void DeskForm::createControls() {
     connect(printButton_, &QPushButton::clicked, this, &DeskForm::print);
     connect(newButton_, &QPushButton::clicked, this, &DeskForm::newTransaction);
     connect(closeButton_, &QPushButton::clicked, this, &DeskForm::finish);
-    connect(potongan_, &QLineEdit::textChanged, this, &DeskForm::discountChanged);
+    connect(potongan_, &QLineEdit::textChanged, this, &DeskForm::showTotals);
     connect(dibayar_, &QLineEdit::textChanged, this, &DeskForm::updateRemainder);
     updateControls();
 }
@@ -185,7 +185,7 @@ bool DeskForm::appendCartRow(const QString& kode, const QString& namaItem, const
 }
 
 void DeskForm::recomputeTotals() {
-    showTotals(ComputeTotals(cart_, potongan_->text()));
+    showTotals();
     dibayar_->setFocus();
     dibayar_->selectAll();
 }
@@ -348,7 +348,7 @@ void DeskForm::removeChosenRow() {
             kDeskCaption))
         return;
     RemoveCartRow(cart_, row);
-    showTotals(ComputeTotals(cart_, potongan_->text()));
+    showTotals();
     updateControls();
     if (cart_.rowCount() > 0) cart_.select(std::min(row, cart_.rowCount() - 1));
 }
@@ -404,11 +404,8 @@ void DeskForm::updateRemainder() {
 
 // A discount shows at once in the net amount, the preset amount paid and Sisa, so the
 // screen always agrees with what Simpan books.
-void DeskForm::discountChanged() {
-    showTotals(ComputeTotals(cart_, potongan_->text()));
-}
-
-void DeskForm::showTotals(const CartTotals& totals) {
+void DeskForm::showTotals() {
+    const CartTotals totals = ComputeTotals(cart_, potongan_->text());
     ShowValue(jumlah_, QString::number(totals.jumlah));
     ShowValue(netto_, QString::number(totals.netto));
     dibayar_->setText(QString::number(totals.dibayar));

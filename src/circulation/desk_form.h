@@ -131,11 +131,11 @@ class DeskForm : public QDialog {
     void createColumns();
     void lookUpMember();
     void updateRemainder();   // Dibayar changed
-    void discountChanged();   // Potongan changed
     void clearTransaction();  // the cart, the totals and the member panel; not the number
     void waitForNextMember();
     void updateControls();  // what the state allows: locks, buttons, the member hint
-    void showTotals(const CartTotals& totals);
+    // Jumlah, Jml. Netto, the preset Dibayar and Sisa from the cart and Potongan.
+    void showTotals();
     void clearMemberPanel();
 
     AppContext& ctx_;
