@@ -23,8 +23,7 @@ OperatorList::OperatorList(AppContext& ctx, QWidget* parent) : QWidget(parent), 
 }
 
 void OperatorList::createControls() {
-    auto* bar = new QToolBar(this);
-    bar->setIconSize(QSize(Scaled(this, 24), Scaled(this, 24)));
+    QToolBar* bar = CreateListToolbar(this, "operatorToolbar");
     struct Button {
         const char* name;
         const char* image;

@@ -58,9 +58,7 @@ void JournalForm::createColumns() {
 }
 
 QToolBar* JournalForm::createToolbar() {
-    auto* bar = new QToolBar(this);
-    bar->setObjectName(QStringLiteral("journalToolbar"));
-    bar->setIconSize(QSize(24, 24));
+    QToolBar* bar = CreateListToolbar(this, "journalToolbar");
     bar->setMinimumHeight(Scaled(this, 30));
     struct Button {
         const char* name;

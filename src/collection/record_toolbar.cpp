@@ -39,11 +39,7 @@ CommandLook LookOf(RecordCommand c) {
 
 QToolBar* CreateRecordToolbar(QWidget* form, const std::vector<RecordTool>& tools,
                               const std::function<void(RecordCommand)>& run) {
-    auto* bar = new QToolBar(form);
-    bar->setObjectName(QStringLiteral("recordToolbar"));
-    bar->setIconSize(QSize(24, 24));
-    bar->setMovable(false);
-    bar->setFloatable(false);
+    QToolBar* bar = CreateListToolbar(form, "recordToolbar");
     for (const RecordTool& tool : tools) {
         const CommandLook look = LookOf(tool.command);
         if (tool.command == RecordCommand::Import) bar->addSeparator();

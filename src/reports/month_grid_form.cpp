@@ -17,12 +17,6 @@
 
 namespace zelkor {
 
-namespace {
-
-constexpr int kIcon = 24;
-
-}  // namespace
-
 MonthGridForm::MonthGridForm(AppContext& ctx, const char* windowClass, const QString& title, QWidget* parent)
     : QWidget(parent), ctx_(ctx) {
     setObjectName(QLatin1String(windowClass));
@@ -71,9 +65,7 @@ void MonthGridForm::createControls(QWidget* above, int listWidth, const QFont& g
 }
 
 void MonthGridForm::createToolbar(QVBoxLayout* layout) {
-    auto* bar = new QToolBar(this);
-    bar->setObjectName(QStringLiteral("exportBar"));
-    bar->setIconSize(QSize(Scaled(this, kIcon), Scaled(this, kIcon)));
+    QToolBar* bar = CreateListToolbar(this, "exportBar");
     bar->setFixedHeight(Scaled(this, 30));
     spreadsheetAction_ =
         AddToolCommand(bar, this, "spreadsheet", "IMAGE_DOCEXCEL", QStringLiteral("Export Ke Excel"),

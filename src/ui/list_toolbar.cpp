@@ -5,6 +5,8 @@
 #include <QToolButton>
 #include <QWidget>
 
+#include "ui/scaling.h"
+
 // Q_INIT_RESOURCE must be used outside any namespace; a static library's resources
 // are not registered until it runs.
 static bool initToolImages() {
@@ -22,6 +24,15 @@ QIcon ToolIcon(const char* name) {
     // Named by hand: Qt finds "@2x" beside a file only when the name has a suffix.
     if (!icon.isNull()) icon.addFile(path + QStringLiteral("@2x"));
     return icon;
+}
+
+QToolBar* CreateListToolbar(QWidget* form, const char* objectName) {
+    auto* bar = new QToolBar(form);
+    bar->setObjectName(QLatin1String(objectName));
+    bar->setIconSize(QSize(Scaled(form, 24), Scaled(form, 24)));
+    bar->setMovable(false);
+    bar->setFloatable(false);
+    return bar;
 }
 
 QAction* AddToolCommand(QToolBar* bar, QWidget* form, const char* objectName, const char* image,

@@ -17,6 +17,10 @@ namespace zelkor {
 // "IMAGE_DOCEXCEL", "IMAGE_PRINTER", "IMAGE_EXCEL", "IMAGE_DOWN", "IMAGE_UP".
 QIcon ToolIcon(const char* name);
 
+// An empty toolbar for `form`, named `objectName`, for the 24-pixel pictures
+// (scaled with the screen, as the forms are) and fixed in its place.
+QToolBar* CreateListToolbar(QWidget* form, const char* objectName);
+
 // Adds a command to `bar`: the picture, the tool tip as the system words it, and a
 // shortcut that works wherever the focus is inside `form` and nowhere else, so two
 // open forms never fight over a key. A screen reader hears the tip as the button's
