@@ -4,6 +4,7 @@
 
 #include "circulation/cart.h"
 #include "circulation/picker_queries.h"
+#include "db/row_sinks.h"
 #include "core/money.h"
 
 namespace zelkor {
@@ -118,7 +119,7 @@ SaveOutcome SaveCart(Database& db, const GridData& cart, const SaveRequest& requ
         checked.insert(item);
         const BoundStatement s = CopiesOnShelfStatement(item);
         QString onShelf;
-        const DbResult r2 = db.exec(s.sql, s.values, [&](const DbRow& row) { onShelf = row.text(0); });
+        const DbResult r2 = db.exec(s.sql, s.values, StoreScalar(onShelf));
         if (!r2.ok) {
             outcome.ok = false;
             outcome.error = r2.error;
