@@ -408,8 +408,12 @@ void DeskForm::showTotals() {
     const CartTotals totals = ComputeTotals(cart_, potongan_->text());
     ShowValue(jumlah_, QString::number(totals.jumlah));
     ShowValue(netto_, QString::number(totals.netto));
-    dibayar_->setText(QString::number(totals.dibayar));
-    ShowValue(sisa_, QString::number(totals.sisa));
+    // Dibayar is preset only with an amount the field could hold as typed: a net
+    // amount below zero or beyond 12 digits (Simpan refuses either) leaves it empty
+    // rather than holding a sign or a cut-off number.
+    const bool holdable = totals.dibayar >= 0 && AmountFits(totals.dibayar);
+    dibayar_->setText(holdable ? QString::number(totals.dibayar) : QString());
+    updateRemainder();
 }
 
 void DeskForm::clearTransaction() {
