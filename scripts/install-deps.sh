@@ -13,7 +13,7 @@ PACKAGES=(
   fonts-liberation fonts-dejavu-core
   chromium
   xvfb xauth xdotool imagemagick
-  python3-xlwt python3-odf
+  python3-xlwt python3-odf python3-openpyxl python3-xlsxwriter
 )
 
 missing=()
