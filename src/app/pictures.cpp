@@ -6,6 +6,7 @@
 #include <QSaveFile>
 
 #include "app/app_context.h"
+#include "db/library_file.h"
 #include "ui/scaling.h"
 
 namespace zelkor {
@@ -30,6 +31,14 @@ QImage ChooseBitmap(AppContext& ctx) {
         QStringLiteral("Bitmap files (*.bmp)|*.bmp|All Files (*.*)|*.*"), QStringLiteral("bmp"), ctx.workDir);
     if (path.isEmpty()) return {};
     ctx.rememberedPicture = path;
+    // Read by no one but SQLite: opening it here would drop the library's locks.
+    if (IsLibraryFile(ctx.db(), path)) {
+        ctx.messages().show(QStringLiteral("File %1 bukan gambar yang dapat dibaca: file itu database "
+                                           "perpustakaan..")
+                                .arg(path),
+                            QStringLiteral("Info"), MsgButtons::Ok, MsgIcon::None);
+        return {};
+    }
     QImageReader reader(path);
     QImage image = reader.read();
     if (image.isNull())

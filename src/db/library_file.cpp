@@ -1,6 +1,11 @@
 #include "db/library_file.h"
 
+#include <QFile>
 #include <QFileInfo>
+
+#ifndef Q_OS_WIN
+#include <sys/stat.h>
+#endif
 
 #include "db/database.h"
 #include "db/journal.h"
@@ -30,7 +35,7 @@ QString LibraryProblem(Database& db, bool checkIntegrity) {
             .arg(missing.join(QStringLiteral(", ")));
     if (checkIntegrity) {
         DbResult r;
-        const QString verdict = db.scalar(QStringLiteral("pragma integrity_check"), {}, QString(), &r);
+        const QString verdict = db.scalar(QStringLiteral("pragma quick_check"), {}, QString(), &r);
         if (!r) return r.error;
         if (verdict != QLatin1String("ok")) return QStringLiteral("file database rusak (%1)").arg(verdict);
     }
@@ -53,6 +58,26 @@ QString LibraryFileProblem(const QString& path, bool checkIntegrity) {
     auto db = Database::open(path, &error, Database::Mode::ExistingOnly);
     if (!db) return error;
     return LibraryProblem(*db, checkIntegrity);
+}
+
+bool IsLibraryFile(Database& db, const QString& path) {
+    if (path.isEmpty() || db.path().isEmpty()) return false;
+    for (const char* suffix : {"", "-wal", "-shm", "-journal"}) {
+        const QString own = db.path() + QLatin1String(suffix);
+#ifdef Q_OS_WIN
+        const QString a = QFileInfo(own).canonicalFilePath();
+        if (!a.isEmpty() && a.compare(QFileInfo(path).canonicalFilePath(), Qt::CaseInsensitive) == 0)
+            return true;
+#else
+        struct stat mine {
+        }, theirs{};
+        if (::stat(QFile::encodeName(own).constData(), &mine) == 0 &&
+            ::stat(QFile::encodeName(path).constData(), &theirs) == 0 && mine.st_dev == theirs.st_dev &&
+            mine.st_ino == theirs.st_ino)
+            return true;
+#endif
+    }
+    return false;
 }
 
 std::unique_ptr<Database> OpenLibrary(const QString& path, QString* error) {

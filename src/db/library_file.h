@@ -21,6 +21,13 @@ QString LibraryProblem(Database& db, bool checkIntegrity = false);
 // is only read: nothing is created or changed.
 QString LibraryFileProblem(const QString& path, bool checkIntegrity = false);
 
+// Whether `path` names the open library `db` or one of SQLite's files beside it
+// (-wal, -shm, -journal), found by the file itself (links and other spellings
+// of the path included) with a stat, which never opens it. Nothing but SQLite
+// may open those files in this process: closing any other descriptor of them
+// drops every lock SQLite holds on the library.
+bool IsLibraryFile(Database& db, const QString& path);
+
 // Opens the library at `path`: an existing file with the six tables. The indexes
 // a newer program adds are created on an older library, and the journal is
 // chosen for durability (journal.h). On failure returns null

@@ -1,8 +1,11 @@
 #include "ui/qt_services.h"
 
+#include <QAbstractFileIconProvider>
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileIconProvider>
 #include <QMessageBox>
+#include <QMimeDatabase>
 
 namespace zelkor {
 
@@ -55,19 +58,58 @@ static QString withExtension(QString path, const QString& ext) {
     return path;
 }
 
+namespace {
+
+// Types and pictures files by their names alone. Qt's own provider reads a file
+// whose name says nothing to find out what it holds; reading the library file
+// from this process and closing it again would drop SQLite's locks on it (POSIX
+// locks belong to the process, and any closed descriptor of the file releases
+// them), after which another program may take the write-ahead log away.
+class NameOnlyIcons : public QAbstractFileIconProvider {
+  public:
+    QIcon icon(IconType type) const override { return standard_.icon(type); }
+    QIcon icon(const QFileInfo& info) const override {
+        return icon(info.isDir() ? Folder : File);  // a stat, never an open
+    }
+    QString type(const QFileInfo& info) const override {
+        if (info.isDir()) return QStringLiteral("Folder");
+        const QMimeType mime = mimes_.mimeTypeForFile(info.fileName(), QMimeDatabase::MatchExtension);
+        return mime.isDefault() ? QStringLiteral("File") : mime.comment();
+    }
+
+  private:
+    QFileIconProvider standard_;  // its pictures by kind need no file
+    QMimeDatabase mimes_;
+};
+
+QString runDialog(QFileDialog::AcceptMode mode, const QString& title, const QString& filter,
+                  const QString& startDirectory) {
+    QFileDialog dialog(QApplication::activeWindow(), title, startDirectory, QtFilterFromPipes(filter));
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+#ifndef Q_OS_WIN
+    // A desktop's own dialog (GTK, portal) sniffs contents in this process too.
+    // Windows locks belong to a handle, so its dialog may stay.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+#endif
+    NameOnlyIcons icons;
+    dialog.setIconProvider(&icons);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+}  // namespace
+
 QString QtFileDialogs::openFile(const QString& title, const QString& filter, const QString& defaultExtension,
                                 const QString& startDirectory) {
-    const QString path = QFileDialog::getOpenFileName(QApplication::activeWindow(), title, startDirectory,
-                                                      QtFilterFromPipes(filter));
+    const QString path = runDialog(QFileDialog::AcceptOpen, title, filter, startDirectory);
     // The default extension completes a typed name; a chosen file is taken as it is.
     return QFileInfo::exists(path) ? path : withExtension(path, defaultExtension);
 }
 
 QString QtFileDialogs::saveFile(const QString& title, const QString& filter, const QString& defaultExtension,
                                 const QString& startDirectory) {
-    return withExtension(QFileDialog::getSaveFileName(QApplication::activeWindow(), title, startDirectory,
-                                                      QtFilterFromPipes(filter)),
-                         defaultExtension);
+    return withExtension(runDialog(QFileDialog::AcceptSave, title, filter, startDirectory), defaultExtension);
 }
 
 }  // namespace zelkor
