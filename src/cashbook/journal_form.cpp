@@ -223,10 +223,17 @@ void JournalForm::deleteLine() {
             QStringLiteral("Confirm Delete")))
         return;
     // Exactly the line shown goes, or nothing does.
+    // Nothing is deleted unless the transaction began: outside one the delete
+    // would stand on its own while the operator is told it failed.
     Transaction tx(ctx_.db());
+    if (!tx.active()) {
+        ctx_.sqlError(tx.beginResult().error);
+        return;
+    }
     const DbResult r = ctx_.db().exec(QStringLiteral("Delete From Kas Where Id=?"), {grid_.cell(row, ColId)});
-    if (!tx.active() || !r) {
-        ctx_.sqlError(!r ? r.error : tx.beginResult().error);
+    if (!r) {
+        tx.rollback();
+        ctx_.sqlError(r.error);
         return;
     }
     if (r.changes != 1) {

@@ -22,14 +22,16 @@ std::optional<std::int64_t> CountValue(const QString& count) {
 }
 
 // The time-stamp code of now, or the first second after it that no report has.
-std::optional<QString> FreeReportCode(AppContext& ctx) {
-    QString code = ctx.timeStamp();
+std::optional<QString> FreeReportCode(Database& db, QString code, QString* error) {
     QDateTime at = QDateTime::fromString(code, kStampFormat);
     for (int tries = 0; tries < 3600; ++tries) {
         QString taken;
-        if (!ctx.run(QStringLiteral("Select count(*) From ItemHilang WHERE Id=?"), {code},
-                     StoreScalar(taken)))
+        const DbResult r =
+            db.exec(QStringLiteral("Select count(*) From ItemHilang WHERE Id=?"), {code}, StoreScalar(taken));
+        if (!r) {
+            *error = r.error;
             return std::nullopt;
+        }
         // A code that is no time stamp (no date of the day yet) is tried as it is:
         // the key of ItemHilang then refuses a second one.
         if (taken.toLongLong() == 0 || !at.isValid()) return code;
@@ -61,48 +63,51 @@ std::optional<QString> RecordLoss(AppContext& ctx, const LossReport& report) {
         return std::nullopt;
     }
 
-    // The report and the stock are one action: both are written or neither.
-    Transaction tx(ctx.db());
-    if (!tx.active()) {
-        ctx.sqlError(tx.beginResult().error);
-        return std::nullopt;
-    }
-    QStringList stocks;
-    if (!ctx.run(QStringLiteral("select JmlStock from ItemPerpus where Id=?"), {report.item},
-                 [&](const DbRow& row) { stocks << row.text(0); }))
-        return std::nullopt;
-    if (stocks.size() != 1) {
-        ctx.messages().info(stocks.isEmpty() ? entry::kNotFound : entry::kSeveral, entry::kCaption);
-        return std::nullopt;
-    }
-    const std::optional<std::int64_t> stock = StockValue(stocks.front());
-    if (!stock) {
-        ctx.messages().info(kLossStockNotNumber, entry::kCaption);
-        return std::nullopt;
-    }
-    const std::optional<QString> code = FreeReportCode(ctx);
-    if (!code) return std::nullopt;
-    if (!ctx.run(
-            QStringLiteral("Insert Into ItemHilang (Id, Tgl, IdItemPerpus, Jumlah, Pelapor, Keterangan, Ops) "
-                           "Values(?,?,?,?,?,?,?)"),
-            {*code, report.date, report.item, report.count, report.reporter, report.remark,
-             ctx.currentOperator}))
-        return std::nullopt;
-    // Both numbers are bounded (15 and 12 digits): the difference cannot overflow.
-    const QString left = QString::number(*stock - *count);
-    const DbResult update =
-        ctx.db().exec(QStringLiteral("Update ItemPerpus Set JmlStock=? where Id=?"), {left, report.item});
-    if (!update.ok) {
-        ctx.sqlError(update.error);
-        return std::nullopt;
-    }
-    if (update.changes != 1) {
-        ctx.messages().info(update.changes == 0 ? entry::kNotFound : entry::kSeveral, entry::kCaption);
-        return std::nullopt;
-    }
-    if (const DbResult done = tx.commit(); !done.ok) {
-        ctx.sqlError(done.error);
-        return std::nullopt;
+    // The report and the stock are one action: both are written or neither. A
+    // message waits until the transaction has ended, so that no other desk
+    // waits on the write lock while the operator reads it.
+    QString problem;
+    bool sqlProblem = false;
+    const std::optional<QString> left = [&]() -> std::optional<QString> {
+        auto stop = [&](const QString& why, bool sql = false) {
+            problem = why;
+            sqlProblem = sql;
+            return std::nullopt;
+        };
+        Transaction tx(ctx.db());
+        if (!tx.active()) return stop(tx.beginResult().error, true);
+        QStringList stocks;
+        if (const DbResult r = ctx.db().exec(QStringLiteral("select JmlStock from ItemPerpus where Id=?"),
+                                             {report.item}, [&](const DbRow& row) { stocks << row.text(0); });
+            !r)
+            return stop(r.error, true);
+        if (stocks.size() != 1) return stop(stocks.isEmpty() ? entry::kNotFound : entry::kSeveral);
+        const std::optional<std::int64_t> stock = StockValue(stocks.front());
+        if (!stock) return stop(kLossStockNotNumber);
+        QString sqlError;
+        const std::optional<QString> code = FreeReportCode(ctx.db(), ctx.timeStamp(), &sqlError);
+        if (!code) return stop(sqlError, true);
+        if (const DbResult r = ctx.db().exec(
+                QStringLiteral("Insert Into ItemHilang (Id, Tgl, IdItemPerpus, Jumlah, Pelapor, Keterangan, "
+                               "Ops) Values(?,?,?,?,?,?,?)"),
+                {*code, report.date, report.item, report.count, report.reporter, report.remark,
+                 ctx.currentOperator});
+            !r)
+            return stop(r.error, true);
+        // Both numbers are bounded (15 and 12 digits): the difference cannot overflow.
+        const QString rest = QString::number(*stock - *count);
+        const DbResult update =
+            ctx.db().exec(QStringLiteral("Update ItemPerpus Set JmlStock=? where Id=?"), {rest, report.item});
+        if (!update.ok) return stop(update.error, true);
+        if (update.changes != 1) return stop(update.changes == 0 ? entry::kNotFound : entry::kSeveral);
+        if (const DbResult done = tx.commit(); !done.ok) return stop(done.error, true);
+        return rest;
+    }();
+    if (!left) {
+        if (sqlProblem)
+            ctx.sqlError(problem);
+        else
+            ctx.messages().info(problem, entry::kCaption);
     }
     return left;
 }

@@ -88,12 +88,16 @@ void RecordForm::updateRecord(const QString& code) {
         ctx_.sqlError(tx.beginResult().error);
         return;
     }
+    // Every message comes after the rollback: no other desk waits on the lock
+    // while the operator reads it.
     const DbResult r = ctx_.db().exec(update.sql, update.values);
     if (!r.ok) {
+        tx.rollback();
         ctx_.sqlError(r.error);
         return;
     }
     if (r.changes != 1) {
+        tx.rollback();
         ctx_.messages().info(r.changes == 0 ? entry::kNotFound : entry::kSeveral, entry::kCaption);
         return;
     }

@@ -4,6 +4,9 @@
 #include <gtest/gtest.h>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <chrono>
+#include <future>
+#include <thread>
 
 #include "journal_driver.h"
 #include "program/main_window.h"
@@ -102,6 +105,31 @@ TEST_F(JournalFormTest, DeleteLeavesTheOtherLinesAsShownUntilTheMonthIsChosenAga
     j.chooseMonth(3);
     EXPECT_EQ(Column(j.form.grid(), JournalForm::ColNo), QStringList({"1.", "2.", "3.", "4."}));
     EXPECT_EQ(Column(j.form.grid(), JournalForm::ColSaldo), QStringList({"9000", "8500", "8500", "8700"}));
+}
+
+// Another copy of the program holds the write lock longer than this one waits
+// to begin, and lets it go before a second wait would end: the delete is
+// refused with SQLite's reason, and the line is still in Kas.
+TEST_F(JournalFormTest, DeleteThatCannotBeginDeletesNothing) {
+    JournalDriver j(env);
+    addLines(j);
+    j.chooseMonth(3);
+    j.clickRow(2);
+    std::promise<void> locked;
+    std::thread other([&, path = env.ctx().databasePath] {
+        auto db = Database::open(path, nullptr);
+        db->exec("begin immediate");
+        locked.set_value();
+        std::this_thread::sleep_for(std::chrono::milliseconds(3000));
+        db->exec("rollback");
+    });
+    locked.get_future().wait();
+    env.messages.answers = {MsgAnswer::Yes};
+    j.press("delete");
+    other.join();
+    EXPECT_EQ(Told(env).last(), "Info: SQL error: database is locked");
+    EXPECT_EQ(env.scalar("select count(*) from Kas where Id='2016030309000002'"), "1");
+    EXPECT_EQ(j.rows(), march);
 }
 
 TEST_F(JournalFormTest, TheBalanceLineIsNoJournalLine) {

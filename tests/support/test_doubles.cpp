@@ -1,9 +1,13 @@
 #include "support/test_doubles.h"
 
+#include <gtest/gtest.h>
+
 namespace zelkor::test {
 
 MsgAnswer ScriptedMessages::show(const QString& text, const QString& caption, MsgButtons buttons,
                                  MsgIcon icon) {
+    if (insideTransaction && insideTransaction())
+        ADD_FAILURE() << "message shown inside an open transaction: " << text.toStdString();
     shown.push_back({text, caption, buttons, icon});
     if (buttons == MsgButtons::Ok) return MsgAnswer::Ok;
     if (answers.empty()) return MsgAnswer::Yes;
