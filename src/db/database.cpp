@@ -59,14 +59,22 @@ std::unique_ptr<Database> Database::open(const QString& path, QString* error, Mo
     const QByteArray p = path.toUtf8();
     // One thread uses the connection: SQLite need not lock it on every call, which
     // is a third of the time of filling a long list.
-    const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX |
-                      (mode == Mode::CreateIfMissing ? SQLITE_OPEN_CREATE : 0);
+    const int flags = (mode == Mode::ReadOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) |
+                      SQLITE_OPEN_NOMUTEX | (mode == Mode::CreateIfMissing ? SQLITE_OPEN_CREATE : 0);
     const int rc = sqlite3_open_v2(p.constData(), &db, flags, nullptr);
     if (rc != SQLITE_OK) {
         if (error) *error = db ? errorOf(db) : QString::fromUtf8(sqlite3_errstr(rc));
         sqlite3_close(db);
         return nullptr;
     }
+    // Before the first statement: another copy starting at the same moment may
+    // hold the lock for a while, and the first read would fail at once.
+    sqlite3_busy_timeout(db, 2000);
+    // A library file may come from anywhere (a restored backup, a share): its
+    // schema gets no say over this connection. No function with side effects in
+    // its triggers or views, and no writing to the schema by hand.
+    sqlite3_db_config(db, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
+    sqlite3_db_config(db, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);
     // A file that is not a database only shows when it is first read.
     char* msg = nullptr;
     if (sqlite3_exec(db, "select count(*) from sqlite_master", nullptr, nullptr, &msg) != SQLITE_OK) {
@@ -75,7 +83,6 @@ std::unique_ptr<Database> Database::open(const QString& path, QString* error, Mo
         sqlite3_close(db);
         return nullptr;
     }
-    sqlite3_busy_timeout(db, 2000);
     // Long lists read pages straight from a memory map of the file (up to 1 GiB)
     // instead of copying each one out of it, which spares about a third of the
     // processor time of a month's report on a large library. SQLite only reads

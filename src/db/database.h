@@ -48,8 +48,9 @@ class Database {
   public:
     using RowCallback = std::function<void(const DbRow&)>;
 
-    enum class Mode { CreateIfMissing, ExistingOnly };
-    // Opens the database file at `path` (CreateIfMissing also makes it), read
+    enum class Mode { CreateIfMissing, ExistingOnly, ReadOnly };
+    // Opens the database file at `path` (CreateIfMissing also makes it, ReadOnly
+    // never writes to it), every connection with SQLite's defensive settings, read
     // through a memory map unless it lies on a network share. An empty path gives
     // SQLite's private temporary database. On failure returns null and
     // puts SQLite's message into `error`. The program itself opens a library only

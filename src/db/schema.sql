@@ -98,6 +98,10 @@ CREATE INDEX IF NOT EXISTS Kas_Tanggal_Saldo ON Kas(Tanggal, Id, Masuk, Keluar);
 -- after every text, so that Baris counts every line of Kas. The triggers
 -- keep it; the journal checks it against Kas before trusting it, and a library
 -- whose days no longer match its lines gets them afresh when it is opened.
+-- A whole number counts in Jumlah only below 2^40 (amounts have at most 12
+-- digits); a larger one, written outside the program, counts in Lain as a real
+-- does. A day's Jumlah so stays an exact sum of that day's lines, far inside the
+-- 64-bit range, and is never turned into a rounded real and back.
 -- Recursive triggers let a REPLACE into Kas tell the delete trigger what it removed.
 PRAGMA recursive_triggers = ON;
 CREATE TABLE IF NOT EXISTS KasBlok (
@@ -115,8 +119,11 @@ CREATE TRIGGER IF NOT EXISTS KasBlokUbah_Insert INSTEAD OF INSERT ON KasBlokUbah
         WHERE NOT EXISTS (SELECT 1 FROM KasBlok WHERE Blok = b);
     UPDATE KasBlok SET Baris = Baris + new.Arah, Angka = Angka + new.Arah * (new.Masuk - new.Keluar IS NOT NULL),
         Jumlah = Jumlah + new.Arah * CASE WHEN typeof(new.Masuk - new.Keluar) = 'integer'
+                                               AND new.Masuk - new.Keluar BETWEEN -1099511627775 AND 1099511627775
                                           THEN new.Masuk - new.Keluar ELSE 0 END,
-        Lain = Lain + new.Arah * (typeof(new.Masuk - new.Keluar) = 'real' OR typeof(new.Id) <> 'text')
+        Lain = Lain + new.Arah * (typeof(new.Masuk - new.Keluar) = 'real' OR typeof(new.Id) <> 'text'
+                                  OR (typeof(new.Masuk - new.Keluar) = 'integer'
+                                      AND NOT new.Masuk - new.Keluar BETWEEN -1099511627775 AND 1099511627775))
         WHERE Blok = CASE typeof(new.Id) WHEN 'text' THEN substr(new.Id, 1, 8) WHEN 'null' THEN x'' ELSE '' END;
     DELETE FROM KasBlok WHERE Baris = 0 AND Blok = CASE typeof(new.Id) WHEN 'text' THEN substr(new.Id, 1, 8) WHEN 'null' THEN x'' ELSE '' END;
 END;
@@ -132,8 +139,8 @@ CREATE TRIGGER IF NOT EXISTS Kas_Blok_Update AFTER UPDATE OF Id, Masuk, Keluar O
 END;
 DELETE FROM KasBlok WHERE (SELECT count(*) FROM Kas) <> (SELECT coalesce(sum(Baris), 0) FROM KasBlok);
 INSERT INTO KasBlok
-    SELECT b, count(*), count(d), sum(CASE WHEN typeof(d) = 'integer' THEN d ELSE 0 END),
-           sum(typeof(d) = 'real' OR typeof(Id) <> 'text')
+    SELECT b, count(*), count(d), sum(CASE WHEN typeof(d) = 'integer' AND d BETWEEN -1099511627775 AND 1099511627775 THEN d ELSE 0 END),
+           sum(typeof(d) = 'real' OR typeof(Id) <> 'text' OR (typeof(d) = 'integer' AND NOT d BETWEEN -1099511627775 AND 1099511627775))
     FROM (SELECT Id, CASE typeof(Id) WHEN 'text' THEN substr(Id, 1, 8) WHEN 'null' THEN x'' ELSE '' END AS b,
                  Masuk - Keluar AS d
           FROM Kas WHERE NOT EXISTS (SELECT 1 FROM KasBlok))

@@ -185,8 +185,10 @@ TEST(JournalBalance, RandomJournals) {
 // KasBlok as it should be: the day sums recomputed from Kas.
 QStringList RecomputedDays(test::TestEnv& env) {
     return env.rows(
-        "select quote(b), count(*), count(d), sum(case when typeof(d)='integer' then d else 0 end), "
-        "sum(typeof(d)='real' or typeof(Id)<>'text') from (select Id, case typeof(Id) when 'text' then "
+        "select quote(b), count(*), count(d), sum(case when typeof(d)='integer' and d between -1099511627775 "
+        "and 1099511627775 then d else 0 end), sum(typeof(d)='real' or typeof(Id)<>'text' or "
+        "(typeof(d)='integer' and d not between -1099511627775 and 1099511627775)) from (select Id, case "
+        "typeof(Id) when 'text' then "
         "substr(Id,1,8) when 'null' then x'' else '' end as b, Masuk-Keluar as d from Kas) group by b order "
         "by b");
 }
@@ -209,6 +211,19 @@ TEST(JournalBalance, DaySumsFollowEveryChange) {
         "update or replace Kas set Id='2016030200000009' where Id='2016030500000001'",
         "insert or ignore into Kas (Id,Tanggal,Masuk,Keluar) values "
         "('2016030200000009','2016-03-09','99','0')",
+        // Amounts at and far beyond twelve digits, written outside the program:
+        // a day that passes the 64-bit range and comes back must stay exact.
+        "insert into Kas (Id,Tanggal,Masuk,Keluar) values "
+        "('2016030400000001','2016-03-04','999999999999','0')",
+        "insert into Kas (Id,Tanggal,Masuk,Keluar) values ('2016030400000002','2016-03-04',"
+        "'9223372036854775807','0')",
+        "insert into Kas (Id,Tanggal,Masuk,Keluar) values ('2016030400000003','2016-03-04',"
+        "'9223372036854775807','0')",
+        "insert into Kas (Id,Tanggal,Masuk,Keluar) values ('2016030400000004','2016-03-04','0',"
+        "'9223372036854775807')",
+        "delete from Kas where Id='2016030400000003'",
+        "update Kas set Masuk='1e19' where Id='2016030400000002'",
+        "delete from Kas where Id in ('2016030400000002','2016030400000004')",
         "delete from Kas",
     };
     for (const char* change : changes) {
@@ -217,7 +232,9 @@ TEST(JournalBalance, DaySumsFollowEveryChange) {
                   RecomputedDays(env))
             << change;
         SCOPED_TRACE(change);
-        EXPECT_EQ(FastLines(env.db(), 2016, 3), ReferenceLines(env.db(), 2016, 3));
+        // A journal whose sum leaves the 64-bit range has no balance to compare.
+        if (env.db().exec("select sum(Masuk-Keluar) from Kas").ok)
+            EXPECT_EQ(FastLines(env.db(), 2016, 3), ReferenceLines(env.db(), 2016, 3));
     }
 }
 

@@ -6,7 +6,10 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <chrono>
 #include <csignal>
+#include <future>
+#include <thread>
 
 #include "db/database.h"
 #include "db/journal.h"
@@ -76,6 +79,31 @@ TEST(Journal, LibraryOpensInWalWithFullSync) {
         EXPECT_EQ(plain->scalar("select count(*) from Kas"), "1");
         EXPECT_EQ(Pragma(*plain, "journal_mode"), "wal") << "WAL stays with the file";
     }
+}
+
+// Copies started together: the first read waits for another copy's commit
+// instead of failing at once, and a whole library opens without writing, so
+// another copy's open write transaction does not stop it.
+TEST(Journal, CopiesStartingTogetherAllOpen) {
+    QTemporaryDir dir;
+    const QString path = MakeLibrary(dir);
+    std::promise<void> locked;
+    std::thread committing([&] {
+        auto db = Database::open(path, nullptr);
+        db->exec("begin exclusive");
+        locked.set_value();
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        db->exec("commit");
+    });
+    locked.get_future().wait();
+    QString error;
+    EXPECT_TRUE(OpenLibrary(path, &error)) << error.toStdString();
+    committing.join();
+
+    auto writing = Database::open(path, nullptr);
+    ASSERT_TRUE(writing->exec("begin immediate").ok);
+    EXPECT_TRUE(OpenLibrary(path, &error)) << error.toStdString();
+    writing->exec("rollback");
 }
 
 // On a network share a library stays with (or goes back to) the rollback journal.

@@ -59,7 +59,9 @@ SampleSize BuildSampleLibrary(const std::string& file, int scale, const QDate& t
     sqlite3* db = database->handle();
 
     // The file is new and only becomes the library when complete, so there is
-    // nothing for a journal to protect while it is filled.
+    // nothing for a journal to protect while it is filled (a defensive
+    // connection refuses to go without one: this file is our own).
+    sqlite3_db_config(db, SQLITE_DBCONFIG_DEFENSIVE, 0, nullptr);
     Exec(db,
          "PRAGMA journal_mode=OFF; PRAGMA synchronous=OFF; PRAGMA cache_size=-131072; PRAGMA "
          "temp_store=MEMORY");

@@ -1,0 +1,187 @@
+#include <sqlite3.h>
+
+#include <QHash>
+#include <QRegularExpression>
+
+#include "db/database.h"
+#include "db/schema.h"
+
+namespace zelkor {
+
+namespace {
+
+// The statements of schema.sql one by one, each without the comments before it.
+QStringList schemaStatements() {
+    QStringList out;
+    QString pending;
+    for (const QString& piece : SchemaSql().split(QLatin1Char(';'))) {
+        pending += piece + QLatin1Char(';');
+        if (!sqlite3_complete(pending.toUtf8().constData())) continue;
+        QStringList lines = pending.split(QLatin1Char('\n'));
+        while (!lines.isEmpty() &&
+               (lines.front().trimmed().isEmpty() || lines.front().trimmed().startsWith(QLatin1String("--"))))
+            lines.removeFirst();
+        const QString statement = lines.join(QLatin1Char('\n')).trimmed();
+        if (statement != QLatin1String(";")) out << statement.chopped(1);
+        pending.clear();
+    }
+    return out;
+}
+
+QString simplified(const QString& sql) {
+    return sql.simplified();
+}
+
+// SQLite keeps a statement as written, "IF NOT EXISTS" left out.
+struct OwnSchema {
+    std::vector<SchemaObject> objects;
+    QHash<QString, QStringList> columns;
+};
+
+const OwnSchema& ownSchema() {
+    static const OwnSchema schema = [] {
+        OwnSchema s;
+        static const QRegularExpression create(
+            QStringLiteral(R"(^CREATE\s+(UNIQUE\s+)?(TABLE|INDEX|VIEW|TRIGGER)\s+IF\s+NOT\s+EXISTS\s+(\w+))"),
+            QRegularExpression::CaseInsensitiveOption);
+        for (const QString& statement : schemaStatements()) {
+            const QRegularExpressionMatch m = create.match(statement);
+            if (!m.hasMatch()) continue;
+            QString kept = statement;
+            kept.remove(m.capturedStart(0), m.capturedLength(0));
+            kept.prepend(QStringLiteral("CREATE %1%2 %3").arg(m.captured(1), m.captured(2), m.captured(3)));
+            s.objects.push_back({m.captured(2).toLower(), m.captured(3), kept});
+        }
+        // The columns from a private database made by the script itself.
+        QString error;
+        auto db = Database::open(QString(), &error);
+        if (db && db->execScript(SchemaSql()))
+            for (const SchemaObject& o : s.objects)
+                if (o.type == QLatin1String("table"))
+                    db->exec(QStringLiteral("select name from pragma_table_info(?)"), {o.name},
+                             [&](const DbRow& row) { s.columns[o.name.toLower()] << row.text(0); });
+        return s;
+    }();
+    return schema;
+}
+
+struct Found {
+    QString type, sql;
+};
+
+DbResult readMaster(Database& db, QHash<QString, Found>& found) {
+    return db.exec(QStringLiteral("select type, name, sql from sqlite_master"), {}, [&](const DbRow& row) {
+        found.insert(row.text(1).toLower(), Found{row.text(0), row.text(2)});
+    });
+}
+
+// What ApplySchema has to do: our objects to drop first (those of another text),
+// and whether anything is to be written at all.
+struct Plan {
+    QStringList drop;  // "drop trigger X" ...
+    bool write = false;
+};
+
+DbResult planFor(Database& db, Plan& plan) {
+    plan = Plan();
+    QHash<QString, Found> found;
+    if (DbResult r = readMaster(db, found); !r) return r;
+    bool kasBlok = true;
+    for (const SchemaObject& own : ownSchema().objects) {
+        const auto it = found.constFind(own.name.toLower());
+        if (it == found.cend()) {
+            plan.write = true;
+            if (own.name == QLatin1String("KasBlok")) kasBlok = false;
+            continue;
+        }
+        if (own.type == QLatin1String("table")) continue;  // a library's tables keep their own text
+        if (it->type != own.type || simplified(it->sql) != simplified(own.sql)) {
+            plan.write = true;
+            plan.drop << QStringLiteral("drop %1 if exists \"%2\"").arg(it->type, own.name);
+            // Days counted by other triggers are counted again (the script fills
+            // an empty KasBlok).
+            if (own.type == QLatin1String("trigger"))
+                plan.drop << QStringLiteral("drop table if exists KasBlok");
+        }
+    }
+    if (kasBlok && found.contains(QStringLiteral("kas")) && !plan.write) {
+        DbResult r;
+        const QString matches = db.scalar(
+            QStringLiteral(
+                "select (select count(*) from Kas) = (select coalesce(sum(Baris), 0) from KasBlok)"),
+            {}, QString(), &r);
+        if (!r) return r;
+        plan.write = matches != QLatin1String("1");
+    }
+    plan.drop.removeDuplicates();
+    return {};
+}
+
+DbResult runAll(Database& db, const QStringList& statements) {
+    for (const QString& sql : statements)
+        if (DbResult r = db.execScript(sql); !r) return r;
+    return {};
+}
+
+}  // namespace
+
+const std::vector<SchemaObject>& SchemaObjects() {
+    return ownSchema().objects;
+}
+
+QStringList SchemaColumns(const QString& table) {
+    return ownSchema().columns.value(table.toLower());
+}
+
+DbResult ApplySchema(Database& db) {
+    // Per connection: a REPLACE into Kas tells the delete trigger what it removed.
+    if (DbResult r = db.execScript(QStringLiteral("PRAGMA recursive_triggers = ON")); !r) return r;
+    Plan plan;
+    if (DbResult r = planFor(db, plan); !r || !plan.write) return r;
+    // Inside the caller's own transaction (a new library being made) it is part of that.
+    if (sqlite3_get_autocommit(db.handle()) == 0) {
+        if (DbResult r = runAll(db, plan.drop); !r) return r;
+        return db.execScript(SchemaSql());
+    }
+    Transaction tx(db);
+    if (!tx.active()) return tx.beginResult();
+    // Another copy may have done it while this one waited for the lock.
+    if (DbResult r = planFor(db, plan); !r || !plan.write) return r;
+    if (DbResult r = runAll(db, plan.drop); !r) return r;
+    if (DbResult r = db.execScript(SchemaSql()); !r) return r;
+    return tx.commit();
+}
+
+DbResult RebuildDerivedObjects(Database& db) {
+    if (DbResult r = db.execScript(QStringLiteral("PRAGMA recursive_triggers = ON")); !r) return r;
+    Transaction tx(db);
+    if (!tx.active()) return tx.beginResult();
+    QHash<QString, Found> found;
+    if (DbResult r = readMaster(db, found); !r) return r;
+    QHash<QString, QString> ownTables;  // name -> type, for the library's tables
+    for (const SchemaObject& own : ownSchema().objects)
+        if (own.type == QLatin1String("table") && own.name != QLatin1String("KasBlok"))
+            ownTables.insert(own.name.toLower(), own.type);
+    // Triggers first: dropping a table takes its triggers and indexes along.
+    QStringList drops;
+    for (const QString& kind : {QStringLiteral("trigger"), QStringLiteral("view"), QStringLiteral("table"),
+                                QStringLiteral("index")})
+        for (auto it = found.cbegin(); it != found.cend(); ++it) {
+            if (it->type != kind || it.key().startsWith(QLatin1String("sqlite_"))) continue;
+            if (kind == QLatin1String("table") && ownTables.contains(it.key())) continue;
+            // Indexes SQLite makes for a key have no text and go with their table.
+            if (kind == QLatin1String("index") && it->sql.isEmpty()) continue;
+            const QString drop =
+                QStringLiteral("drop %1 if exists \"%2\"").arg(kind, QString(it.key()).replace('"', "\"\""));
+            // A virtual table goes before the tables it keeps its data in.
+            if (it->sql.startsWith(QLatin1String("create virtual"), Qt::CaseInsensitive))
+                drops.prepend(drop);
+            else
+                drops << drop;
+        }
+    if (DbResult r = runAll(db, drops); !r) return r;
+    if (DbResult r = db.execScript(SchemaSql()); !r) return r;
+    return tx.commit();
+}
+
+}  // namespace zelkor
