@@ -1,11 +1,14 @@
 #include "admin/backup_restore.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
 #include "admin/busy_cursor.h"
 #include "admin/database_copy.h"
+#include "admin/restore_check.h"
 #include "app/app_context.h"
+#include "db/database.h"
 #include "db/library_file.h"
 #include "db/schema.h"
 
@@ -15,11 +18,6 @@ namespace {
 
 void tell(AppContext& ctx, const QString& text) {
     ctx.messages().show(text, QStringLiteral("Info"), MsgButtons::Ok, MsgIcon::None);
-}
-
-bool sameFile(const QString& a, const QString& b) {
-    const QString ca = QFileInfo(a).canonicalFilePath();
-    return !ca.isEmpty() && ca == QFileInfo(b).canonicalFilePath();
 }
 
 }  // namespace
@@ -50,28 +48,45 @@ bool RestoreDatabase(AppContext& ctx) {
 
     const QString unchanged = QStringLiteral(" Data tidak berubah..");
     BusyCursor busy;
-    if (sameFile(path, ctx.db().path())) {
-        tell(ctx,
-             QStringLiteral("Restore dibatalkan, file %1 adalah database yang sedang dipakai.").arg(path) +
-                 unchanged);
+    auto refuse = [&](const QString& text) {
+        tell(ctx, text + unchanged);
         return false;
+    };
+    if (IsLibraryFile(ctx.db(), path))
+        return refuse(
+            QStringLiteral("Restore dibatalkan, file %1 adalah database yang sedang dipakai.").arg(path));
+    auto unusable = [&](const QString& why) {
+        return refuse(QStringLiteral("Restore dibatalkan, file %1 tidak dapat dipakai: %2.").arg(path, why));
+    };
+    // The backup is only read; the work is done on a copy of it, which gets our
+    // own triggers and day sums and loses whatever else the file brought.
+    const QString working =
+        QDir(ctx.workDir)
+            .filePath(QStringLiteral("Restore.%1.sementara").arg(QCoreApplication::applicationPid()));
+    QString error;
+    {
+        auto source = Database::open(path, &error, Database::Mode::ReadOnly);
+        if (!source) return unusable(error);
+        if (QString problem = RestoreProblem(*source, false); !problem.isEmpty()) return unusable(problem);
+        if (!CopyDatabaseToFile(*source, working, &error)) return unusable(error);
     }
-    if (const QString problem = LibraryFileProblem(path, true); !problem.isEmpty()) {
-        tell(ctx, QStringLiteral("Restore dibatalkan, file %1 tidak dapat dipakai: %2.").arg(path, problem) +
-                      unchanged);
-        return false;
+    struct RemoveWhenDone {
+        QString path;
+        ~RemoveWhenDone() { RemoveCopy(path); }
+    } removeWorking{working};
+    {
+        auto copy = Database::open(working, &error, Database::Mode::ExistingOnly);
+        if (!copy) return unusable(error);
+        if (QString problem = RestoreProblem(*copy, true); !problem.isEmpty()) return unusable(problem);
+        if (const DbResult r = RebuildDerivedObjects(*copy); !r) return unusable(r.error);
     }
-    QString safety, error;
-    if (!WriteSafetyCopy(ctx, QStringLiteral("SebelumRestore"), &safety, &error)) {
-        tell(ctx, QStringLiteral("Restore dibatalkan, salinan data sebelum restore tidak dapat dibuat: %1.")
-                          .arg(error) +
-                      unchanged);
-        return false;
-    }
-    if (!CopyFileIntoDatabase(path, ctx.db(), &error)) {
-        tell(ctx, QStringLiteral("Restore gagal: %1.").arg(error) + unchanged);
-        return false;
-    }
+    QString safety;
+    if (!WriteSafetyCopy(ctx, QStringLiteral("SebelumRestore"), &safety, &error))
+        return refuse(
+            QStringLiteral("Restore dibatalkan, salinan data sebelum restore tidak dapat dibuat: %1.")
+                .arg(error));
+    if (!CopyFileIntoDatabase(working, ctx.db(), &error))
+        return refuse(QStringLiteral("Restore gagal: %1.").arg(error));
     // A backup made by an older program lacks the newer indexes.
     if (const DbResult r = ApplySchema(ctx.db()); !r) ctx.sqlError(r.error);
     tell(ctx,

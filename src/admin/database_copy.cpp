@@ -7,8 +7,19 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <filesystem>
 #include <memory>
+
+#ifdef Q_OS_WIN
+#define NOMINMAX
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+#else
+#include <signal.h>
+
+#include <cerrno>
+#endif
 
 #include "app/app_context.h"
 #include "db/database.h"
@@ -63,7 +74,36 @@ std::filesystem::path fsPath(const QString& path) {
     return std::filesystem::path(path.toStdU16String());
 }
 
+bool processGone(qint64 pid) {
+#ifdef Q_OS_WIN
+    HANDLE h = OpenProcess(SYNCHRONIZE, FALSE, static_cast<DWORD>(pid));
+    if (!h) return GetLastError() == ERROR_INVALID_PARAMETER;
+    const bool gone = WaitForSingleObject(h, 0) == WAIT_OBJECT_0;
+    CloseHandle(h);
+    return gone;
+#else
+    return pid > 0 && ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
+#endif
+}
+
 }  // namespace
+
+void RemoveCopy(const QString& path) {
+    removeWithCompanions(path);
+}
+
+int RemoveLeftoverCopies(const QString& folder) {
+    static const QRegularExpression leftover(
+        QStringLiteral(R"(\.(\d{1,9})\.sementara(-journal|-wal|-shm)?$)"));
+    int removed = 0;
+    const QDir dir(folder);
+    for (const QString& name : dir.entryList({QStringLiteral("*.sementara*")}, QDir::Files | QDir::Hidden)) {
+        const QRegularExpressionMatch m = leftover.match(name);
+        if (m.hasMatch() && processGone(m.captured(1).toLongLong()) && QFile::remove(dir.filePath(name)))
+            ++removed;
+    }
+    return removed;
+}
 
 bool CopyDatabaseToFile(Database& from, const QString& target, QString* error) {
     const QFileInfo info(target);
@@ -74,7 +114,9 @@ bool CopyDatabaseToFile(Database& from, const QString& target, QString* error) {
     // the process id keeps two programs backing up at once apart.
     const QString tempPath =
         info.absoluteFilePath() + QStringLiteral(".%1.sementara").arg(QCoreApplication::applicationPid());
-    removeWithCompanions(tempPath);  // left by a run that ended half-way
+    // Left by a run that ended half-way, this one's or one that was killed.
+    removeWithCompanions(tempPath);
+    RemoveLeftoverCopies(info.absolutePath());
 
     QString why;
     {

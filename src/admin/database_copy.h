@@ -22,6 +22,14 @@ bool CopyDatabaseToFile(Database& from, const QString& target, QString* error);
 // mode. False with the reason in `error`.
 bool CopyFileIntoDatabase(const QString& source, Database& into, QString* error);
 
+// Removes the temporary copies ("<name>.<process id>.sementara" and SQLite's
+// files beside them) in `folder` whose program is no longer running: what a
+// backup, a safety copy or a restore killed half-way left behind. The count.
+int RemoveLeftoverCopies(const QString& folder);
+
+// Removes the database file at `path` with SQLite's files beside it.
+void RemoveCopy(const QString& path);
+
 // Keeps the data as it is now before a restore or a reset changes it:
 // `prefix` + yyyymmddHHMMSS + ".dataperpus" in the working directory, with
 // "-2", "-3"... added when that name is taken, so no earlier file (the one being

@@ -6,6 +6,8 @@
 #include <csignal>
 #include <thread>
 
+#include <QProcess>
+
 #include "admin/backup_restore.h"
 #include "library_files.h"
 #include "support/form_driver.h"
@@ -155,4 +157,21 @@ TEST_F(BackupTest, LibraryInWalModeWithItsOwnPageSizeIsCopiedWhole) {
     auto copy = Database::open(backup(), nullptr, Database::Mode::ExistingOnly);
     EXPECT_EQ(copy->scalar("pragma page_size"), "1024");
     EXPECT_EQ(copy->scalar("pragma journal_mode"), "delete");
+}
+
+// What a killed backup, safety copy or restore left goes with the next backup;
+// the copy of a program still running stays.
+TEST_F(BackupTest, LeftoversOfKilledCopiesGo) {
+    QProcess ended;
+    ended.start("sleep", {"0.1"});
+    ASSERT_TRUE(ended.waitForStarted());
+    const QString gone = QString::number(ended.processId());
+    ASSERT_TRUE(ended.waitForFinished());
+    const QStringList left = {kBackup + "." + gone + ".sementara",
+                              kBackup + "." + gone + ".sementara-journal", "Restore." + gone + ".sementara",
+                              "Restore." + gone + ".sementara-wal"};
+    const QString running = "SebelumRestore.dataperpus.1.sementara";
+    for (const QString& name : left + QStringList{running}) WriteBytes(env.dir() + "/" + name, "sisa");
+    ASSERT_TRUE(BackUpDatabase(env.ctx()));
+    EXPECT_EQ(FilesIn(env.dir()), QStringList({kBackup, running, "test.db"}));
 }

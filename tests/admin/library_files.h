@@ -21,6 +21,7 @@ inline void MakeLibrary(const QString& path, const QStringList& ids, int pageSiz
     ASSERT_TRUE(db) << error.toStdString();
     if (pageSize) db->execScript(QStringLiteral("pragma page_size=%1").arg(pageSize));
     ASSERT_TRUE(ApplySchema(*db).ok);
+    ASSERT_TRUE(db->exec(QStringLiteral("insert into useradmin values ('admin', 'admin')")).ok);
     for (const QString& id : ids)
         ASSERT_TRUE(db->exec(QStringLiteral("insert into Member (Id, Nama) values (?, ?)"), {id, id}).ok);
 }

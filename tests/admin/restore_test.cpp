@@ -2,6 +2,7 @@
 // and every statement after it sees the restored data.
 #include "accounts/operator_list.h"
 #include "admin/backup_restore.h"
+#include "db/schema.h"
 #include "library_files.h"
 #include "program/main_window.h"
 #include "support/form_driver.h"
@@ -15,7 +16,10 @@ const QString kSafety = "SebelumRestore20160307090502.dataperpus";
 
 class RestoreTest : public DbTest {
   protected:
-    void SetUp() override { env.exec("insert into Member (Id, Nama) values ('M1', 'Budi'), ('M2', 'Ani')"); }
+    void SetUp() override {
+        env.exec("insert into Member (Id, Nama) values ('M1', 'Budi'), ('M2', 'Ani')");
+        env.exec("insert into useradmin (User, Password) values ('admin', 'x')");
+    }
     bool restore(const QString& path) {
         env.files.paths = {path};
         env.messages.clear();
@@ -131,7 +135,7 @@ TEST_F(RestoreTest, LibrariesOfOtherPageSizesAndJournalModesComeIn) {
 }
 
 TEST_F(RestoreTest, OpenListsShowTheRestoredData) {
-    env.exec("insert into useradmin (User, Password) values ('admin', 'x'), ('tono', 'x')");
+    env.exec("insert into useradmin (User, Password) values ('tono', 'x')");
     ASSERT_TRUE(BackUpDatabase(env.ctx()));
     env.exec("insert into useradmin (User, Password) values ('rina', 'x')");
     MainWindow window(env.ctx());
@@ -148,4 +152,73 @@ TEST_F(RestoreTest, OpenListsShowTheRestoredData) {
     env.files.paths = {path("BackUp20160307.dataperpus")};
     window.runCommand(cmd::Restore);
     EXPECT_EQ(Column(list->grid(), 0), QStringList({"tono"}));
+}
+
+// A backup is data, never behaviour: a file that the program could not use is
+// refused with its reason, and what a usable file brings beyond the library's
+// tables (triggers, views, tables, indexes, day sums) does not come in.
+TEST_F(RestoreTest, BackupsMadeToAttackTheLibrary) {
+    struct Case {
+        const char* name;
+        const char* change;  // on a sound library with a Kas line
+        const char* reason;  // "" for a file that comes in, cleaned
+    } cases[] = {
+        {"kolom", "alter table Member rename column Nama to NamaLengkap",
+         "kolom Nama tidak ada di tabel Member"},
+        {"virtual",
+         "drop table Kas; create virtual table Kas using fts5(Id, Tanggal, Kategori, Uraian, Masuk, Keluar, "
+         "Ops)",
+         "Kas bukan tabel biasa"},
+        {"utf16", "", "teks database tidak UTF-8 (UTF-16le)"},
+        {"tanpaoperator", "update useradmin set Password = NULL", "tidak ada operator yang dapat login"},
+        {"pemicu",
+         "create trigger Separuh after insert on Kas begin update Kas set Masuk = Masuk / 2 where Id = "
+         "new.Id; end;"
+         "create trigger Kunci after update on useradmin begin update useradmin set Password = 'diketahui'; "
+         "end;"
+         "update KasBlok set Jumlah = Jumlah + 1000000;"
+         "drop trigger Kas_Blok_Insert; create trigger Kas_Blok_Insert after insert on Kas begin select 1; "
+         "end;"
+         "create table Lain (x); create view Lihat as select 1; create index Kas_Uraian on Kas(Uraian)",
+         ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString file = path(QString(c.name) + ".dataperpus");
+        {
+            auto db = Database::open(file, nullptr);
+            if (QString(c.name) == "utf16")
+                db->execScript("pragma encoding = 'UTF-16le'; create table t (x); drop table t");
+        }
+        MakeLibrary(file, {"X1"});
+        {
+            auto db = Database::open(file, nullptr);
+            ASSERT_TRUE(db->exec("insert into Kas (Id, Tanggal, Masuk, Keluar) values "
+                                 "('2016030100000001', '2016-03-01', '500', '0')")
+                            .ok);
+            ASSERT_TRUE(db->execScript(c.change).ok) << db->execScript(c.change).error.toStdString();
+        }
+        const bool usable = QString(c.reason).isEmpty();
+        EXPECT_EQ(restore(file), usable) << Told(env).join('\n').toStdString();
+        if (!usable) {
+            EXPECT_EQ(Told(env),
+                      QStringList({"Info: Restore dibatalkan, file " + file +
+                                   " tidak dapat dipakai: " + c.reason + ". Data tidak berubah.."}));
+            EXPECT_EQ(members(), QStringList({"M1", "M2"}));
+            continue;
+        }
+        QStringList own;
+        for (const SchemaObject& o : SchemaObjects()) own << o.name;
+        own.sort();
+        EXPECT_EQ(env.rows("select name from sqlite_master where sql is not null order by name"), own);
+        env.exec(
+            "insert into Kas (Id, Tanggal, Masuk, Keluar) values ('2016030700000001', '2016-03-07', "
+            "'1500', '0')");
+        env.exec("update useradmin set Password = 'baru' where User = 'admin'");
+        EXPECT_EQ(env.rows("select Masuk from Kas order by Id"), QStringList({"500", "1500"}));
+        EXPECT_EQ(env.rows("select Blok, Jumlah from KasBlok order by Blok"),
+                  QStringList({"20160301|500", "20160307|1500"}));
+        EXPECT_EQ(env.rows("select Password from useradmin"), QStringList({"baru"}));
+    }
+    EXPECT_EQ(FilesIn(env.dir()).filter(".sementara"), QStringList()) << "the working copy goes";
 }
