@@ -3,7 +3,8 @@
 // sheet being read. Dates: an .ods date cell arrives as a date; in an .xlsx a date
 // is a number whose cell format is a date format, and the formats arrive after
 // the sheets, so such numbers are remembered and turned into dates at the end.
-// Formulas give their saved result, never their text.
+// Formulas, array formulas and dynamic arrays among them, give their saved result,
+// never their text.
 #include <orcus/exception.hpp>
 #include <orcus/orcus_ods.hpp>
 #include <orcus/orcus_xls_xml.hpp>
@@ -228,11 +229,18 @@ class Resolver : public iface::import_reference_resolver {
         a.row = static_cast<row_t>(row - 1);
         return a;
     }
+    // A range that is no A1 range, such as an Excel 2003 XML array formula's "RC:R[1]C"
+    // (R1C1, relative to a cell this resolver is not told), resolves to no cell:
+    // liborcus then reads the formula's cell as an ordinary formula, with its result.
     src_range_t resolve_range(std::string_view s) override {
         const size_t colon = s.find(':');
         src_range_t r;
-        r.first = resolve_address(s.substr(0, colon));
-        r.last = colon == std::string_view::npos ? r.first : resolve_address(s.substr(colon + 1));
+        try {
+            r.first = resolve_address(s.substr(0, colon));
+            r.last = colon == std::string_view::npos ? r.first : resolve_address(s.substr(colon + 1));
+        } catch (const orcus::invalid_arg_error&) {
+            r.first = r.last = {0, -1, -1};
+        }
         return r;
     }
 };
@@ -242,7 +250,11 @@ class Factory;
 class Sheet : public iface::import_sheet {
   public:
     Sheet(Factory& factory, std::string name, SheetRecords* records)
-        : factory_(factory), name_(std::move(name)), records_(records), formula_(*this) {}
+        : factory_(factory),
+          name_(std::move(name)),
+          records_(records),
+          formula_(*this),
+          arrayFormula_(*this) {}
 
     const std::string& name() const { return name_; }
     void stopReading() { records_ = nullptr; }
@@ -282,7 +294,9 @@ class Sheet : public iface::import_sheet {
     void set_format(row_t, col_t, row_t, col_t, size_t) override {}
     void fill_down_cells(row_t, col_t, row_t) override {}
     range_size_t get_sheet_size() const override { return {1048576, 16384}; }
-    iface::import_formula* get_formula() override { return records_ ? &formula_ : nullptr; }
+    // Never null, even for a sheet not read: liborcus does not check for that.
+    iface::import_formula* get_formula() override { return &formula_; }
+    iface::import_array_formula* get_array_formula() override { return &arrayFormula_; }
 
   private:
     struct Number {
@@ -314,10 +328,23 @@ class Sheet : public iface::import_sheet {
             result_ = Result::Bool;
         }
         void set_result_empty() override { result_ = Result::None; }
-        void commit() override { sheet_.formulaResult(*this); }
+        void commit() override {
+            switch (result_) {
+                case Result::Text:
+                    sheet_.resultText(row_, col_, text_);
+                    break;
+                case Result::Bool:
+                    sheet_.resultBool(row_, col_, value_ != 0);
+                    break;
+                case Result::Number:
+                    sheet_.resultNumber(row_, col_, value_);
+                    break;
+                case Result::None:
+                    break;
+            }
+        }
 
       private:
-        friend class Sheet;
         enum class Result { None, Text, Number, Bool };
         Sheet& sheet_;
         row_t row_ = 0;
@@ -327,30 +354,45 @@ class Sheet : public iface::import_sheet {
         double value_ = 0;
     };
 
-    void formulaResult(const Formula& f) {
-        if (!records_) return;
-        switch (f.result_) {
-            case Formula::Result::Text:
-                records_->text(f.row_, f.col_, f.text_);
-                break;
-            case Formula::Result::Bool:
-                records_->boolean(f.row_, f.col_, f.value_ != 0);
-                break;
-            case Formula::Result::Number: {
-                set_value(f.row_, f.col_, f.value_);
-                const auto format = formats_.find({f.row_, f.col_});
-                if (format != formats_.end() && !numbers_.empty()) numbers_.back().xf = format->second;
-                break;
-            }
-            case Formula::Result::None:
-                break;
+    // An array formula, or a dynamic array, gives a result for each cell of its
+    // range, by the cell's place in the range.
+    class ArrayFormula : public iface::import_array_formula {
+      public:
+        explicit ArrayFormula(Sheet& sheet) : sheet_(sheet) {}
+        void set_range(const range_t& range) override { first_ = range.first; }
+        void set_formula(formula_grammar_t, std::string_view) override {}
+        void set_result_string(row_t row, col_t col, std::string_view value) override {
+            sheet_.resultText(first_.row + row, first_.column + col, cutUtf8(value, kMaxStoredBytes));
         }
+        void set_result_value(row_t row, col_t col, double value) override {
+            sheet_.resultNumber(first_.row + row, first_.column + col, value);
+        }
+        void set_result_bool(row_t row, col_t col, bool value) override {
+            sheet_.resultBool(first_.row + row, first_.column + col, value);
+        }
+        void set_result_empty(row_t, col_t) override {}
+        void commit() override {}
+
+      private:
+        Sheet& sheet_;
+        address_t first_{0, 0};
+    };
+
+    void resultText(row_t row, col_t col, std::string_view text) { set_auto(row, col, text); }
+    void resultBool(row_t row, col_t col, bool value) { set_bool(row, col, value); }
+    void resultNumber(row_t row, col_t col, double value) {
+        set_value(row, col, value);
+        const auto format = formats_.find({row, col});
+        if (format != formats_.end() && !numbers_.empty() && numbers_.back().row == row &&
+            numbers_.back().col == col)
+            numbers_.back().xf = format->second;
     }
 
     Factory& factory_;
     std::string name_;
     SheetRecords* records_;
     Formula formula_;
+    ArrayFormula arrayFormula_;
     std::vector<Number> numbers_;
     std::map<std::pair<row_t, col_t>, size_t> formats_;
 };
