@@ -142,3 +142,16 @@ TEST(CsvWorkbook, SeparatorAndEncodingOfTheFileAreFollowed) {
     WriteBytes(commas, "Id,Nama Item,Pengarang\nB2,\"Kopi, Susu\",\"Ali \"\"Ab\"\"\"\nB3\n");
     EXPECT_EQ(Read(commas, kItems), "B2;Kopi, Susu;Ali \"Ab\";;;;;;;;|B3;;;;;;;;;;|");
 }
+
+// An .xls keeps its texts in UTF-16 whatever code page it names, yet FreeXL stops
+// at a code page its iconv lacks (here 720, Arabic DOS), and then reports success
+// with no workbook. The operator is told so, not "FreeXL -2".
+TEST(XlsWorkbook, CodePageFreeXLLacksIsNamedNotCalledDamage) {
+    QTemporaryDir dir;
+    QByteArray xls = ReadBytes(WriteWorkbook(dir.path(), "cp", "xls", {{"ورقة", {{"Id"}, {"M1"}}, {}}}));
+    const QByteArray codePage("\x42\x00\x02\x00\xb0\x04", 6);  // CODEPAGE 1200
+    ASSERT_EQ(xls.count(codePage), 1);
+    WriteBytes(dir.filePath("720.xls"), xls.replace(codePage, QByteArray("\x42\x00\x02\x00\xd0\x02", 6)));
+    const std::string reply = Read(dir.filePath("720.xls"), kMembers);
+    EXPECT_EQ(reply.rfind("ERROR: File .xls tidak dapat dibaca: FreeXL berhenti", 0), 0u) << reply;
+}
