@@ -155,3 +155,32 @@ TEST(XlsWorkbook, CodePageFreeXLLacksIsNamedNotCalledDamage) {
     const std::string reply = Read(dir.filePath("720.xls"), kMembers);
     EXPECT_EQ(reply.rfind("ERROR: File .xls tidak dapat dibaca: FreeXL berhenti", 0), 0u) << reply;
 }
+
+// Workbooks as other programs save them: openpyxl (and pandas through it) keeps
+// every text inline in the sheet, XlsxWriter keeps the results of array and
+// dynamic array formulas there, xlwt names sheets in any script.
+TEST(OtherWritersWorkbook, RecordsAsTheWriterSavedThem) {
+    const QJsonArray header{"Id", "Nama Member", "Alamat", "Durasi"};
+    const QList<QJsonArray> rows{header, {"M1", "Ani", "Jl. Mawar", 3}, {"M2", "Budi", QJsonValue(), 4}};
+    const QJsonObject street{{"formula", "\"Jl. \"&\"Mawar\""}, {"value", "Jl. Mawar"}, {"dynamic", "C2"}};
+    const QJsonObject lengths{{"formula", "LEN(B2:B3)"}, {"value", 3}, {"array", "D2:D3"}};
+    const QList<QJsonArray> formulas{header, {"M1", "Ani", street, lengths}, {"M2", "Budi", QJsonValue(), 4}};
+    const QList<QJsonArray> wrong{header, {"X1", "wrong sheet"}};
+    const struct {
+        const char* writer;
+        QList<WorkbookSheet> sheets;
+    } cases[] = {
+        {"openpyxl.xlsx", {{"Sheet1", rows, {}}}},
+        {"xlsxwriter.xlsx", {{"Sheet1", rows, {}}}},
+        {"xlsxwriter.xlsx", {{"Sheet1", formulas, {}}}},
+        {"xls", {{"Лист1", rows, {}}, {"ورقة", wrong, {}}}},
+        {"xls", {{"工作表", rows, {}}}},
+        {"xls", {{"Справка", wrong, {}}, {"Sheet1", rows, {}}}},
+    };
+    QTemporaryDir dir;
+    int n = 0;
+    for (const auto& c : cases) {
+        const QString path = WriteWorkbook(dir.path(), QString::number(++n), c.writer, c.sheets);
+        EXPECT_EQ(Read(path, kMembers), "M1;Ani;;;;Jl. Mawar;3;|M2;Budi;;;;;4;|") << n << " " << c.writer;
+    }
+}
