@@ -22,6 +22,7 @@
 #include <optional>
 #include <vector>
 
+#include "child_process.h"
 #include "workbook.h"
 #include "xlsx_parts.h"
 
@@ -420,10 +421,20 @@ class Factory : public iface::import_factory {
         : first_(header), named_(header), header_(header), wanted_(wanted), xlsx_(xlsx) {}
 
     const Strings& strings() const { return strings_; }
+    // What liborcus is reading, for a message should it stop.
+    const std::string& reading() const { return reading_; }
 
     iface::import_global_settings* get_global_settings() override { return &settings_; }
-    iface::import_shared_strings* get_shared_strings() override { return &strings_; }
-    iface::import_styles* get_styles() override { return &styles_; }
+    // An .xlsx's shared strings are read before its sheets; an .ods asks for them
+    // along its cells.
+    iface::import_shared_strings* get_shared_strings() override {
+        if (!xlsx_.empty() && !sheetsRead_) note("daftar teks (sharedStrings)");
+        return &strings_;
+    }
+    iface::import_styles* get_styles() override {
+        note("format sel (styles)");
+        return &styles_;
+    }
     iface::import_reference_resolver* get_reference_resolver(formula_ref_context_t) override {
         return &resolver_;
     }
@@ -431,6 +442,7 @@ class Factory : public iface::import_factory {
     iface::import_sheet* append_sheet(sheet_t index, std::string_view name) override {
         (void)index;
         if (sheets_.size() >= 4096) return nullptr;
+        note(xlsx_.empty() ? sheetNote(name) : "daftar sheet (workbook.xml)");
         SheetRecords* records = nullptr;
         if (!namedSheet_ && SameSheetName(name, wanted_)) {
             // The sheet asked for wins over the first sheet, which need not be read on.
@@ -448,8 +460,13 @@ class Factory : public iface::import_factory {
     }
     // An .xlsx's sheets are read by name once all are known; after them their
     // formulas' results come by the sheet's sheetId less one, not by its place.
-    iface::import_sheet* get_sheet(std::string_view name) override { return sheetNamed(name); }
+    iface::import_sheet* get_sheet(std::string_view name) override {
+        sheetsRead_ = true;
+        note(sheetNote(name));
+        return sheetNamed(name);
+    }
     iface::import_sheet* get_sheet(sheet_t index) override {
+        note("hasil rumus");
         if (!xlsx_.empty()) {
             if (!sheetsById_) sheetsById_ = XlsxSheetsById(xlsx_);
             const auto name = sheetsById_->find(static_cast<long>(index) + 1);
@@ -474,6 +491,11 @@ class Factory : public iface::import_factory {
             if (s->partName() == name) return s.get();
         return nullptr;
     }
+    void note(std::string what) {
+        reading_ = std::move(what);
+        NoteReading(reading_);
+    }
+    static std::string sheetNote(std::string_view name) { return "sheet \"" + CleanCell(name) + "\""; }
 
     Strings strings_;
     Styles styles_;
@@ -485,6 +507,8 @@ class Factory : public iface::import_factory {
     std::string_view xlsx_;
     std::vector<std::unique_ptr<Sheet>> sheets_;
     Sheet* namedSheet_ = nullptr;
+    std::string reading_ = "daftar sheet";
+    bool sheetsRead_ = false;
     std::optional<std::map<long, std::string>> sheetsById_;
 };
 
@@ -541,8 +565,20 @@ template <typename Reader>
 std::string readWith(std::string_view bytes, std::string_view wanted, std::string_view header,
                      std::string_view xlsx) {
     Factory factory(wanted, header, xlsx);
-    Reader reader(&factory);
-    reader.read_stream(bytes);
+    try {
+        Reader reader(&factory);
+        reader.read_stream(bytes);
+    } catch (const ReadError&) {
+        throw;
+    } catch (const std::bad_alloc&) {
+        throw;
+    } catch (const std::exception& e) {
+        // liborcus reads fewer kinds of content than the spreadsheet programs write:
+        // say what it could not read, not that the file is damaged.
+        throw ReadError("Workbook tidak dapat dibaca: liborcus tidak dapat membaca " + factory.reading() +
+                        " (" + CleanCell(e.what()) +
+                        "). Bukalah di Excel atau LibreOffice lalu simpan kembali..");
+    }
     return factory.recordText();
 }
 
@@ -566,7 +602,7 @@ std::string ReadOrcus(Format format, std::string_view bytes, std::string_view wa
     } catch (const std::bad_alloc&) {
         throw ReadError("Memori tidak cukup untuk membaca workbook ini..");
     } catch (const std::exception& e) {
-        throw ReadError(std::string("Workbook rusak atau tidak dapat dibaca (") + CleanCell(e.what()) +
+        throw ReadError(std::string("Workbook tidak dapat dibaca (") + CleanCell(e.what()) +
                         "). Bukalah di Excel atau LibreOffice lalu simpan kembali..");
     }
     throw ReadError("File ini bukan workbook yang dapat dibaca..");
