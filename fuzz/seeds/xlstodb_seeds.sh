@@ -36,9 +36,13 @@ case "$FORMAT" in
     for sheet in members items; do "$PY" "$MAKE" "$FORMAT" "$TMP/$sheet.json" "$DIR/$sheet.$FORMAT"; done
     ;;
   xlsx)
+    # By hand as Excel writes it, and as openpyxl (inline strings, parts named from
+    # the root) and XlsxWriter write it.
     for sheet in members items; do
-      "$PY" "$MAKE" xlsx "$TMP/$sheet.json" "$DIR/$sheet.xlsx"
-      "$PY" "$MAKE" parts "$DIR/$sheet.xlsx" "$DIR/$sheet.parts"
+      for writer in xlsx openpyxl.xlsx xlsxwriter.xlsx; do
+        "$PY" "$MAKE" "$writer" "$TMP/$sheet.json" "$DIR/$sheet.$writer"
+        "$PY" "$MAKE" parts "$DIR/$sheet.$writer" "$DIR/$sheet.$writer.parts"
+      done
     done
     ;;
   ods-parts)

@@ -2,18 +2,25 @@
 
 #include <poll.h>
 #include <signal.h>
+#include <sys/mman.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 
 namespace xlstodb {
 
 namespace {
+
+constexpr size_t kNoteBytes = 256;
+// In a child, its note (NoteReading), in memory it shares with the program.
+char* childNote = nullptr;
 
 // The program's present address space, from /proc/self/statm (in pages).
 unsigned long long currentAddressSpace() {
@@ -33,7 +40,25 @@ void writeAll(int fd, const std::string& text) {
     }
 }
 
-[[noreturn]] void runChild(int fd, const std::function<std::string()>& read, unsigned long long memory) {
+// Why a child stopped, for the operator.
+std::string stopText(int status) {
+    if (WIFEXITED(status)) return "keluar dengan kode " + std::to_string(WEXITSTATUS(status));
+    switch (WTERMSIG(status)) {
+        case SIGSEGV:
+        case SIGBUS:
+            return "salah mengakses memori";
+        case SIGABRT:
+            return "pemeriksaan di dalam pustakanya gagal";
+        case SIGKILL:
+            return "dihentikan, barangkali karena memorinya habis";
+        default:
+            return "sinyal " + std::to_string(WTERMSIG(status));
+    }
+}
+
+[[noreturn]] void runChild(int fd, const std::function<std::string()>& read, unsigned long long memory,
+                           char* note) {
+    childNote = note;
     const rlimit limit{memory, memory};
     setrlimit(RLIMIT_AS, &limit);
     std::string reply;
@@ -49,21 +74,32 @@ void writeAll(int fd, const std::string& text) {
 
 }  // namespace
 
+void NoteReading(std::string_view what) {
+    if (!childNote) return;
+    const size_t n = std::min(what.size(), kNoteBytes - 1);
+    std::memcpy(childNote, what.data(), n);
+    childNote[n] = '\0';
+}
+
 std::string RunInChild(const std::function<std::string()>& read, int seconds, bool* failed) {
     if (failed) *failed = true;
     const unsigned long long memory = currentAddressSpace() + kReadMemoryBytes;
     int fds[2];
     if (pipe(fds) != 0) return "Workbook tidak dapat dibaca (tidak dapat membuat proses pembaca)..";
+    void* shared = mmap(nullptr, kNoteBytes, PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0);
+    char* note = shared == MAP_FAILED ? nullptr : static_cast<char*>(shared);
+    if (note) note[0] = '\0';
     std::fflush(nullptr);
     const pid_t pid = fork();
     if (pid < 0) {
         close(fds[0]);
         close(fds[1]);
+        if (note) munmap(note, kNoteBytes);
         return "Workbook tidak dapat dibaca (tidak dapat membuat proses pembaca)..";
     }
     if (pid == 0) {
         close(fds[0]);
-        runChild(fds[1], read, memory);
+        runChild(fds[1], read, memory, note);
     }
     close(fds[1]);
 
@@ -93,15 +129,18 @@ std::string RunInChild(const std::function<std::string()>& read, int seconds, bo
     int status = 0;
     while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
     }
+    const std::string where = note ? std::string(note, strnlen(note, kNoteBytes)) : std::string();
+    if (note) munmap(note, kNoteBytes);
     if (timedOut)
         return "Membaca workbook ini terlalu lama (lebih dari " + std::to_string(seconds) + " detik)..";
     if (WIFEXITED(status) && WEXITSTATUS(status) == 0) {
         if (failed) *failed = false;
         return reply;
     }
-    return "Workbook rusak atau tidak dapat dibaca (pembacaan berhenti). Bukalah di Excel atau LibreOffice "
-           "lalu "
-           "simpan kembali..";
+    // The reader's own fault as often as the file's: say what stopped, and where.
+    return "Workbook tidak dapat dibaca: pembacanya berhenti (" + stopText(status) + ")" +
+           (where.empty() ? "" : " ketika membaca " + where) +
+           ". Bukalah di Excel atau LibreOffice lalu simpan kembali..";
 }
 
 }  // namespace xlstodb

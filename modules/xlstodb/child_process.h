@@ -7,6 +7,7 @@
 // all memory or never finish is stopped.
 #include <functional>
 #include <string>
+#include <string_view>
 
 namespace xlstodb {
 
@@ -20,5 +21,9 @@ inline constexpr unsigned long long kReadMemoryBytes = 2ull << 30;
 // the operator saying so, and `failed` (when given) is set.
 std::string RunInChild(const std::function<std::string()>& read, int seconds = kReadSeconds,
                        bool* failed = nullptr);
+
+// What the reader is reading now ("sheet \"Data\""), noted as it goes: should the
+// child die, the message names it. Does nothing outside a child of RunInChild.
+void NoteReading(std::string_view what);
 
 }  // namespace xlstodb

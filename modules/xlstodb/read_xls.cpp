@@ -5,6 +5,7 @@
 
 #include <cstdio>
 
+#include "child_process.h"
 #include "workbook.h"
 
 namespace xlstodb {
@@ -15,10 +16,16 @@ namespace {
 // moment the file is opened: a file claiming more is refused before that.
 constexpr std::uint64_t kMaxXlsCells = 8'000'000;
 
+// FreeXL reports success, and gives no workbook, when it stops at a record it
+// cannot read (a sheet name or a text in a code page its iconv lacks, say); every
+// later call then says only FREEXL_NULL_HANDLE.
+constexpr int kStoppedAtRecord = 1;
+
 class XlsFile {
   public:
     XlsFile(const std::string& path, bool infoOnly) {
         code_ = infoOnly ? freexl_open_info(path.c_str(), &handle_) : freexl_open(path.c_str(), &handle_);
+        if (code_ == FREEXL_OK && !handle_) code_ = kStoppedAtRecord;
     }
     ~XlsFile() {
         if (handle_) freexl_close(handle_);
@@ -34,25 +41,49 @@ class XlsFile {
     int code_ = FREEXL_OK;
 };
 
-[[noreturn]] void fail(int code) {
+// What FreeXL could not read. FreeXL reads less than Excel writes, so a code is
+// no proof of a damaged file.
+std::string reasonOf(int code) {
+    switch (code) {
+        case kStoppedAtRecord:
+            return "FreeXL berhenti pada isi yang tidak dapat dibacanya, misalnya nama sheet atau teks dalam "
+                   "kode huruf yang tidak dikenalnya";
+        case FREEXL_INVALID_CHARACTER:
+        case FREEXL_UNSUPPORTED_CHARSET:
+            return "FreeXL tidak mengenal kode huruf teksnya";
+        case FREEXL_BIFF_WORKBOOK_NOT_FOUND:
+            return "file ini tidak memuat workbook Excel";
+        default:
+            return code <= FREEXL_INVALID_CFBF_HEADER && code >= FREEXL_CFBF_ILLEGAL_FAT_ENTRY
+                       ? "FreeXL tidak dapat membaca susunan file Office-nya (CFBF)"
+                       : "FreeXL tidak dapat membacanya";
+    }
+}
+
+// `where`: what was being read ("sheet \"Data\"").
+[[noreturn]] void fail(int code, const std::string& where) {
     if (code == FREEXL_INSUFFICIENT_MEMORY)
         throw ReadError("Memori tidak cukup untuk membaca workbook ini..");
     if (code == FREEXL_FILE_NOT_FOUND) throw ReadError("File tidak dapat dibuka..");
-    throw ReadError("File .xls rusak atau tidak dapat dibaca (FreeXL " + std::to_string(code) +
+    throw ReadError("File .xls tidak dapat dibaca: " + reasonOf(code) + " (ketika membaca " + where +
+                    "; kode FreeXL " + std::to_string(code) +
                     "). Bukalah di Excel atau LibreOffice lalu simpan kembali..");
 }
 
-void check(int code) {
-    if (code != FREEXL_OK) fail(code);
+void check(int code, const std::string& where) {
+    if (code != FREEXL_OK) fail(code, where);
 }
+
+constexpr const char* kWorkbook = "daftar sheet";
 
 unsigned sheetCount(const void* h) {
     unsigned count = 0;
-    check(freexl_get_info(h, FREEXL_BIFF_SHEET_COUNT, &count));
+    check(freexl_get_info(h, FREEXL_BIFF_SHEET_COUNT, &count), kWorkbook);
     if (count == 0) throw ReadError("Workbook ini tidak berisi sheet..");
     return count;
 }
 
+// Empty when FreeXL gives none; the sheet is then known by its place only.
 std::string sheetName(const void* h, unsigned index) {
     const char* name = nullptr;
     if (freexl_get_worksheet_name(h, static_cast<unsigned short>(index), &name) != FREEXL_OK || !name)
@@ -60,10 +91,15 @@ std::string sheetName(const void* h, unsigned index) {
     return name;
 }
 
+std::string sheetNote(const std::string& name, unsigned index) {
+    return name.empty() ? "sheet ke-" + std::to_string(index + 1) : "sheet \"" + CleanCell(name) + "\"";
+}
+
 // The sheet to read, and a check that the whole workbook fits in memory.
 unsigned chooseSheet(const std::string& path, std::string_view wanted, std::string& name) {
+    NoteReading(kWorkbook);
     XlsFile info(path, true);
-    check(info.code());
+    check(info.code(), kWorkbook);
     const void* h = info.handle();
     unsigned password = 0;
     if (freexl_get_info(h, FREEXL_BIFF_PASSWORD, &password) == FREEXL_OK &&
@@ -125,14 +161,16 @@ void putCell(SheetRecords& records, unsigned row, unsigned col, const FreeXL_Cel
 std::string ReadXls(const std::string& path, std::string_view wanted, std::string_view header) {
     std::string name;
     const unsigned sheet = chooseSheet(path, wanted, name);
+    const std::string where = sheetNote(name, sheet);
+    NoteReading(where);
 
     XlsFile file(path, false);
-    check(file.code());
+    check(file.code(), where);
     const void* h = file.handle();
-    check(freexl_select_active_worksheet(h, static_cast<unsigned short>(sheet)));
+    check(freexl_select_active_worksheet(h, static_cast<unsigned short>(sheet)), where);
     unsigned rows = 0;
     unsigned short cols = 0;
-    check(freexl_worksheet_dimensions(h, &rows, &cols));
+    check(freexl_worksheet_dimensions(h, &rows, &cols), where);
 
     SheetRecords records(header);
     for (unsigned r = 0; r < rows; ++r) {

@@ -15,13 +15,19 @@ using namespace xlstodb;
 TEST(RunInChild, ReplyOrAMessageWhateverTheReaderDoes) {
     EXPECT_EQ(RunInChild([] { return std::string(200000, 'x') + "|"; }), std::string(200000, 'x') + "|");
 
-    const std::string died = RunInChild([]() -> std::string { std::abort(); });
-    EXPECT_EQ(died.rfind("Workbook rusak atau tidak dapat dibaca (pembacaan berhenti)", 0), 0u) << died;
+    // A reader that dies is no proof of a damaged file: the message says where it stopped.
+    const std::string died = RunInChild([]() -> std::string {
+        NoteReading("sheet \"Data\"");
+        std::abort();
+    });
+    EXPECT_EQ(died.rfind("Workbook tidak dapat dibaca: pembacanya berhenti (", 0), 0u) << died;
+    EXPECT_NE(died.find(") ketika membaca sheet \"Data\". "), std::string::npos) << died;
     const std::string segv = RunInChild([]() -> std::string {
         std::raise(SIGSEGV);
         return "not reached";
     });
-    EXPECT_EQ(segv, died);
+    EXPECT_EQ(segv.rfind("Workbook tidak dapat dibaca: pembacanya berhenti (", 0), 0u) << segv;
+    EXPECT_EQ(segv.find("ketika"), std::string::npos) << "the last child's note is gone: " << segv;
 
     const auto start = std::chrono::steady_clock::now();
     const std::string hung = RunInChild(

@@ -1,7 +1,10 @@
 #!/usr/bin/python3
 """Writes a small workbook for the import tests and the fuzz seeds, as a person's
 spreadsheet program would: .xls through xlwt, .ods through odfpy, .xlsx by hand
-(the tests write theirs with libxlsxwriter; this one is for the fuzz seeds).
+(the tests write theirs with libxlsxwriter; this one is for the fuzz seeds), and
+.xlsx as Python programs write them: "openpyxl.xlsx" (openpyxl, and pandas through
+it: every text inline) and "xlsxwriter.xlsx" (XlsxWriter: shared strings, array
+formulas with their results).
 
     make_workbook.py FORMAT BOOK.json-or-"-" OUTPUT_PATH
     make_workbook.py parts WORKBOOK.xlsx-or-.ods OUTPUT_PATH   (see write_parts)
@@ -10,6 +13,9 @@ The workbook is described in JSON:
     {"sheets": [{"name": "Sheet1", "rows": [[cell, ...], ...], "merge": [[r1, c1, r2, c2]]}]}
 a cell being null (empty), a string, a number, {"date": "2016-03-07"},
 {"datetime": "2016-03-07T10:30:00"}, {"formula": "3+4", "value": 7} or {"bool": true}.
+XlsxWriter also takes an array formula over a range, {"formula": "LEN(B2:B3)",
+"value": 3, "array": "D2:D3"} ("dynamic" for a dynamic array); the value is the
+first cell's, the range's other cells are the row's own later cells.
 """
 import datetime
 import json
@@ -203,6 +209,55 @@ def write_xlsx(book, path):
             z.writestr("xl/worksheets/sheet%d.xml" % (i + 1), part)
 
 
+def plain_value(cell):
+    if isinstance(cell, dict):
+        if "date" in cell or "datetime" in cell:
+            return parse_date(cell.get("date") or cell.get("datetime"))
+        if "bool" in cell:
+            return bool(cell["bool"])
+        return "=" + cell["formula"]
+    return cell
+
+
+def write_openpyxl(book, path):
+    import openpyxl
+
+    wb = openpyxl.Workbook()
+    wb.remove(wb.active)
+    for sheet in book["sheets"]:
+        ws = wb.create_sheet(sheet["name"])
+        for r, row in enumerate(sheet["rows"]):
+            for c, cell in enumerate(row):
+                if cell is not None:
+                    ws.cell(r + 1, c + 1, plain_value(cell))
+    wb.save(path)
+
+
+def write_xlsxwriter(book, path):
+    import xlsxwriter
+
+    wb = xlsxwriter.Workbook(path)
+    date_format = wb.add_format({"num_format": "dd/mm/yyyy"})
+    for sheet in book["sheets"]:
+        ws = wb.add_worksheet(sheet["name"])
+        for r, row in enumerate(sheet["rows"]):
+            for c, cell in enumerate(row):
+                if cell is None:
+                    continue
+                if isinstance(cell, dict) and "formula" in cell:
+                    if "array" in cell:
+                        ws.write_array_formula(cell["array"], "{=%s}" % cell["formula"], None, cell["value"])
+                    elif "dynamic" in cell:
+                        ws.write_dynamic_array_formula(cell["dynamic"], "=" + cell["formula"], None, cell["value"])
+                    else:
+                        ws.write_formula(r, c, "=" + cell["formula"], None, cell["value"])
+                elif isinstance(cell, dict) and "bool" not in cell:
+                    ws.write_datetime(r, c, plain_value(cell), date_format)
+                else:
+                    ws.write(r, c, plain_value(cell))
+    wb.close()
+
+
 def write_parts(path_in, path_out):
     """A workbook's parts as the fuzz targets take them: name, newline, content,
     and a \\x01 between parts."""
@@ -216,7 +271,9 @@ def main():
         write_parts(source, out)
         return
     book = json.load(sys.stdin if source == "-" else open(source, encoding="utf-8"))
-    {"xls": write_xls, "ods": write_ods, "xlsx": write_xlsx}[fmt](book, out)
+    writers = {"xls": write_xls, "ods": write_ods, "xlsx": write_xlsx,
+               "openpyxl.xlsx": write_openpyxl, "xlsxwriter.xlsx": write_xlsxwriter}
+    writers[fmt](book, out)
 
 
 if __name__ == "__main__":

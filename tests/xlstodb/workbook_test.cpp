@@ -142,3 +142,45 @@ TEST(CsvWorkbook, SeparatorAndEncodingOfTheFileAreFollowed) {
     WriteBytes(commas, "Id,Nama Item,Pengarang\nB2,\"Kopi, Susu\",\"Ali \"\"Ab\"\"\"\nB3\n");
     EXPECT_EQ(Read(commas, kItems), "B2;Kopi, Susu;Ali \"Ab\";;;;;;;;|B3;;;;;;;;;;|");
 }
+
+// An .xls keeps its texts in UTF-16 whatever code page it names, yet FreeXL stops
+// at a code page its iconv lacks (here 720, Arabic DOS), and then reports success
+// with no workbook. The operator is told so, not "FreeXL -2".
+TEST(XlsWorkbook, CodePageFreeXLLacksIsNamedNotCalledDamage) {
+    QTemporaryDir dir;
+    QByteArray xls = ReadBytes(WriteWorkbook(dir.path(), "cp", "xls", {{"ورقة", {{"Id"}, {"M1"}}, {}}}));
+    const QByteArray codePage("\x42\x00\x02\x00\xb0\x04", 6);  // CODEPAGE 1200
+    ASSERT_EQ(xls.count(codePage), 1);
+    WriteBytes(dir.filePath("720.xls"), xls.replace(codePage, QByteArray("\x42\x00\x02\x00\xd0\x02", 6)));
+    const std::string reply = Read(dir.filePath("720.xls"), kMembers);
+    EXPECT_EQ(reply.rfind("ERROR: File .xls tidak dapat dibaca: FreeXL berhenti", 0), 0u) << reply;
+}
+
+// Workbooks as other programs save them: openpyxl (and pandas through it) keeps
+// every text inline in the sheet, XlsxWriter keeps the results of array and
+// dynamic array formulas there, xlwt names sheets in any script.
+TEST(OtherWritersWorkbook, RecordsAsTheWriterSavedThem) {
+    const QJsonArray header{"Id", "Nama Member", "Alamat", "Durasi"};
+    const QList<QJsonArray> rows{header, {"M1", "Ani", "Jl. Mawar", 3}, {"M2", "Budi", QJsonValue(), 4}};
+    const QJsonObject street{{"formula", "\"Jl. \"&\"Mawar\""}, {"value", "Jl. Mawar"}, {"dynamic", "C2"}};
+    const QJsonObject lengths{{"formula", "LEN(B2:B3)"}, {"value", 3}, {"array", "D2:D3"}};
+    const QList<QJsonArray> formulas{header, {"M1", "Ani", street, lengths}, {"M2", "Budi", QJsonValue(), 4}};
+    const QList<QJsonArray> wrong{header, {"X1", "wrong sheet"}};
+    const struct {
+        const char* writer;
+        QList<WorkbookSheet> sheets;
+    } cases[] = {
+        {"openpyxl.xlsx", {{"Sheet1", rows, {}}}},
+        {"xlsxwriter.xlsx", {{"Sheet1", rows, {}}}},
+        {"xlsxwriter.xlsx", {{"Sheet1", formulas, {}}}},
+        {"xls", {{"Лист1", rows, {}}, {"ورقة", wrong, {}}}},
+        {"xls", {{"工作表", rows, {}}}},
+        {"xls", {{"Справка", wrong, {}}, {"Sheet1", rows, {}}}},
+    };
+    QTemporaryDir dir;
+    int n = 0;
+    for (const auto& c : cases) {
+        const QString path = WriteWorkbook(dir.path(), QString::number(++n), c.writer, c.sheets);
+        EXPECT_EQ(Read(path, kMembers), "M1;Ani;;;;Jl. Mawar;3;|M2;Budi;;;;;4;|") << n << " " << c.writer;
+    }
+}
