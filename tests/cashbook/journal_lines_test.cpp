@@ -233,8 +233,9 @@ TEST(JournalBalance, DaySumsFollowEveryChange) {
             << change;
         SCOPED_TRACE(change);
         // A journal whose sum leaves the 64-bit range has no balance to compare.
-        if (env.db().exec("select sum(Masuk-Keluar) from Kas").ok)
+        if (env.db().exec("select sum(Masuk-Keluar) from Kas").ok) {
             EXPECT_EQ(FastLines(env.db(), 2016, 3), ReferenceLines(env.db(), 2016, 3));
+        }
     }
 }
 
