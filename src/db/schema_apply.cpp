@@ -158,17 +158,25 @@ DbResult RebuildDerivedObjects(Database& db) {
     if (!tx.active()) return tx.beginResult();
     QHash<QString, Found> found;
     if (DbResult r = readMaster(db, found); !r) return r;
-    QHash<QString, QString> ownTables;  // name -> type, for the library's tables
-    for (const SchemaObject& own : ownSchema().objects)
+    // The library's tables keep their data, and our indexes of the same text
+    // need not be built again; KasBlok, triggers and views are made anew.
+    QHash<QString, QString> kept;  // name -> the text it must have ("" for a table)
+    for (const SchemaObject& own : ownSchema().objects) {
         if (own.type == QLatin1String("table") && own.name != QLatin1String("KasBlok"))
-            ownTables.insert(own.name.toLower(), own.type);
+            kept.insert(own.name.toLower(), QString());
+        if (own.type == QLatin1String("index")) kept.insert(own.name.toLower(), simplified(own.sql));
+    }
     // Triggers first: dropping a table takes its triggers and indexes along.
     QStringList drops;
     for (const QString& kind : {QStringLiteral("trigger"), QStringLiteral("view"), QStringLiteral("table"),
                                 QStringLiteral("index")})
         for (auto it = found.cbegin(); it != found.cend(); ++it) {
             if (it->type != kind || it.key().startsWith(QLatin1String("sqlite_"))) continue;
-            if (kind == QLatin1String("table") && ownTables.contains(it.key())) continue;
+            if (kind == QLatin1String("table") && kept.contains(it.key()) && kept.value(it.key()).isEmpty())
+                continue;
+            if (kind == QLatin1String("index") && kept.value(it.key()) == simplified(it->sql) &&
+                !it->sql.isEmpty())
+                continue;
             // Indexes SQLite makes for a key have no text and go with their table.
             if (kind == QLatin1String("index") && it->sql.isEmpty()) continue;
             const QString drop =
