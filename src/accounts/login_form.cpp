@@ -83,9 +83,22 @@ void LoginForm::createControls() {
 
 void LoginForm::logIn() {
     const QString user = user_->text();
+    const QString caption = QStringLiteral("Login User..");
+    // Too many wrong passwords for the name: the try is not checked at all.
+    if (const int wait = LoginWaitSeconds(ctx_, user); wait > 0) {
+        ctx_.messages().show(
+            QStringLiteral("Login untuk user %1 ditunda karena terlalu sering gagal, coba lagi "
+                           "setelah %2 detik..")
+                .arg(user, QString::number(wait)),
+            caption, MsgButtons::Ok, MsgIcon::Information);
+        return;
+    }
     if (!CheckLogin(ctx_, user, password_->text())) {
-        ctx_.messages().show(QStringLiteral("Gagal Login, coba isi Username dan Password dengan benar.."),
-                             QStringLiteral("Login User.."), MsgButtons::Ok, MsgIcon::Information);
+        QString text = QStringLiteral("Gagal Login, coba isi Username dan Password dengan benar..");
+        if (const int wait = LoginWaitSeconds(ctx_, user); wait > 0)
+            text += QStringLiteral(" Terlalu sering gagal, login berikutnya dapat dicoba setelah %1 detik..")
+                        .arg(wait);
+        ctx_.messages().show(text, caption, MsgButtons::Ok, MsgIcon::Information);
         // Most often the password was mistyped: the next try types over it.
         password_->setFocus();
         password_->selectAll();
@@ -94,7 +107,7 @@ void LoginForm::logIn() {
     emit loggedIn(user);
     ctx_.messages().show(QStringLiteral("Selamat datang di Zelkor, ") + user +
                              QStringLiteral(" diperkenankan menjalankan aplikasi ini.."),
-                         QStringLiteral("Login User.."), MsgButtons::Ok, MsgIcon::Information);
+                         caption, MsgButtons::Ok, MsgIcon::Information);
     accept();
 }
 

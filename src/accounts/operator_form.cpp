@@ -27,7 +27,7 @@ OperatorForm::OperatorForm(AppContext& ctx, Mode mode, const QString& user, QWid
     createControls();
     if (mode == Mode::Show) {
         // A missing photo leaves the frame empty.
-        ShowPicture(photo_, QImage(OperatorPhotoPath(ctx_, user)), kPhotoWidth, kPhotoHeight);
+        ShowPicture(photo_, QImage(ExistingOperatorPhoto(ctx_, user)), kPhotoWidth, kPhotoHeight);
         name_->setText(user);
     }
     name_->setFocus();
@@ -112,6 +112,17 @@ void OperatorForm::save() {
         case AddOperatorResult::BadName:
             ctx_.messages().info(
                 QStringLiteral("Gagal menyimpan, Nama User tidak boleh memuat tanda / \\ : * ? \" < > |.."),
+                kEntryCaption);
+            return;
+        case AddOperatorResult::SpacesAround:
+            ctx_.messages().info(
+                QStringLiteral("Gagal menyimpan, Nama User tidak boleh diawali atau diakhiri spasi.."),
+                kEntryCaption);
+            return;
+        case AddOperatorResult::DeviceName:
+            ctx_.messages().info(
+                QStringLiteral("Gagal menyimpan, Nama User tidak boleh berupa nama perangkat "
+                               "(CON, PRN, AUX, NUL, COM1-COM9, LPT1-LPT9).."),
                 kEntryCaption);
             return;
         case AddOperatorResult::Failed:

@@ -2,21 +2,11 @@
 
 #include "accounts/password_hash.h"
 #include "app/app_context.h"
+#include "app/pictures.h"
 #include "db/row_sinks.h"
 #include "ui/grid_data.h"
 
 namespace zelkor {
-
-namespace {
-// The photo is "image/" + name + ".bmp": no folder, device or wildcard signs.
-bool usableAsFileName(const QString& name) {
-    static const QString forbidden = QStringLiteral("/\\:*?\"<>|");
-    if (name == QLatin1String(".") || name == QLatin1String("..")) return false;
-    for (const QChar c : name)
-        if (c.unicode() < 0x20 || forbidden.contains(c)) return false;
-    return true;
-}
-}  // namespace
 
 void LoadOperators(AppContext& ctx, GridData& grid) {
     grid.clear();
@@ -35,7 +25,17 @@ AddOperatorResult AddOperator(AppContext& ctx, const QString& name) {
         return AddOperatorResult::Failed;
     if (count.toLongLong() >= 1) return AddOperatorResult::Exists;
     if (name.isEmpty()) return AddOperatorResult::EmptyName;
-    if (!usableAsFileName(name)) return AddOperatorResult::BadName;
+    // The name is also the name of the operator's photo file.
+    switch (CheckPictureName(name)) {
+        case PictureName::Forbidden:
+            return AddOperatorResult::BadName;
+        case PictureName::SpacesAround:
+            return AddOperatorResult::SpacesAround;
+        case PictureName::Device:
+            return AddOperatorResult::DeviceName;
+        case PictureName::Usable:
+            break;
+    }
     const QString hash = HashPassword(QString::fromLatin1(kInitialPassword));
     if (hash.isEmpty()) {  // out of memory
         ctx.messages().show(QStringLiteral("Password gagal disimpan, coba ulangi lagi.."),

@@ -14,7 +14,7 @@ inline constexpr char kInitialPassword[] = "8406";
 // second always "OPERATOR". "admin" is never listed.
 void LoadOperators(AppContext& ctx, GridData& grid);
 
-enum class AddOperatorResult { Added, Exists, EmptyName, BadName, Failed };
+enum class AddOperatorResult { Added, Exists, EmptyName, BadName, SpacesAround, DeviceName, Failed };
 
 // Adds the operator `name` with the initial password. The name must be free
 // and usable as the name of the operator's photo file. A failing statement has

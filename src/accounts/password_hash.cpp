@@ -4,6 +4,7 @@
 
 #include <QRegularExpression>
 #include <atomic>
+#include <cmath>
 
 namespace zelkor {
 
@@ -55,6 +56,44 @@ bool weakerThanOurs(const QString& stored) {
            m.captured(3).toULongLong() < crypto_pwhash_OPSLIMIT_INTERACTIVE;
 }
 
+// A stored hash that asks for much more work than ours is never computed: a hash
+// restored from elsewhere asking for 2 GiB took ten seconds a try and could take all
+// the memory. Up to twice our memory and twice our work is checked, so a hash made a
+// little stronger than ours still logs in; a damaged text is not checked either.
+bool tooCostly(Kind kind, const QString& stored) {
+    constexpr unsigned long long ourKiB = crypto_pwhash_MEMLIMIT_INTERACTIVE / 1024;
+    constexpr unsigned long long ourWork = ourKiB * crypto_pwhash_OPSLIMIT_INTERACTIVE;
+    if (kind == Kind::Scrypt) {
+        // "$7$", log2 N in one character, then r and p in five each, 6 bits a character.
+        static const QByteArray digits = "./0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+        const QByteArray s = stored.toLatin1();
+        if (s.size() < 14) return true;
+        const auto number = [&](int from, int count) {
+            unsigned long long value = 0;
+            for (int i = 0; i < count; ++i) {
+                const int d = digits.indexOf(s[from + i]);
+                if (d < 0) return ~0ULL;
+                value |= static_cast<unsigned long long>(d) << (6 * i);
+            }
+            return value;
+        };
+        const unsigned long long logN = number(3, 1), r = number(4, 5), p = number(9, 5);
+        if (logN == ~0ULL || r == ~0ULL || p == ~0ULL) return true;
+        // Memory 128 r N bytes, work 4 N r p, as libsodium counts them (in floating
+        // point: a hostile N, r and p overflow any whole number).
+        const double nr = std::ldexp(static_cast<double>(r), static_cast<int>(logN));
+        return 128 * nr > 2.0 * crypto_pwhash_scryptsalsa208sha256_MEMLIMIT_INTERACTIVE ||
+               4 * nr * static_cast<double>(p) >
+                   2.0 * crypto_pwhash_scryptsalsa208sha256_OPSLIMIT_INTERACTIVE;
+    }
+    static const QRegularExpression params(
+        QStringLiteral(R"(^\$argon2(?:id|i)\$v=\d+\$m=(\d{1,10}),t=(\d{1,10}),p=\d{1,10}\$)"));
+    const QRegularExpressionMatch m = params.match(stored);
+    if (!m.hasMatch()) return true;
+    const unsigned long long kib = m.captured(1).toULongLong(), passes = m.captured(2).toULongLong();
+    return kib > 2 * ourKiB || kib * passes > 2 * ourWork;
+}
+
 // Equal texts compared in a time that does not depend on where they differ.
 bool sameText(const QByteArray& a, const QByteArray& b) {
     unsigned char da[32], db[32];
@@ -85,6 +124,10 @@ bool VerifyPassword(const QString& stored, const QString& typed, bool* needsUpgr
     if (needsUpgrade) *needsUpgrade = false;
     const QByteArray pw = typed.toUtf8();
     const Kind kind = kindOf(stored);
+    if (kind != Kind::Plain && tooCostly(kind, stored)) {
+        checkHash(Kind::Argon2id, QByteArray(kDummyHash), pw);  // what a wrong password costs
+        return false;
+    }
     if (kind != Kind::Plain) {
         if (!checkHash(kind, stored.toLatin1(), pw)) return false;
         if (needsUpgrade) *needsUpgrade = kind != Kind::Argon2id || weakerThanOurs(stored);

@@ -20,7 +20,9 @@ bool IsPasswordHash(const QString& stored);
 // exists. A plain-text password left by a database made elsewhere matches only
 // when typed exactly. `needsUpgrade` tells the caller to store HashPassword(typed)
 // instead: a plain text, an argon2i or scrypt hash, or an argon2id hash weaker
-// than ours.
+// than ours. A hash asking for more than twice our memory or work (a database
+// restored from elsewhere) is never computed: it counts as a wrong password and
+// costs one check at our cost.
 bool VerifyPassword(const QString& stored, const QString& typed, bool* needsUpgrade = nullptr);
 
 // How many hash checks this process has run (the tests count the work of a login).

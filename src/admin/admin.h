@@ -14,8 +14,9 @@ bool OpenDataReset(AppContext& ctx, QWidget* owner);
 // "Data" > "Data Identitas Perpustakaan". True when a new identity was saved.
 bool OpenLibraryIdentity(AppContext& ctx, QWidget* owner);
 
-// "File" > "Koneksi Database". True when the program was switched to another
-// database.
+// "File" > "Koneksi Database", for the administrator only (the main window checks,
+// as for the reset and the identity, and has the operator log in again after a
+// switch). True when the program was switched to another database.
 bool OpenConnectionSettings(AppContext& ctx, QWidget* owner);
 
 }  // namespace zelkor

@@ -1,5 +1,6 @@
 #pragma once
-// "BackUp" and "Restore" of the File menu, open to every operator.
+// "BackUp" and "Restore" of the File menu: BackUp is open to every operator,
+// Restore only to the administrator (the main window checks before it calls).
 namespace zelkor {
 
 class AppContext;

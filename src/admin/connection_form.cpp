@@ -72,8 +72,10 @@ void ConnectionForm::save() {
         ctx_.messages().show(QStringLiteral("Tidak dapat membuka database: ") + why, kInfo, MsgButtons::Ok,
                              MsgIcon::None);
     };
-    // conn.txt holds the path as its first ";"-separated field.
+    // conn.txt holds the path as the first ";"-separated field of its one line.
     if (path.contains(';')) return refuse(QStringLiteral("nama file database tidak boleh memuat tanda ;"));
+    if (HasLineBreak(path))
+        return refuse(QStringLiteral("nama file database tidak boleh memuat tanda pindah baris"));
     // As at start-up: a relative path is taken from the working directory.
     const QString openPath = path.trimmed().isEmpty() ? QString() : QDir(ctx_.workDir).filePath(path);
     std::unique_ptr<Database> db;

@@ -121,6 +121,13 @@ void IdentityForm::save() {
             kInfo, MsgButtons::Ok, MsgIcon::None);
         return;
     }
+    // A pasted line break would split it in two lines, of which the next start reads the last.
+    if (HasLineBreak(id.name) || HasLineBreak(id.address) || HasLineBreak(id.phone)) {
+        ctx_.messages().show(QStringLiteral("Gagal menyimpan, tanda pindah baris (Enter) tidak dapat dipakai "
+                                            "dalam identitas perpustakaan.."),
+                             kInfo, MsgButtons::Ok, MsgIcon::None);
+        return;
+    }
     const QDir dir(ctx_.workDir);
     QString error;
     auto written = [&](const QString& file, const QString& line) {

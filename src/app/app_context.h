@@ -2,6 +2,7 @@
 // The process-wide values of one run, in one object that main() creates and every
 // form receives by reference. A test makes its own over a temporary database.
 #include <QString>
+#include <map>
 #include <memory>
 
 #include "db/database.h"
@@ -42,6 +43,13 @@ public:
     QString importTarget;     // "ItemPerpus" or "Member"
     const GridData* exportGrid = nullptr;
     QString rememberedPicture;
+    // Wrong passwords in a row per user name in this run, and when the next try of
+    // that name is checked again (the login's wait after too many).
+    struct FailedLogins {
+        int count = 0;
+        QDateTime retryAt;
+    };
+    std::map<QString, FailedLogins> failedLogins;
     QString programDir;  // folder of the program (modules, images)
     QString workDir;     // working directory (conn.txt, perpus.txt, laporan/)
 

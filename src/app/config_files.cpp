@@ -59,7 +59,19 @@ QString SchoolLine(const Identity& id) {
     return QStringList{id.name, id.address, id.phone, QStringLiteral("-"), id.field5}.join(';');
 }
 
+bool HasLineBreak(const QString& text) {
+    static const QString breaks = QStringLiteral("\n\r\v\f\u0085\u2028\u2029");
+    for (const QChar c : text)
+        if (breaks.contains(c)) return true;
+    return false;
+}
+
 bool WriteLineFile(const QString& path, const QString& line, QString* error) {
+    // The last guard: whatever a form let through, the file stays one record.
+    if (HasLineBreak(line)) {
+        if (error) *error = QStringLiteral("teks memuat tanda pindah baris");
+        return false;
+    }
     QSaveFile file(path);
     if (file.open(QIODevice::WriteOnly | QIODevice::Text)) {
         file.write((line + '\n').toUtf8());

@@ -36,9 +36,15 @@ QString ConnLine(const ConnSettings& settings);
 QString IdentityLine(const Identity& identity);
 QString SchoolLine(const Identity& identity);
 
+// Whether `text` holds a line break of any kind: CR, LF, vertical tab, form feed,
+// NEL (U+0085), U+2028 or U+2029. Written into a one-line file it would split the
+// record, and the next start would read only its last piece.
+bool HasLineBreak(const QString& text);
+
 // Replaces the file at `path` whole by `line`: the text goes into a temporary
 // file beside it that is renamed over it only once complete, so a failure
-// leaves the earlier file as it was. False with the reason in `error`.
+// leaves the earlier file as it was. A line holding a line break is refused and
+// nothing is written. False with the reason in `error`.
 bool WriteLineFile(const QString& path, const QString& line, QString* error);
 
 }  // namespace zelkor

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QImageReader>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QSaveFile>
 
 #include "app/app_context.h"
@@ -22,7 +23,30 @@ QString LogoPath(const AppContext& ctx) {
 }
 
 QString OperatorPhotoPath(const AppContext& ctx, const QString& user) {
-    return QDir(imageDir(ctx)).filePath(user + QStringLiteral(".bmp"));
+    return QDir(imageDir(ctx)).filePath(QStringLiteral("operator/") + user + QStringLiteral(".bmp"));
+}
+
+QString ExistingOperatorPhoto(const AppContext& ctx, const QString& user) {
+    if (user.isEmpty() || CheckPictureName(user) != PictureName::Usable) return {};
+    if (const QString path = OperatorPhotoPath(ctx, user); QFileInfo::exists(path)) return path;
+    // Earlier versions kept photos beside the logo, where an operator named "Logo"
+    // met it; letter case is ignored as Windows does.
+    if (user.compare(QLatin1String("Logo"), Qt::CaseInsensitive) == 0) return {};
+    const QString old = QDir(imageDir(ctx)).filePath(user + QStringLiteral(".bmp"));
+    return QFileInfo(old).isFile() ? old : QString();
+}
+
+PictureName CheckPictureName(const QString& name) {
+    static const QString forbidden = QStringLiteral("/\\:*?\"<>|");
+    if (name == QLatin1String(".") || name == QLatin1String("..")) return PictureName::Forbidden;
+    for (const QChar c : name)
+        if (c.unicode() < 0x20 || forbidden.contains(c)) return PictureName::Forbidden;
+    if (name != name.trimmed()) return PictureName::SpacesAround;
+    // Windows opens the device for such a name whatever follows its first dot.
+    static const QRegularExpression device(QStringLiteral("^(con|prn|aux|nul|com[1-9]|lpt[1-9]) *(\\..*)?$"),
+                                           QRegularExpression::CaseInsensitiveOption);
+    if (device.match(name).hasMatch()) return PictureName::Device;
+    return PictureName::Usable;
 }
 
 QImage ChooseBitmap(AppContext& ctx) {

@@ -179,6 +179,8 @@ bool DeskForm::appendCartRow(const QString& kode, const QString& namaItem, const
                              const QString& biaya, const QString& trans, const QString& tglKembali) {
     // A saved cart is what was booked and what Cetak prints: it takes nothing more.
     if (saved_) return false;
+    if (cart_.rowCount() == 0)
+        cartMember_ = {memberNumber_->text(), memberValue(MemberId), memberValue(MemberNama)};
     AppendCartRow(cart_, kode, namaItem, nHari, biaya, trans, tglKembali);
     updateControls();
     return true;
@@ -231,6 +233,17 @@ ReceiptKind DeskForm::receiptKind() const {
 // ---- handlers ---------------------------------------------------------------------
 
 void DeskForm::memberNumberChanged() {
+    // Read-only stops typing only: a text written any other way is taken back, so the
+    // cart never passes to another member.
+    if (hasUnsavedRows()) {
+        if (memberNumber_->text() != cartMember_.number) {
+            const QSignalBlocker block(memberNumber_);
+            memberNumber_->setText(cartMember_.number);
+            triedToChangeMember_ = true;
+        }
+        updateControls();
+        return;
+    }
     // The next member's number after a save starts the next transaction: the saved
     // cart is in the books, nothing is lost.
     if (saved_) clearTransaction();
@@ -277,7 +290,7 @@ void DeskForm::save() {
     if (!saveButton_->isEnabled()) return;
     // A loan or rental booked to nobody could never be returned through the
     // return list, which lists by member: the cart waits for a found member.
-    if (cart_.rowCount() > 0 && memberValue(MemberId).isEmpty()) {
+    if (cart_.rowCount() > 0 && cartMember_.id.isEmpty()) {
         ctx_.messages().show(QStringLiteral("Transaksi belum disimpan, member belum ditemukan. "
                                             "Ketik atau scan Id Member yang aktif, lalu tekan Simpan lagi.."),
                              kDeskCaption, MsgButtons::Ok, MsgIcon::Warning);
@@ -290,8 +303,8 @@ void DeskForm::save() {
     request.stamp = ctx_.timeStamp();  // the clock is read once for the whole save
     request.date = ctx_.todayText;
     request.ops = ctx_.currentOperator;
-    request.memberId = memberValue(MemberId);
-    request.memberName = memberValue(MemberNama);
+    request.memberId = cartMember_.id;
+    request.memberName = cartMember_.name;
     request.potonganText = potongan_->text();
 
     const SaveOutcome outcome = SaveCart(ctx_.db(), cart_, request);
@@ -419,6 +432,7 @@ void DeskForm::showTotals() {
 void DeskForm::clearTransaction() {
     clearMemberPanel();
     cart_.clearRows();
+    cartMember_ = {};
     {
         const QSignalBlocker block(potongan_);
         potongan_->setText(QStringLiteral("0"));

@@ -76,7 +76,8 @@ class DeskForm : public QDialog {
     void recomputeTotals();
 
     // Writes the member number field, which runs the member lookup exactly as typing
-    // does. While the cart holds rows not yet saved the member stays as it is.
+    // does. While the cart holds rows not yet saved the member stays as it is: so
+    // does the field, whoever writes it (typing, a scanner, assistive technology).
     void setMemberNumber(const QString& text);
     // The member number field's text (what the return list lists movements for).
     QString memberNumber() const;
@@ -143,7 +144,12 @@ class DeskForm : public QDialog {
     GridData member_;
     GridData cart_;
     bool saved_ = false;
-    bool triedToChangeMember_ = false;  // typed into the locked member number field
+    bool triedToChangeMember_ = false;  // tried to change the locked member number
+    // The member the cart is collected for, taken with its first row: Simpan books
+    // the cart to this member, and the number field is held to it until then.
+    struct CartMember {
+        QString number, id, name;
+    } cartMember_;
 
     QPushButton* browseButton_ = nullptr;
     QLineEdit* memberNumber_ = nullptr;

@@ -132,11 +132,9 @@ void MainWindow::createCommands() {
     c.set(cmd::ChangePassword, [this] { changePassword(); });
     c.set(cmd::BackUp, [this] { BackUpDatabase(ctx_); });
     c.set(cmd::Restore, [this] {
-        if (RestoreDatabase(ctx_)) reloadChildForms();
+        if (administratorOnly() && RestoreDatabase(ctx_)) reloadChildForms();
     });
-    c.set(cmd::DatabaseConnection, [this] {
-        if (OpenConnectionSettings(ctx_, this)) reloadChildForms();
-    });
+    c.set(cmd::DatabaseConnection, [this] { switchLibrary(); });
     c.set(cmd::Exit, [this] { exitProgram(); });
     c.set(cmd::Items, [this] {
         // One item form: a second press brings the open one forward.
@@ -222,13 +220,25 @@ void MainWindow::openLibraryIdentity() {
     if (OpenLibraryIdentity(ctx_, this)) status_->setPartText(3, ctx_.libraryName);
 }
 
+bool MainWindow::administratorOnly() {
+    if (IsAdministrator(currentOperator())) return true;
+    ctx_.messages().show(QStringLiteral("Hanya user admin yang diperbolehkan menggunakan fitur ini.."),
+                         QStringLiteral("Info"), MsgButtons::Ok, MsgIcon::None);
+    return false;
+}
+
 void MainWindow::resetData() {
-    if (!IsAdministrator(currentOperator())) {
-        ctx_.messages().show(QStringLiteral("Hanya user admin yang diperbolehkan menggunakan fitur ini.."),
-                             QStringLiteral("Info"), MsgButtons::Ok, MsgIcon::None);
-        return;
-    }
-    if (OpenDataReset(ctx_, this)) reloadChildForms();
+    if (administratorOnly() && OpenDataReset(ctx_, this)) reloadChildForms();
+}
+
+void MainWindow::switchLibrary() {
+    if (!administratorOnly() || !OpenConnectionSettings(ctx_, this)) return;
+    // The operators are the new library's: a login made on the old one counts for
+    // nothing there. Whoever goes on logs in again, as at start-up, and giving up
+    // the login ends the run as it does at start-up.
+    setCurrentOperator(QString());
+    reloadChildForms();
+    if (!login_(*this)) exit_(kExitStopped);
 }
 
 void MainWindow::showReport(int command) {

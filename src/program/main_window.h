@@ -31,7 +31,7 @@ class MainWindow : public QMainWindow {
 
     // The rest of creation: the login, then the background window, TodayText and
     // the identity. When the login is abandoned the exit handler is called with 1
-    // and false returned.
+    // and false returned. A switch to another library runs the login step again.
     bool finishCreation();
 
     AppContext& context() { return ctx_; }
@@ -75,7 +75,10 @@ class MainWindow : public QMainWindow {
     void exitProgram();
     void openOperators();
     void openLibraryIdentity();
+    // Restore, Koneksi Database and Reset Data: for the administrator, others are told.
+    bool administratorOnly();
     void resetData();
+    void switchLibrary();  // Koneksi Database, then the login for the library switched to
     void showReport(int command);
     void showHistory();
     void showAbout();

@@ -70,6 +70,28 @@ TEST_F(LoginFormTest, FailedLoginKeepsTheFormOpenForAnotherTry) {
     EXPECT_FALSE(form.isVisible());
 }
 
+// After five wrong passwords the form says how long the name must wait, and a try
+// before then is turned away, also with the right password.
+TEST_F(LoginFormTest, TooManyWrongPasswordsTellTheWait) {
+    LoginForm form(env.ctx());
+    form.show();
+    form.userField()->setText("admin");
+    const QString wrong = "Gagal Login, coba isi Username dan Password dengan benar..";
+    for (const char* password : {"1", "2", "3", "4", "5", "admin"}) {
+        form.passwordField()->setText(password);
+        QTest::mouseClick(form.logInButton(), Qt::LeftButton);
+    }
+    EXPECT_EQ(env.messages.texts(),
+              QStringList({wrong, wrong, wrong, wrong,
+                           wrong + " Terlalu sering gagal, login berikutnya dapat dicoba setelah 5 detik..",
+                           "Login untuk user admin ditunda karena terlalu sering gagal, coba lagi setelah 5 "
+                           "detik.."}));
+    EXPECT_TRUE(form.isVisible());
+    env.clock.advance(5);
+    QTest::mouseClick(form.logInButton(), Qt::LeftButton);
+    EXPECT_EQ(form.result(), QDialog::Accepted);
+}
+
 TEST_F(LoginFormTest, PasswordFormSavesAHashAndClosesEitherWay) {
     for (const char* typed : {"", "Baru#2016"}) {
         PasswordForm form(env.ctx());

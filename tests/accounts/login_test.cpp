@@ -163,6 +163,60 @@ TEST_F(LoginTest, WeakerHashesAreReplacedAtTheNextLogin) {
     }
 }
 
+// Ten wrong tries used to cost nothing: after five for one name each next try of
+// that name waits longer, by the program's clock, and is not even checked before.
+TEST_F(LoginTest, AfterFiveWrongPasswordsEachTryOfTheNameWaitsLonger) {
+    const int waits[] = {0, 0, 0, 0, 5, 10, 20, 40, 80, 160, 300, 300};
+    for (const int wait : waits) {
+        EXPECT_FALSE(CheckLogin(env.ctx(), "admin", "salah"));
+        EXPECT_EQ(LoginWaitSeconds(env.ctx(), "admin"), wait);
+        if (wait == 0) continue;
+        const std::uint64_t checks = PasswordChecksRun();
+        EXPECT_FALSE(CheckLogin(env.ctx(), "admin", "rahasia")) << "the right one too must wait";
+        EXPECT_EQ(PasswordChecksRun(), checks);
+        env.clock.advance(wait - 1);
+        EXPECT_EQ(LoginWaitSeconds(env.ctx(), "admin"), 1);
+        env.clock.advance(1);
+    }
+    EXPECT_TRUE(CheckLogin(env.ctx(), "O'Neil", "pa'ss\"; --")) << "other names do not wait";
+    EXPECT_TRUE(CheckLogin(env.ctx(), "admin", "rahasia"));
+    EXPECT_EQ(LoginWaitSeconds(env.ctx(), "admin"), 0);
+    for (int i = 0; i < 4; ++i) EXPECT_FALSE(CheckLogin(env.ctx(), "admin", "salah"));
+    EXPECT_EQ(LoginWaitSeconds(env.ctx(), "admin"), 0) << "a login starts the count afresh";
+}
+
+// A stored hash far costlier than ours (one restored from elsewhere asked for 2 GiB
+// and took ten seconds a try) is never computed: it admits nobody.
+TEST_F(LoginTest, HashesFarCostlierThanOursAreNeverComputed) {
+    constexpr auto ops = crypto_pwhash_OPSLIMIT_INTERACTIVE;
+    constexpr auto mem = crypto_pwhash_MEMLIMIT_INTERACTIVE;
+    QString huge = HashPassword("kunci");
+    huge.replace(QString("m=%1,").arg(mem / 1024), "m=2097152,");
+    char scrypt[crypto_pwhash_scryptsalsa208sha256_STRBYTES];
+    ASSERT_EQ(crypto_pwhash_scryptsalsa208sha256_str(
+                  scrypt, "kunci", 5, 4 * crypto_pwhash_scryptsalsa208sha256_OPSLIMIT_INTERACTIVE,
+                  crypto_pwhash_scryptsalsa208sha256_MEMLIMIT_INTERACTIVE),
+              0);
+    struct Case {
+        const char* what;
+        QString hash;
+        bool admitted;
+    } cases[] = {
+        {"2 GiB, as restored", huge, false},
+        {"three times our memory", Argon2idHash("kunci", ops, 3 * mem), false},
+        {"three times our passes", Argon2idHash("kunci", 3 * ops, mem), false},
+        {"scrypt, four times its work", QString::fromLatin1(scrypt), false},
+        {"twice our passes", Argon2idHash("kunci", 2 * ops, mem), true},
+        {"twice our memory", Argon2idHash("kunci", ops, 2 * mem), true},
+    };
+    for (const auto& c : cases) {
+        env.exec("update useradmin set Password=? where User='admin'", {c.hash});
+        const std::uint64_t checks = PasswordChecksRun();
+        EXPECT_EQ(CheckLogin(env.ctx(), "admin", "kunci"), c.admitted) << c.what;
+        EXPECT_EQ(PasswordChecksRun() - checks, 1u) << c.what;
+    }
+}
+
 TEST_F(LoginTest, FailingStatementShowsTheSqlErrorAndRefuses) {
     env.exec("drop table useradmin");
     EXPECT_FALSE(CheckLogin(env.ctx(), "admin", "rahasia"));

@@ -88,6 +88,10 @@ TEST_F(OperatorsTest, NewOperatorLogsInWithTheHashedInitialPassword) {
 }
 
 TEST_F(OperatorsTest, DuplicateEmptyAndUnusableNamesAreRefused) {
+    const char* kSpaces = "Gagal menyimpan, Nama User tidak boleh diawali atau diakhiri spasi..";
+    const char* kDevice =
+        "Gagal menyimpan, Nama User tidak boleh berupa nama perangkat (CON, PRN, AUX, NUL, COM1-COM9, "
+        "LPT1-LPT9)..";
     struct Case {
         const char* name;
         const char* told;
@@ -98,6 +102,14 @@ TEST_F(OperatorsTest, DuplicateEmptyAndUnusableNamesAreRefused) {
         {"../../siti", "Gagal menyimpan, Nama User tidak boleh memuat tanda / \\ : * ? \" < > |.."},
         {"a:b", "Gagal menyimpan, Nama User tidak boleh memuat tanda / \\ : * ? \" < > |.."},
         {"..", "Gagal menyimpan, Nama User tidak boleh memuat tanda / \\ : * ? \" < > |.."},
+        {" siti", kSpaces},
+        {"siti ", kSpaces},
+        {"nul", kDevice},
+        {"CON", kDevice},
+        {"Aux.bmp", kDevice},
+        {"prn .txt", kDevice},
+        {"com1", kDevice},
+        {"LPT9.tar.gz", kDevice},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -114,7 +126,7 @@ TEST_F(OperatorsTest, PhotoIsStoredAsABitmapForItsOwnOperatorOnly) {
     add("siti", picture("siti.png", Qt::blue));
     add("budi");  // no photo chosen in this form: budi gets none
     const QString photo = OperatorPhotoPath(env.ctx(), "siti");
-    EXPECT_EQ(photo, env.dir() + "/image/siti.bmp");
+    EXPECT_EQ(photo, env.dir() + "/image/operator/siti.bmp");
     EXPECT_EQ(ReadBytes(photo).left(2), "BM");
     EXPECT_EQ(QImage(photo).pixelColor(0, 0), QColor(Qt::blue));
     EXPECT_FALSE(QFile::exists(OperatorPhotoPath(env.ctx(), "budi")));
@@ -170,4 +182,26 @@ TEST_F(OperatorsTest, ExportsReachTheModules) {
     EXPECT_TRUE(html.contains("LAPORAN ITEM DATA OPERATOR"));
     EXPECT_TRUE(html.contains("tono"));
     EXPECT_TRUE(files[1].endsWith(".xlsx")) << files[1].toStdString();
+}
+
+// An operator named "Logo" once overwrote the library's logo with her photo. Photos
+// now live in a folder of their own; those an earlier version left beside the logo
+// are still shown, but the program's own pictures never pass for a photo.
+TEST_F(OperatorsTest, PhotosNeverMeetTheProgramsOwnPictures) {
+    ASSERT_TRUE(SaveBitmap(QImage(picture("logo.png", Qt::red)), LogoPath(env.ctx()), nullptr));
+    add("Logo", picture("foto.png", Qt::blue));
+    EXPECT_EQ(QImage(LogoPath(env.ctx())).pixelColor(0, 0), QColor(Qt::red));
+    EXPECT_EQ(QImage(OperatorPhotoPath(env.ctx(), "Logo")).pixelColor(0, 0), QColor(Qt::blue));
+
+    ASSERT_TRUE(SaveBitmap(QImage(picture("lama.png", Qt::green)), env.dir() + "/image/tono.bmp", nullptr));
+    const std::pair<const char*, QString> cases[] = {
+        {"Logo", OperatorPhotoPath(env.ctx(), "Logo")},  // her own, not the library's
+        {"tono", env.dir() + "/image/tono.bmp"},         // left by an earlier version
+        {"LOGO", ""},                                    // the logo itself never
+        {"logo", ""},
+        {"ani", ""},
+        {"../image/Logo", ""},
+        {"", ""},
+    };
+    for (const auto& [user, shown] : cases) EXPECT_EQ(ExistingOperatorPhoto(env.ctx(), user), shown) << user;
 }

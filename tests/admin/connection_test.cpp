@@ -26,7 +26,10 @@ class ConnectionTest : public DbTest {
         form.show();
         EXPECT_EQ(Child<QLineEdit>(&form, "source")->text(), env.ctx().databasePath);
         env.messages.clear();
-        TypeInto(&form, "source", path);
+        if (HasLineBreak(path))
+            Child<QLineEdit>(&form, "source")->setText(path);  // a line break comes only by pasting
+        else
+            TypeInto(&form, "source", path);
         Click(&form, "save");
         return !form.isVisible();
     }
@@ -53,6 +56,8 @@ TEST_F(ConnectionTest, WhatIsNoLibraryIsRefusedAndTheProgramKeepsItsConnection) 
          "bukan database perpustakaan (tabel ItemPerpus, Member, TransPerpus, ItemHilang, Kas, useradmin "
          "tidak ada)"},
         {"lain.db;x", "nama file database tidak boleh memuat tanda ;"},
+        {"lain.db\nx", "nama file database tidak boleh memuat tanda pindah baris"},
+        {QString("lain.db") + QChar(0x2028), "nama file database tidak boleh memuat tanda pindah baris"},
         {env.dir(), env.dir() + " bukan sebuah file"},
     };
     for (const Case& c : cases) {

@@ -111,6 +111,8 @@ TEST_F(IdentityTest, TheNewIdentityIsShownAtOnceAndAfterARestart) {
 
 TEST_F(IdentityTest, WhatCannotBeSavedIsToldAndTheFormStaysOpen) {
     const QByteArray perpus = ReadBytes(env.dir() + "/perpus.txt");
+    const QString kLineBreak =
+        "Gagal menyimpan, tanda pindah baris (Enter) tidak dapat dipakai dalam identitas perpustakaan..";
     WriteBytes(env.dir() + "/catatan.bmp", "bukan gambar");
     WriteBytes(env.dir() + "/biasa.txt", "bukan folder");
     struct Case {
@@ -122,6 +124,13 @@ TEST_F(IdentityTest, WhatCannotBeSavedIsToldAndTheFormStaysOpen) {
     } cases[] = {
         {"a ; in a field", "Jl. A; No. 1", "", env.dir(),
          "Gagal menyimpan, tanda ; tidak dapat dipakai dalam identitas perpustakaan.."},
+        // A pasted line break would make the next start read "PALSU" as the name.
+        {"a line feed", "Jl. A\nPALSU", "", env.dir(), kLineBreak},
+        {"a carriage return", "Jl. A\rPALSU", "", env.dir(), kLineBreak},
+        {"a line separator", QString("Jl. A") + QChar(0x2028) + "PALSU", "", env.dir(), kLineBreak},
+        {"a paragraph separator", QString("Jl. A") + QChar(0x2029), "", env.dir(), kLineBreak},
+        {"a next line", QString("Jl. A") + QChar(0x0085), picture("biru.png", Qt::blue, 4, 4), env.dir(),
+         kLineBreak},
         {"logo not writable", "Jl. A", picture("biru.png", Qt::blue, 4, 4), env.dir() + "/biasa.txt",
          "Logo tidak dapat disimpan: folder "},
         {"perpus.txt not writable", "Jl. A", "", env.dir() + "/biasa.txt",
@@ -133,7 +142,8 @@ TEST_F(IdentityTest, WhatCannotBeSavedIsToldAndTheFormStaysOpen) {
         env.messages.clear();
         IdentityForm form(env.ctx());
         form.show();
-        fill(&form, "baru", c.address, "1");
+        fill(&form, "baru", "Jl. A", "1");
+        Child<QLineEdit>(&form, "address")->setText(c.address);  // as pasted, line breaks and all
         if (!c.picture.isEmpty()) {
             env.files.paths = {c.picture};
             Click(&form, "chooseLogo");

@@ -10,6 +10,7 @@
 
 using namespace zelkor;
 
+using test::ReadBytes;
 using test::WriteBytes;
 
 TEST(ConnFile, LinesReadByTheFieldRule) {
@@ -73,4 +74,21 @@ TEST(ConfigFiles, LastLineOfTheFileWinsAndAMissingFileIsEmpty) {
     const Identity nobody = ReadIdentityFile(dir.filePath("nothing.txt"));
     EXPECT_TRUE(nobody.name.isEmpty());
     EXPECT_TRUE(nobody.email.isEmpty());
+}
+
+// The last guard of every one-line file: a record with a line break of any kind is
+// refused whole, and the file keeps what it had.
+TEST(ConfigFiles, ALineWithALineBreakIsNeverWritten) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("perpus.txt");
+    WriteBytes(path, "Perpus;Jl. Mawar 1;0221;a@b.id;x\n");
+    for (const QChar c :
+         {QChar('\n'), QChar('\r'), QChar('\v'), QChar('\f'), QChar(0x0085), QChar(0x2028), QChar(0x2029)}) {
+        QString error;
+        EXPECT_FALSE(WriteLineFile(path, QString("Perpus;Jl. A") + c + "PALSU;-;-;-", &error)) << int(c.unicode());
+        EXPECT_EQ(error, "teks memuat tanda pindah baris");
+        EXPECT_EQ(ReadBytes(path), "Perpus;Jl. Mawar 1;0221;a@b.id;x\n");
+    }
+    EXPECT_TRUE(WriteLineFile(path, "Perpus;Jl. A\t5;-;-;-", nullptr));  // a tab is no line break
+    EXPECT_EQ(ReadBytes(path), "Perpus;Jl. A\t5;-;-;-\n");
 }

@@ -1,6 +1,8 @@
 // Whole transactions at the desk, as an operator does them, checked against the
 // screen and the stored rows.
 #include <gtest/gtest.h>
+#include <QAccessible>
+#include <functional>
 
 #include "app/app_context.h"
 #include "circulation/circulation.h"
@@ -198,8 +200,9 @@ TEST(DeskSaveChecksTest, SimpanRefusesOrAsksBeforeBooking) {
 }
 
 // The cart belongs to the member it was collected for: while it holds rows not yet
-// saved, the member number and Browse are locked (typing says why), so a return
-// and its receipt can never end up with another member.
+// saved, the member number and Browse are locked, and a number changed any way at
+// all is taken back with the hint, so a return, a visit and the receipt can never
+// end up with another member.
 TEST_F(DeskScenarioTest, MemberIsLockedWhileTheCartHoldsUnsavedRows) {
     AddMovement(env, "201603010800001", "M01", "PINJAM", "B01", "2016-03-08");
     DeskDriver d(env);
@@ -210,20 +213,32 @@ TEST_F(DeskScenarioTest, MemberIsLockedWhileTheCartHoldsUnsavedRows) {
     EXPECT_FALSE(d.button("browse")->isEnabled());
 
     QLineEdit* number = d.field("memberNumber");
-    number->setFocus();
-    number->selectAll();
-    QTest::keyClicks(number, "M03");  // typed, or scanned
-    d.desk.setMemberNumber("M03");    // or chosen in the member browser
-    EXPECT_EQ(number->text(), "M01");
-    EXPECT_EQ(d.panel().at(DeskForm::MemberNama), "Budi");
-    EXPECT_EQ(d.label("memberHint"),
-              "Transaksi belum disimpan: tekan Simpan, atau Trans Baru untuk member lain..");
+    const std::function<void()> changes[] = {
+        [&] { number->setText("M03"); },
+        [&] { QAccessible::queryAccessibleInterface(number)->setText(QAccessible::Value, "M03"); },
+        [&] { d.desk.setMemberNumber("M03"); },  // chosen in the member browser
+        [&] {                                    // typed, or scanned
+            number->setFocus();
+            number->selectAll();
+            QTest::keyClicks(number, "M03");
+        },
+    };
+    for (std::size_t i = 0; i < std::size(changes); ++i) {
+        changes[i]();
+        EXPECT_EQ(number->text(), "M01") << i;
+        EXPECT_EQ(d.panel().at(DeskForm::MemberNama), "Budi") << i;
+        EXPECT_EQ(d.label("memberHint"),
+                  "Transaksi belum disimpan: tekan Simpan, atau Trans Baru untuk member lain..")
+            << i;
+        if (i == 0) d.click("visit");
+    }
 
     d.click("save");
     d.click("print");
     ASSERT_EQ(d.printed.size(), 1u);
     EXPECT_EQ(d.printed[0].data.memberName, "Budi");
-    EXPECT_EQ(env.rows("select IdMember, Status from TransPerpus"), QStringList({"M01|1"}));
+    EXPECT_EQ(env.rows("select IdMember, KodeTrans, Status from TransPerpus order by Id"),
+              QStringList({"M01|PINJAM|1", "M01|KUNJUNG|0"}));
     EXPECT_EQ(d.label("memberHint"), "");
     EXPECT_TRUE(d.button("browse")->isEnabled());
 }

@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QSet>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <map>
@@ -20,6 +21,7 @@
 #include "accounts/login_form.h"
 #include "accounts/password_form.h"
 #include "accounts/password_hash.h"
+#include "db/schema.h"
 #include "program/main_window.h"
 #include "program/status_bar.h"
 #include "support/files.h"
@@ -204,6 +206,8 @@ TEST_F(MainWindowTest, ClockKeepsTickingWhileAModalFormIsOpen) {
     EXPECT_EQ(seen, "09:05:07");
 }
 
+// Operators and identity stay closed to others without a word; the commands that
+// change the whole library (reset, switch, restore) tell them why.
 TEST_F(MainWindowTest, AdministratorChecks) {
     struct Case {
         const char* user;
@@ -212,38 +216,71 @@ TEST_F(MainWindowTest, AdministratorChecks) {
     for (const auto& c : cases) {
         window->setCurrentOperator(QString::fromUtf8(c.user));
         env.messages.clear();
+        env.files.titles.clear();
         QStringList opened;  // the forms the commands opened, each closed again at once
-        auto closeNextModal = [&] {
-            if (!c.refused)
-                WhenModal<QDialog>([&](QDialog* form) {
+        auto run = [&](int id) {
+            QTimer closer;  // fires only inside a modal form's own loop
+            QObject::connect(&closer, &QTimer::timeout, [&] {
+                if (auto* form = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
                     opened << form->objectName();
                     form->reject();
-                });
+                }
+            });
+            closer.start(10);
+            window->runCommand(id);
         };
-        window->runCommand(cmd::Operators);
+        run(cmd::Operators);
         if (QWidget* list = window->findChildForm("FORM_ZELKOR_FORM7_CLASS")) {
             opened << list->objectName();
             list->parentWidget()->close();
         }
-        closeNextModal();
-        window->runCommand(cmd::LibraryIdentity);
+        run(cmd::LibraryIdentity);
         EXPECT_TRUE(env.messages.shown.empty()) << "operators and identity say nothing: " << c.user;
-        closeNextModal();
-        window->runCommand(cmd::ResetData);
+        run(cmd::ResetData);
+        run(cmd::DatabaseConnection);
+        run(cmd::Restore);  // the file dialog is cancelled
         EXPECT_EQ(opened, c.refused ? QStringList()
                                     : QStringList({"FORM_ZELKOR_FORM7_CLASS", "FORM_ZELKOR_FORM22_CLASS",
-                                                   "FORM_ZELKOR_FORM20_CLASS"}))
+                                                   "FORM_ZELKOR_FORM20_CLASS", "FORM_ZELKOR_FORM12_CLASS"}))
             << c.user;
-        if (c.refused) {
-            ASSERT_EQ(env.messages.shown.size(), 1u) << c.user;
-            EXPECT_EQ(env.messages.shown[0].text,
-                      "Hanya user admin yang diperbolehkan menggunakan fitur ini..");
-            EXPECT_EQ(env.messages.shown[0].caption, "Info");
-            EXPECT_EQ(env.messages.shown[0].buttons, MsgButtons::Ok);
-        } else {
-            EXPECT_TRUE(env.messages.shown.empty()) << c.user;
+        EXPECT_EQ(env.files.titles, c.refused ? QStringList() : QStringList({"Cari dan Pili File Excel"}));
+        const QString refusal = "Hanya user admin yang diperbolehkan menggunakan fitur ini..";
+        EXPECT_EQ(env.messages.texts(), c.refused ? QStringList({refusal, refusal, refusal}) : QStringList())
+            << c.user;
+        for (const auto& m : env.messages.shown) {
+            EXPECT_EQ(m.caption, "Info");
+            EXPECT_EQ(m.buttons, MsgButtons::Ok);
         }
         EXPECT_TRUE(QApplication::topLevelWidgets().contains(window.get()));
+    }
+}
+
+// A login on one library counts for nothing on another: after every switch the
+// login runs for the library switched to, with nobody logged in meanwhile, and
+// giving it up ends the run as at start-up.
+TEST_F(MainWindowTest, SwitchingTheLibraryAsksForALoginThere) {
+    const QString other = env.dir() + "/buatan.db";
+    {
+        QString error;
+        auto db = Database::open(other, &error);
+        ASSERT_TRUE(db && ApplySchema(*db).ok) << error.toStdString();
+    }
+    start("admin");
+    const std::pair<QString, bool> cases[] = {{other, true}, {env.dir() + "/test.db", false}};
+    for (const auto& [path, admitted] : cases) {
+        QStringList logins;  // who was logged in, and on which library, when the login came up
+        window->setLoginStep([&](MainWindow& w) {
+            logins << w.currentOperator() + "@" + w.context().databasePath;
+            if (admitted) w.setCurrentOperator("admin");
+            return admitted;
+        });
+        WhenModal<QDialog>([&](QDialog* form) {
+            form->findChild<QLineEdit*>("source")->setText(path);
+            QTest::mouseClick(form->findChild<QPushButton*>("save"), Qt::LeftButton);
+        });
+        window->runCommand(cmd::DatabaseConnection);
+        EXPECT_EQ(logins, QStringList({"@" + path}));
+        EXPECT_EQ(exits, admitted ? std::vector<int>{} : std::vector<int>{1}) << path.toStdString();
     }
 }
 
