@@ -138,6 +138,7 @@ TEST_F(ItemFormTest, AnUpdateChangesTheRowOfItsCodeWhateverRowIsSelected) {
 }
 
 // The visit tariffs share the code KUNJUNG; a save or delete keeps to one category.
+// A tariff is never for rent.
 TEST_F(ItemFormTest, VisitTariffsChangeAndGoOneAtATime) {
     env.addTariff("Umum", "1500");
     env.addTariff("Pelajar", "1000");
@@ -146,8 +147,9 @@ TEST_F(ItemFormTest, VisitTariffsChangeAndGoOneAtATime) {
     EXPECT_EQ(d->text("pengarang"), "Pelajar");
     d->type("hargaRental", "750");
     d->press("save");
-    EXPECT_EQ(env.rows("select Pengarang, HargaRental from ItemPerpus where Id='KUNJUNG' order by Pengarang"),
-              QStringList({"Pelajar|750", "Umum|1500"}));
+    EXPECT_EQ(env.rows("select Pengarang, HargaRental, Rental from ItemPerpus where Id='KUNJUNG' order by "
+                       "Pengarang"),
+              QStringList({"Pelajar|750|0", "Umum|1500|NULL"}));
     EXPECT_EQ(d->column("HargaRental").mid(3), QStringList({"1500", "750"}));
 
     d->clickRow(3);  // KUNJUNG / Umum
