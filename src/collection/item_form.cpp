@@ -15,6 +15,7 @@ RecordFormDesign ItemDesign() {
     s.windowClass = QLatin1String(ItemForm::kWindowClass);
     s.title = s.boxTitle = QStringLiteral("Form Data Item Perpustakaan");
     s.table = QStringLiteral("ItemPerpus");
+    s.recordWord = QStringLiteral("item");
     s.columns = {{"Id", "Id", 80, Align::Left},
                  {"NamaItem", "Nama_Item", 180, Align::Left},
                  {"Pengarang", "Pengarang", 100, Align::Left},

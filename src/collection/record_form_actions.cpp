@@ -20,6 +20,7 @@ const QString kChooseFirst = QStringLiteral("Silahkan pilih record yang akan dih
 const QString kDeleteQuestion = QStringLiteral(
     "Apakah anda yakin akan menghapus record ini? Cobalah koreksi data yang terkait dengan record ini, "
     "mungkin bisa mengakibatkan perubahan referensi data dan mengakibatkan data menjadi rancu..");
+const QString kReplaceQuestion = QStringLiteral("Kode %1 sudah dipakai oleh «%2». Ganti data %3 itu?");
 }  // namespace
 
 void RecordForm::newRecord() {
@@ -56,8 +57,21 @@ void RecordForm::save() {
     if (!ctx_.run(exists.sql, exists.values, StoreScalar(count))) return;
     if (count.toLongLong() < 1)
         insertRecord(code);
-    else
+    else if (mayReplace(code))
         updateRecord(code);
+}
+
+// A record chosen from the list is saved over as it always was. A new record whose
+// code is taken would silently overwrite the other one: the operator says first.
+bool RecordForm::mayReplace(const QString& code) {
+    if (grid().selectedRow() >= 0) return true;
+    const Statement name = ColumnStatement(design_.table, design_.columns.at(1).column, keyForSave(code));
+    QStringList names;
+    if (!ctx_.run(name.sql, name.values, [&](const DbRow& row) { names << row.text(0); })) return false;
+    // Nothing under this key (the tariff of another category): the update says so.
+    if (names.isEmpty()) return true;
+    return ctx_.messages().askYesNo(kReplaceQuestion.arg(code, names.front(), design_.recordWord),
+                                    entry::kCaption);
 }
 
 void RecordForm::insertRecord(const QString& code) {

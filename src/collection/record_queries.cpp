@@ -85,4 +85,10 @@ Statement DeleteStatement(const QString& table, const RecordKey& key) {
             Bound(key.values)};
 }
 
+Statement ColumnStatement(const QString& table, const QString& column, const RecordKey& key) {
+    return {QStringLiteral("select ") + column + QStringLiteral(" from ") + table +
+                QStringLiteral(" where ") + key.where(),
+            Bound(key.values)};
+}
+
 }  // namespace zelkor

@@ -47,5 +47,8 @@ Statement InsertStatement(const QString& table, const QStringList& columns, cons
 Statement UpdateStatement(const QString& table, const QStringList& columns, const QStringList& values,
                           const RecordKey& key);
 Statement DeleteStatement(const QString& table, const RecordKey& key);
+// One stored column of the rows the key finds: the name of the record a save would
+// replace.
+Statement ColumnStatement(const QString& table, const QString& column, const RecordKey& key);
 
 }  // namespace zelkor

@@ -137,6 +137,23 @@ TEST_F(ItemFormTest, AnUpdateChangesTheRowOfItsCodeWhateverRowIsSelected) {
               QStringList({"1.|B01|Laskar Pelangi|Andrea Hirata|2005|Bentang|9789793062792|500|3|0|A1"}));
 }
 
+// A new record whose code is taken replaces the stored item only when the operator
+// says Yes; a record chosen from the list is saved without a question (above).
+TEST_F(ItemFormTest, ANewItemWithATakenCodeReplacesItOnlyOnYes) {
+    const QString before = stored("B02");
+    for (const MsgAnswer answer : {MsgAnswer::No, MsgAnswer::Yes}) {
+        d->press("add");
+        d->fill({"code", "B02", "name", "Fisika Baru"});
+        env.messages.answers = {answer};
+        d->press("save");
+        const QString asked =
+            "Entry Data..: Kode B02 sudah dipakai oleh «Fisika Dasar». Ganti data item itu?";
+        const bool yes = answer == MsgAnswer::Yes;
+        EXPECT_EQ(d->told(), yes ? QStringList({asked, kChanged}) : QStringList({asked}));
+        EXPECT_EQ(stored("B02"), yes ? "B02|Fisika Baru|||||||||0" : before);
+    }
+}
+
 // The visit tariffs share the code KUNJUNG; a save or delete keeps to one category.
 // A tariff is never for rent.
 TEST_F(ItemFormTest, VisitTariffsChangeAndGoOneAtATime) {

@@ -184,3 +184,15 @@ TEST_F(MemberFormTest, ABirthDateIsTypedAsItIsWritten) {
         EXPECT_EQ(birth()->date(), date);
     }
 }
+
+// A new record with a taken code asks before it replaces anyone; No saves nothing.
+TEST_F(MemberFormTest, NoMemberIsReplacedUnasked) {
+    const QString before = stored("M02");
+    d->press("add");
+    d->fill({"code", "M02", "name", "Ani Baru"});
+    env.messages.answers = {MsgAnswer::No};
+    d->press("save");
+    EXPECT_EQ(d->told(),
+              QStringList({"Entry Data..: Kode M02 sudah dipakai oleh «Ani». Ganti data member itu?"}));
+    EXPECT_EQ(stored("M02"), before);
+}
