@@ -16,6 +16,7 @@ RecordFormDesign ItemDesign() {
     s.title = s.boxTitle = QStringLiteral("Form Data Item Perpustakaan");
     s.table = QStringLiteral("ItemPerpus");
     s.recordWord = QStringLiteral("item");
+    s.movementColumn = QStringLiteral("IdItemPerpus");
     s.columns = {{"Id", "Id", 80, Align::Left},
                  {"NamaItem", "Nama_Item", 180, Align::Left},
                  {"Pengarang", "Pengarang", 100, Align::Left},

@@ -91,4 +91,10 @@ Statement ColumnStatement(const QString& table, const QString& column, const Rec
             Bound(key.values)};
 }
 
+Statement OpenMovementsStatement(const QString& column, const QString& code) {
+    return {QStringLiteral("select count(*) from TransPerpus where ") + column +
+                QStringLiteral("=? and Status<1 and ifnull(KodeTrans,'')<>'KUNJUNG'"),
+            {code}};
+}
+
 }  // namespace zelkor

@@ -51,4 +51,9 @@ Statement DeleteStatement(const QString& table, const RecordKey& key);
 // replace.
 Statement ColumnStatement(const QString& table, const QString& column, const RecordKey& key);
 
+// The count of a record's movements not yet returned, `column` being the TransPerpus
+// column that names it ("IdItemPerpus", "IdMember"). Visits are never brought back
+// and do not count.
+Statement OpenMovementsStatement(const QString& column, const QString& code);
+
 }  // namespace zelkor

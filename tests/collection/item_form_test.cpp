@@ -154,8 +154,22 @@ TEST_F(ItemFormTest, ANewItemWithATakenCodeReplacesItOnlyOnYes) {
     }
 }
 
+// Copies still out keep their item: their movements would point at nothing.
+TEST_F(ItemFormTest, AnItemWithCopiesStillOutIsNotDeleted) {
+    AddMovementRow(env, "T1", "M01", "PINJAM", "B02");
+    AddMovementRow(env, "T2", "M02", "RENTAL", "B02");
+    AddMovementRow(env, "T3", "M01", "PINJAM", "B02", "1");  // returned
+    d->clickRow(1);
+    d->press("delete");
+    EXPECT_EQ(d->told(), QStringList({kDeleteQuestion,
+                                      "Info: Item B02 tidak dapat dihapus, masih ada 2 "
+                                      "transaksi pinjam/rental yang belum kembali.."}));
+    EXPECT_EQ(env.scalar("select count(*) from ItemPerpus where Id='B02'"), "1");
+    EXPECT_EQ(d->grid().rowCount(), 3);
+}
+
 // The visit tariffs share the code KUNJUNG; a save or delete keeps to one category.
-// A tariff is never for rent.
+// A tariff is never for rent, and visits made never keep it from going.
 TEST_F(ItemFormTest, VisitTariffsChangeAndGoOneAtATime) {
     env.addTariff("Umum", "1500");
     env.addTariff("Pelajar", "1000");
@@ -169,6 +183,7 @@ TEST_F(ItemFormTest, VisitTariffsChangeAndGoOneAtATime) {
               QStringList({"Pelajar|750|0", "Umum|1500|NULL"}));
     EXPECT_EQ(d->column("HargaRental").mid(3), QStringList({"1500", "750"}));
 
+    AddMovementRow(env, "T1", "M01", "KUNJUNG", "KUNJUNG");
     d->clickRow(3);  // KUNJUNG / Umum
     d->press("delete");
     EXPECT_EQ(env.rows("select Pengarang from ItemPerpus where Id='KUNJUNG'"), QStringList({"Pelajar"}));
