@@ -24,7 +24,7 @@ BoundStatement CopiesOnShelfStatement(const QString& itemId) {
 
 BoundStatement RentalItemsStatement(const QString& search) {
     QString sql = QStringLiteral("select Id, NamaItem, HargaRental, ") + kCopiesOnShelfSql +
-                  QStringLiteral(" from ItemPerpus Where Rental>0");
+                  QStringLiteral(" from ItemPerpus Where Rental>0 and id<>'KUNJUNG'");
     if (search.isEmpty()) return {sql, {}};
     // One group of alternatives, so the rent filter holds for every row found.
     sql += QStringLiteral(" and (id like ? or namaitem like ?)");

@@ -22,8 +22,9 @@ BoundStatement CopiesOnShelfStatement(const QString& itemId);
 
 // ---- rental picker: Id, NamaItem, HargaRental, copies on the shelf of the items for rent
 
-// Every item for rent; with a search text, those whose Id or NamaItem contains it.
-// The rent filter holds for every row found.
+// Every item for rent, never a visit tariff (an older save may have marked one for
+// rent); with a search text, those whose Id or NamaItem contains it. The rent filter
+// holds for every row found.
 BoundStatement RentalItemsStatement(const QString& search = {});
 
 // ---- borrow picker: Id, NamaItem, Penerbit, Pengarang, copies on the shelf of the

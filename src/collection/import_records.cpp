@@ -10,6 +10,8 @@ namespace zelkor {
 namespace {
 
 constexpr int kMaxDigits = 12;
+// Wide enough for the reason a row was refused.
+constexpr int kStatusWidth = 240;
 
 bool isWholeNumberField(ImportKind kind, int column) {
     if (kind == ImportKind::Items)
@@ -52,7 +54,7 @@ std::vector<GridColumn> ImportColumns(ImportKind kind) {
                     {"Stock", 100, Align::Right},
                     {"Hrg_Rental", 100, Align::Right},
                     {"Rak", 100, Align::Center},
-                    {"Status", 100, Align::Center}};
+                    {"Status", kStatusWidth, Align::Center}};
         case ImportKind::Members:
             return {{"Id", 80, Align::Left},
                     {"Nama_Member", 180, Align::Left},
@@ -61,7 +63,7 @@ std::vector<GridColumn> ImportColumns(ImportKind kind) {
                     {"Tgl_Lahir", 100, Align::Center},
                     {"Alamat", 100, Align::Left},
                     {"Durasi", 100, Align::Center},
-                    {"Status", 100, Align::Center}};
+                    {"Status", kStatusWidth, Align::Center}};
         case ImportKind::None:
             break;
     }
@@ -142,21 +144,29 @@ QString GenderLetter(const QString& text) {
     return t.left(1).toUpper();
 }
 
-std::optional<QStringList> ImportValues(ImportKind kind, const QStringList& row, const QString& category) {
+std::optional<QStringList> ImportValues(ImportKind kind, const QStringList& row, const QString& category,
+                                        QString* refusal) {
+    const auto refuse = [&](const QString& why) -> std::optional<QStringList> {
+        if (refusal) *refusal = why;
+        return std::nullopt;
+    };
     const auto cell = [&](int c) { return row.value(c).trimmed(); };
-    if (kind == ImportKind::None || cell(0).isEmpty() || cell(1).isEmpty()) return std::nullopt;
+    if (kind == ImportKind::None) return refuse({});
+    if (cell(0).isEmpty()) return refuse(kImportNoCode);
+    if (cell(1).isEmpty()) return refuse(kImportNoName);
+    // "KUNJUNG" marks the visit tariffs; no item may take it.
+    if (kind == ImportKind::Items && cell(0).compare(QLatin1String("KUNJUNG"), Qt::CaseInsensitive) == 0)
+        return refuse(kImportTariffCode);
     // Number fields hold what a record form would have let through: whole numbers.
     QStringList numbers;
     for (int c = 0; c < row.size(); ++c) {
         if (!isWholeNumberField(kind, c)) continue;
         const auto digits = WholeNumberText(row[c]);
-        if (!digits) return std::nullopt;
+        if (!digits) return refuse(kImportNotWhole.arg(ImportColumns(kind).at(c).header));
         numbers.append(*digits);
     }
     if (kind == ImportKind::Items) {
         using namespace import_item;
-        // "KUNJUNG" marks the visit tariffs; no item may take it.
-        if (cell(Id).compare(QLatin1String("KUNJUNG"), Qt::CaseInsensitive) == 0) return std::nullopt;
         const QString price = numbers.value(2);
         return QStringList{cell(Id),
                            row.value(Nama),

@@ -32,9 +32,16 @@ std::vector<GridColumn> ImportColumns(ImportKind kind);
 // The column "Status" and the number of fields before it.
 int ImportStatusColumn(ImportKind kind);
 
-// The "Status" texts of a saved and of a refused row.
+// The "Status" of a saved row, and of a refused one with the reason, so that the
+// operator can mend the sheet and read it again.
 inline const QString kImportSaved = QStringLiteral("Berhasil di input");
-inline const QString kImportRefused = QStringLiteral("Gagal di input");
+inline const QString kImportNoCode = QStringLiteral("Gagal: kode kosong");
+inline const QString kImportNoName = QStringLiteral("Gagal: nama kosong");
+inline const QString kImportTariffCode = QStringLiteral("Gagal: kode KUNJUNG khusus tarif kunjungan");
+inline const QString kImportNotWhole = QStringLiteral("Gagal: %1 bukan angka bulat");  // %1: the column
+inline const QString kImportCodeTaken = QStringLiteral("Gagal: kode sudah ada");
+inline const QString kImportDbRefused =
+    QStringLiteral("Gagal: ditolak database (%1)");  // %1: SQLite's message
 
 // A reply of the reader module: its records, each cut or padded to `fields`
 // fields; or, when the reply is no record text (it does not end with "|"), the
@@ -59,12 +66,14 @@ std::optional<QString> WholeNumberText(const QString& text);
 // The values one grid row is inserted with, in the order of the insert
 // statement's columns; nothing when the row cannot be saved: no code or name, the
 // item code "KUNJUNG" of the visit tariffs, or a number field that is not a whole
-// number (see WholeNumberText).
+// number (see WholeNumberText). `refusal`, when given, then takes the row's "Status"
+// (kImportNoCode, kImportNoName, kImportTariffCode, kImportNotWhole).
 //   items:   Id, NamaItem, Pengarang, HakCipta, Penerbit, ISBN, Denda, JmlStock,
 //            Rental ("1" when the rental price is above 0), HargaRental, Rak
 //   members: Id, Nama, LP (one capital letter), TmpLahir, TglLahir ("yyyy-mm-dd" or
 //            empty), Alamat, Kategori (`category`), DurasiPinjam, Status ("1")
-std::optional<QStringList> ImportValues(ImportKind kind, const QStringList& row, const QString& category);
+std::optional<QStringList> ImportValues(ImportKind kind, const QStringList& row, const QString& category,
+                                        QString* refusal = nullptr);
 
 // The one-letter gender of a member's "Jenis_Kelamin": L for Laki-laki, P for
 // Perempuan. The words people write for either (Pria, Wanita, Male...) count;

@@ -52,20 +52,22 @@ ImportSummary SaveImportRows(AppContext& ctx, GridData& grid, ImportKind kind, c
         return summary;
     }
     const Statements sql = statementsOf(kind);
-    std::vector<bool> inserted(rows.size(), false);
+    std::vector<QString> outcome(rows.size());  // each row's "Status"
     QString firstError;
     bool lost = false;
     for (size_t i = 0; i < rows.size() && !lost; ++i) {
-        const std::optional<QStringList> values = ImportValues(kind, grid.row(rows[i]), category);
+        const std::optional<QStringList> values =
+            ImportValues(kind, grid.row(rows[i]), category, &outcome[i]);
         if (values) {
             DbResult result;
             const QString count = db.scalar(sql.exists, {values->first()}, QStringLiteral("0"), &result);
-            if (result && count.toLongLong() < 1)
-                result = db.exec(sql.insert, bound(*values));
-            else if (result)
-                result.ok = false;  // the code exists: refused, no error to show
-            inserted[i] = result.ok;
-            if (!result.ok && !result.error.isEmpty() && firstError.isEmpty()) firstError = result.error;
+            if (result && count.toLongLong() > 0) {
+                outcome[i] = kImportCodeTaken;
+            } else {
+                if (result) result = db.exec(sql.insert, bound(*values));
+                outcome[i] = result ? kImportSaved : kImportDbRefused.arg(result.error);
+                if (!result && firstError.isEmpty()) firstError = result.error;
+            }
             // An I/O or memory failure makes SQLite roll the whole transaction back;
             // what follows would then commit row by row. Stop instead.
             lost = sqlite3_get_autocommit(db.handle()) != 0;
@@ -82,8 +84,8 @@ ImportSummary SaveImportRows(AppContext& ctx, GridData& grid, ImportKind kind, c
     summary.written = true;
     summary.handled = static_cast<int>(rows.size());
     for (size_t i = 0; i < rows.size(); ++i) {
-        grid.setCell(rows[i], status, inserted[i] ? kImportSaved : kImportRefused);
-        ++(inserted[i] ? summary.saved : summary.refused);
+        grid.setCell(rows[i], status, outcome[i]);
+        ++(outcome[i] == kImportSaved ? summary.saved : summary.refused);
     }
     if (progress) progress(summary.handled, summary.handled);
     return summary;

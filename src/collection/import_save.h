@@ -13,14 +13,15 @@ class AppContext;
 struct ImportSummary {
     int handled = 0;       // rows whose "Status" was empty when the save began
     int saved = 0;         // of them, inserted ("Berhasil di input")
-    int refused = 0;       // of them, not inserted ("Gagal di input"): handled = saved + refused
+    int refused = 0;       // of them, not inserted ("Gagal: " and why): handled = saved + refused
     bool written = false;  // the transaction was committed
 };
 
 // Saves every row of `grid` whose "Status" is empty, whichever read it came from;
-// a row with a "Status" is never saved again. A row whose code exists already, or
-// that ImportValues refuses, or that the database refuses, gets "Gagal di input";
-// an inserted one "Berhasil di input". Members get `category` as their Kategori.
+// a row with a "Status" is never saved again. A row whose code exists already
+// (kImportCodeTaken), that ImportValues refuses, or that the database refuses
+// (kImportDbRefused) gets its reason; an inserted one "Berhasil di input". Members
+// get `category` as their Kategori.
 //
 // All rows go in one transaction, so a save is fast and whole: nothing of it is
 // written unless all of it is. A row the database refuses does not undo the others

@@ -15,6 +15,8 @@ RecordFormDesign ItemDesign() {
     s.windowClass = QLatin1String(ItemForm::kWindowClass);
     s.title = s.boxTitle = QStringLiteral("Form Data Item Perpustakaan");
     s.table = QStringLiteral("ItemPerpus");
+    s.recordWord = QStringLiteral("item");
+    s.movementColumn = QStringLiteral("IdItemPerpus");
     s.columns = {{"Id", "Id", 80, Align::Left},
                  {"NamaItem", "Nama_Item", 180, Align::Left},
                  {"Pengarang", "Pengarang", 100, Align::Left},
@@ -50,11 +52,14 @@ ItemForm::ItemForm(AppContext& ctx, QWidget* parent) : RecordForm(ctx, ItemDesig
     open(code, name);
 }
 
-// Rental is never typed: it follows the rental price on every save.
+// Rental is never typed: it follows the rental price on every save. A visit tariff's
+// price is the price of a visit, never a rent: a tariff is never for rent.
 RecordForm::StoredRecord ItemForm::storedRecord(const QStringList& shown) const {
     StoredRecord r = RecordForm::storedRecord(shown);
+    const bool tariff = shown.value(gridColumnOf(QStringLiteral("Id")) - 1) == kTariffCode;
     r.columns << QStringLiteral("Rental");
-    r.values << RentalFlag(shown.value(gridColumnOf(QStringLiteral("HargaRental")) - 1));
+    r.values << (tariff ? QStringLiteral("0")
+                        : RentalFlag(shown.value(gridColumnOf(QStringLiteral("HargaRental")) - 1)));
     return r;
 }
 

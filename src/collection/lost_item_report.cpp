@@ -3,9 +3,11 @@
 #include <QDateTime>
 #include <QRegularExpression>
 #include <QStringList>
+#include <algorithm>
 
 #include "app/app_context.h"
 #include "collection/entry_messages.h"
+#include "collection/record_queries.h"
 #include "db/row_sinks.h"
 
 namespace zelkor {
@@ -84,6 +86,14 @@ std::optional<QString> RecordLoss(AppContext& ctx, const LossReport& report) {
         if (stocks.size() != 1) return stop(stocks.isEmpty() ? entry::kNotFound : entry::kSeveral);
         const std::optional<std::int64_t> stock = StockValue(stocks.front());
         if (!stock) return stop(kLossStockNotNumber);
+        // Only a copy on the shelf can be lost here; one lent out comes back through
+        // the desk. Counted inside the transaction, so a loan saved meanwhile counts.
+        const Statement out = OpenMovementsStatement(QStringLiteral("IdItemPerpus"), report.item);
+        DbResult counted;
+        const QString lent = ctx.db().scalar(out.sql, out.values, QStringLiteral("0"), &counted);
+        if (!counted) return stop(counted.error, true);
+        const std::int64_t onShelf = std::max<std::int64_t>(0, *stock - lent.toLongLong());
+        if (*count > onShelf) return stop(kLossAboveShelf.arg(onShelf));
         QString sqlError;
         const std::optional<QString> code = FreeReportCode(ctx.db(), ctx.timeStamp(), &sqlError);
         if (!code) return stop(sqlError, true);

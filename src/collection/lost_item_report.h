@@ -24,6 +24,9 @@ inline constexpr int kCountDigits = 12;
 inline const QString kLossMissing = QStringLiteral("Gagal menyimpan, beberapa kolom belum terisi..");
 inline const QString kLossBadCount =
     QStringLiteral("Gagal menyimpan, Jumlah Item harus berupa angka lebih dari 0..");
+// %1: the copies on the shelf, the item's stock less its copies lent out.
+inline const QString kLossAboveShelf =
+    QStringLiteral("Gagal menyimpan, Jumlah Item melebihi eksemplar yang ada di rak (tersedia %1)..");
 inline const QString kLossStockNotNumber =
     QStringLiteral("Gagal menyimpan, Stock item ini bukan angka, perbaiki dulu di Data Item Perpustakaan..");
 
@@ -35,10 +38,10 @@ std::optional<std::int64_t> StockValue(const QString& stored);
 // Records the loss. Refused, with the reason shown and nothing written: no item, no
 // count or no reporter (kLossMissing), a count of 0, of more than kCountDigits digits
 // or with other characters (kLossBadCount), an item that is gone or whose code
-// several rows share, a stock that is not a number, any failing statement (the SQL
-// error box). Two reports within one second
-// would share their time-stamp code: the later one takes the next free second, so it
-// is written whole and the codes keep the order of the reports. Returns the item's
+// several rows share, a stock that is not a number, a count above the copies on the
+// shelf (kLossAboveShelf), any failing statement (the SQL error box). Two reports
+// within one second would share their time-stamp code: the later one takes the next
+// free second, so it is written whole and the codes keep the order of the reports. Returns the item's
 // stock after the loss, as stored, when the report was written.
 std::optional<QString> RecordLoss(AppContext& ctx, const LossReport& report);
 

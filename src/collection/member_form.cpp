@@ -26,6 +26,8 @@ RecordFormDesign MemberDesign() {
     s.title = QStringLiteral("Form Data Member Perpustakaan");
     s.boxTitle = QStringLiteral("Formulir Data Member");
     s.table = QStringLiteral("Member");
+    s.recordWord = QStringLiteral("member");
+    s.movementColumn = QStringLiteral("IdMember");
     s.columns = {{"Id", "Id", 80, Align::Left},
                  {"Nama", "Nama_Member", 180, Align::Left},
                  {"LP", "Jenis_Kelamin", 100, Align::Left},

@@ -57,6 +57,10 @@ struct RecordFormDesign {
     QString title;        // the window's title
     QString boxTitle;     // the group box of entry rows
     QString table;        // "ItemPerpus"; also the import target
+    QString recordWord;   // "item": how the messages name one record
+    // The TransPerpus column naming a record ("IdItemPerpus"): a record with movements
+    // still out is never deleted.
+    QString movementColumn;
     std::vector<RecordColumn> columns;
     QStringList searched;  // the columns the search looks in
     QString reportTitle;   // "Cetak Ke Broswer"'s title
@@ -142,6 +146,8 @@ class RecordForm : public QWidget {
     void startAfresh();
     void insertRecord(const QString& code);
     void updateRecord(const QString& code);
+    bool mayReplace(const QString& code);
+    bool deleteRecord(int row);
     int rowShowing(const RecordKey& key) const;
     void rememberPicks();
     QLabel* addLabel(const QString& text, QWidget* buddy);

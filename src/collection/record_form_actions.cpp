@@ -20,6 +20,9 @@ const QString kChooseFirst = QStringLiteral("Silahkan pilih record yang akan dih
 const QString kDeleteQuestion = QStringLiteral(
     "Apakah anda yakin akan menghapus record ini? Cobalah koreksi data yang terkait dengan record ini, "
     "mungkin bisa mengakibatkan perubahan referensi data dan mengakibatkan data menjadi rancu..");
+const QString kReplaceQuestion = QStringLiteral("Kode %1 sudah dipakai oleh «%2». Ganti data %3 itu?");
+const QString kStillOut =
+    QStringLiteral("%1 %2 tidak dapat dihapus, masih ada %3 transaksi pinjam/rental yang belum kembali..");
 }  // namespace
 
 void RecordForm::newRecord() {
@@ -56,8 +59,21 @@ void RecordForm::save() {
     if (!ctx_.run(exists.sql, exists.values, StoreScalar(count))) return;
     if (count.toLongLong() < 1)
         insertRecord(code);
-    else
+    else if (mayReplace(code))
         updateRecord(code);
+}
+
+// A record chosen from the list is saved over as it always was. A new record whose
+// code is taken would silently overwrite the other one: the operator says first.
+bool RecordForm::mayReplace(const QString& code) {
+    if (grid().selectedRow() >= 0) return true;
+    const Statement name = ColumnStatement(design_.table, design_.columns.at(1).column, keyForSave(code));
+    QStringList names;
+    if (!ctx_.run(name.sql, name.values, [&](const DbRow& row) { names << row.text(0); })) return false;
+    // Nothing under this key (the tariff of another category): the update says so.
+    if (names.isEmpty()) return true;
+    return ctx_.messages().askYesNo(kReplaceQuestion.arg(code, names.front(), design_.recordWord),
+                                    entry::kCaption);
 }
 
 void RecordForm::insertRecord(const QString& code) {
@@ -138,12 +154,44 @@ void RecordForm::remove() {
         return;
     }
     if (!ctx_.messages().askYesNo(kDeleteQuestion, QStringLiteral("Confirm Delete"))) return;
-    const Statement del = DeleteStatement(design_.table, keyForRow(row));
-    if (!ctx_.run(del.sql, del.values)) return;
+    if (!deleteRecord(row)) return;
     g.removeRow(row);
     // The view then highlights a neighbour; the next delete must not take a record
     // the operator never chose.
     startAfresh();
+}
+
+// Counted and deleted in one transaction, so a loan saved at another desk meanwhile
+// is never left without its item or member. Every message comes after the rollback.
+bool RecordForm::deleteRecord(int row) {
+    const QString code = grid().cell(row, gridColumnOf(QStringLiteral("Id")));
+    const Statement out = OpenMovementsStatement(design_.movementColumn, code);
+    const Statement del = DeleteStatement(design_.table, keyForRow(row));
+    Transaction tx(ctx_.db());
+    if (!tx.active()) {
+        ctx_.sqlError(tx.beginResult().error);
+        return false;
+    }
+    DbResult r;
+    const QString stillOut = ctx_.db().scalar(out.sql, out.values, QStringLiteral("0"), &r);
+    if (r.ok && stillOut.toLongLong() > 0) {
+        tx.rollback();
+        QString word = design_.recordWord;
+        word[0] = word[0].toUpper();
+        ctx_.messages().show(kStillOut.arg(word, code, stillOut), QStringLiteral("Info"));
+        return false;
+    }
+    if (r.ok) r = ctx_.db().exec(del.sql, del.values);
+    if (!r.ok) {
+        tx.rollback();
+        ctx_.sqlError(r.error);
+        return false;
+    }
+    if (const DbResult done = tx.commit(); !done.ok) {
+        ctx_.sqlError(done.error);
+        return false;
+    }
+    return true;
 }
 
 void RecordForm::exportSpreadsheet() {

@@ -85,4 +85,16 @@ Statement DeleteStatement(const QString& table, const RecordKey& key) {
             Bound(key.values)};
 }
 
+Statement ColumnStatement(const QString& table, const QString& column, const RecordKey& key) {
+    return {QStringLiteral("select ") + column + QStringLiteral(" from ") + table +
+                QStringLiteral(" where ") + key.where(),
+            Bound(key.values)};
+}
+
+Statement OpenMovementsStatement(const QString& column, const QString& code) {
+    return {QStringLiteral("select count(*) from TransPerpus where ") + column +
+                QStringLiteral("=? and Status<1 and ifnull(KodeTrans,'')<>'KUNJUNG'"),
+            {code}};
+}
+
 }  // namespace zelkor

@@ -47,5 +47,13 @@ Statement InsertStatement(const QString& table, const QStringList& columns, cons
 Statement UpdateStatement(const QString& table, const QStringList& columns, const QStringList& values,
                           const RecordKey& key);
 Statement DeleteStatement(const QString& table, const RecordKey& key);
+// One stored column of the rows the key finds: the name of the record a save would
+// replace.
+Statement ColumnStatement(const QString& table, const QString& column, const RecordKey& key);
+
+// The count of a record's movements not yet returned, `column` being the TransPerpus
+// column that names it ("IdItemPerpus", "IdMember"). Visits are never brought back
+// and do not count.
+Statement OpenMovementsStatement(const QString& column, const QString& code);
 
 }  // namespace zelkor

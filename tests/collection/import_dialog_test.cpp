@@ -86,7 +86,7 @@ TEST_F(ImportDialogTest, ThreeItemsOneCodeTaken) {
         "disimpan");
     EXPECT_EQ(env.messages.shown[1].caption, "Info");
     EXPECT_EQ(column(import_item::Status),
-              (QStringList{"Berhasil di input", "Gagal di input", "Berhasil di input"}));
+              (QStringList{"Berhasil di input", "Gagal: kode sudah ada", "Berhasil di input"}));
     EXPECT_EQ(env.rows("select Id, NamaItem, Denda, Rental, HargaRental from ItemPerpus order by Id"),
               (QStringList{"B1|Laskar Pelangi|1500|0|0", "B2|Sudah ada|0|0|0", "B3|Kamus|0|1|2500"}));
 
@@ -143,8 +143,8 @@ TEST_F(ImportDialogTest, MembersFromTwoReadsWithACategory) {
               "1 gagal "
               "disimpan");
     EXPECT_EQ(column(import_member::Status),
-              (QStringList{"Berhasil di input", "Berhasil di input", "Berhasil di input", "Gagal di input",
-                           "Gagal di input", "Berhasil di input"}));
+              (QStringList{"Berhasil di input", "Berhasil di input", "Berhasil di input",
+                           "Gagal: kode sudah ada", "Gagal: kode sudah ada", "Berhasil di input"}));
 }
 
 TEST_F(ImportDialogTest, NothingHappensWithoutAYesOrWithoutRows) {

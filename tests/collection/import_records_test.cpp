@@ -57,11 +57,20 @@ TEST(ImportRecords, ItemValuesTakeTheRentalFlagFromThePrice) {
     const QStringList rupiah = *ImportValues(ImportKind::Items, item("B1", "Buku", "Rp 2.500", "1.500"), {});
     EXPECT_EQ(rupiah.mid(6, 4), (QStringList{"1500", "3", "1", "2500"}));
 
-    for (const QStringList& refused :
-         {item("", "Buku", "0"), item("B1", " ", "0"), item("KUNJUNG", "Buku", "0"),
-          item("kunjung", "Buku", "0"), item("B1", "Buku", "12.5"), item("B1", "Buku", "0", "seribu")})
-        EXPECT_EQ(ImportValues(ImportKind::Items, refused, {}), std::nullopt)
-            << refused.join(";").toStdString();
+    const std::pair<QStringList, QString> refused[] = {
+        {item("", "Buku", "0"), "Gagal: kode kosong"},
+        {item("B1", " ", "0"), "Gagal: nama kosong"},
+        {item("KUNJUNG", "Buku", "0"), "Gagal: kode KUNJUNG khusus tarif kunjungan"},
+        {item("kunjung", "Buku", "12.5"), "Gagal: kode KUNJUNG khusus tarif kunjungan"},
+        {item("B1", "Buku", "12.5"), "Gagal: Hrg_Rental bukan angka bulat"},
+        {item("B1", "Buku", "0", "seribu"), "Gagal: Nilai_Denda bukan angka bulat"},
+    };
+    for (const auto& [row, reason] : refused) {
+        QString why;
+        EXPECT_EQ(ImportValues(ImportKind::Items, row, {}, &why), std::nullopt)
+            << row.join(";").toStdString();
+        EXPECT_EQ(why, reason);
+    }
 }
 
 TEST(ImportRecords, MemberValues) {
@@ -75,7 +84,9 @@ TEST(ImportRecords, MemberValues) {
     EXPECT_EQ(ImportValues(ImportKind::Members, odd, {})->mid(4),
               (QStringList{"", "Jl. Mawar", "", "", "1"}));
     odd[import_member::Durasi] = "7 hari";
-    EXPECT_EQ(ImportValues(ImportKind::Members, odd, {}), std::nullopt);
+    QString why;
+    EXPECT_EQ(ImportValues(ImportKind::Members, odd, {}, &why), std::nullopt);
+    EXPECT_EQ(why, "Gagal: Durasi bukan angka bulat");
 }
 
 TEST(ImportRecords, GridRowsShowNumbersAsTheyWillBeStored) {

@@ -38,15 +38,15 @@ TEST_F(ImportSaveTest, OnlyRowsNotYetSavedWhateverReadTheyCameFrom) {
     EXPECT_EQ(s.saved, 2);
     EXPECT_EQ(s.refused, 1);
     EXPECT_EQ(Statuses(items, ImportKind::Items),
-              (QStringList{kImportSaved, kImportSaved, kImportSaved, kImportRefused, kImportSaved}));
+              (QStringList{kImportSaved, kImportSaved, kImportSaved, "Gagal: kode sudah ada", kImportSaved}));
     EXPECT_EQ(env.scalar("select group_concat(Id || '=' || NamaItem) from ItemPerpus"),
               "B1=Satu,B2=Dua,B3=Tiga,B4=Empat");
     // Nothing left to save: nothing happens.
     EXPECT_EQ(SaveImportRows(env.ctx(), items, ImportKind::Items, {}).handled, 0);
 }
 
-// A row the database refuses is not saved and is counted so; the others stay
-// saved, and the operator sees the database's reason once.
+// A row refused is not saved and is counted so, its "Status" saying why; the others
+// stay saved, and the operator sees the database's reason once.
 TEST_F(ImportSaveTest, RowsTheDatabaseRefusesAreCountedNotSaved) {
     env.exec(
         "CREATE TRIGGER refuse BEFORE INSERT ON ItemPerpus WHEN NEW.Id LIKE 'X%' "
@@ -62,9 +62,11 @@ TEST_F(ImportSaveTest, RowsTheDatabaseRefusesAreCountedNotSaved) {
     EXPECT_EQ(s.handled, 7);
     EXPECT_EQ(s.saved, 2);
     EXPECT_EQ(s.refused, 5);
-    EXPECT_EQ(Statuses(items, ImportKind::Items),
-              (QStringList{kImportSaved, kImportRefused, kImportSaved, kImportRefused, kImportRefused,
-                           kImportRefused, kImportRefused}));
+    EXPECT_EQ(
+        Statuses(items, ImportKind::Items),
+        (QStringList{kImportSaved, "Gagal: ditolak database (kode ditolak)", kImportSaved,
+                     "Gagal: ditolak database (kode ditolak)", "Gagal: kode kosong",
+                     "Gagal: kode KUNJUNG khusus tarif kunjungan", "Gagal: Nilai_Denda bukan angka bulat"}));
     EXPECT_EQ(env.scalar("select group_concat(Id) from ItemPerpus"), "B1,B2");
     EXPECT_EQ(env.messages.texts(), QStringList{"SQL error: kode ditolak"});
 }

@@ -137,7 +137,39 @@ TEST_F(ItemFormTest, AnUpdateChangesTheRowOfItsCodeWhateverRowIsSelected) {
               QStringList({"1.|B01|Laskar Pelangi|Andrea Hirata|2005|Bentang|9789793062792|500|3|0|A1"}));
 }
 
+// A new record whose code is taken replaces the stored item only when the operator
+// says Yes; a record chosen from the list is saved without a question (above).
+TEST_F(ItemFormTest, ANewItemWithATakenCodeReplacesItOnlyOnYes) {
+    const QString before = stored("B02");
+    for (const MsgAnswer answer : {MsgAnswer::No, MsgAnswer::Yes}) {
+        d->press("add");
+        d->fill({"code", "B02", "name", "Fisika Baru"});
+        env.messages.answers = {answer};
+        d->press("save");
+        const QString asked =
+            "Entry Data..: Kode B02 sudah dipakai oleh «Fisika Dasar». Ganti data item itu?";
+        const bool yes = answer == MsgAnswer::Yes;
+        EXPECT_EQ(d->told(), yes ? QStringList({asked, kChanged}) : QStringList({asked}));
+        EXPECT_EQ(stored("B02"), yes ? "B02|Fisika Baru|||||||||0" : before);
+    }
+}
+
+// Copies still out keep their item: their movements would point at nothing.
+TEST_F(ItemFormTest, AnItemWithCopiesStillOutIsNotDeleted) {
+    AddMovementRow(env, "T1", "M01", "PINJAM", "B02");
+    AddMovementRow(env, "T2", "M02", "RENTAL", "B02");
+    AddMovementRow(env, "T3", "M01", "PINJAM", "B02", "1");  // returned
+    d->clickRow(1);
+    d->press("delete");
+    EXPECT_EQ(d->told(), QStringList({kDeleteQuestion,
+                                      "Info: Item B02 tidak dapat dihapus, masih ada 2 "
+                                      "transaksi pinjam/rental yang belum kembali.."}));
+    EXPECT_EQ(env.scalar("select count(*) from ItemPerpus where Id='B02'"), "1");
+    EXPECT_EQ(d->grid().rowCount(), 3);
+}
+
 // The visit tariffs share the code KUNJUNG; a save or delete keeps to one category.
+// A tariff is never for rent, and visits made never keep it from going.
 TEST_F(ItemFormTest, VisitTariffsChangeAndGoOneAtATime) {
     env.addTariff("Umum", "1500");
     env.addTariff("Pelajar", "1000");
@@ -146,10 +178,12 @@ TEST_F(ItemFormTest, VisitTariffsChangeAndGoOneAtATime) {
     EXPECT_EQ(d->text("pengarang"), "Pelajar");
     d->type("hargaRental", "750");
     d->press("save");
-    EXPECT_EQ(env.rows("select Pengarang, HargaRental from ItemPerpus where Id='KUNJUNG' order by Pengarang"),
-              QStringList({"Pelajar|750", "Umum|1500"}));
+    EXPECT_EQ(env.rows("select Pengarang, HargaRental, Rental from ItemPerpus where Id='KUNJUNG' order by "
+                       "Pengarang"),
+              QStringList({"Pelajar|750|0", "Umum|1500|NULL"}));
     EXPECT_EQ(d->column("HargaRental").mid(3), QStringList({"1500", "750"}));
 
+    AddMovementRow(env, "T1", "M01", "KUNJUNG", "KUNJUNG");
     d->clickRow(3);  // KUNJUNG / Umum
     d->press("delete");
     EXPECT_EQ(env.rows("select Pengarang from ItemPerpus where Id='KUNJUNG'"), QStringList({"Pelajar"}));

@@ -103,25 +103,34 @@ TEST_F(LostItemTest, AReportTakesTheCopiesOutOfStockAndKeepsDateAndReporter) {
     EXPECT_EQ(form->findChild<DateField*>("date")->date(), QDate(2016, 3, 5));
 }
 
-// What a report leaves: the stock after it, or the reason and nothing written.
+// What a report leaves: the stock after it, or the reason and nothing written. Only
+// copies on the shelf (the stock less those still lent out) can be reported lost.
 TEST_F(LostItemTest, WhatAReportDoesWithTheStockItFinds) {
     struct Case {
         const char* what;
         QString stock, count, reporter;
         QString after;  // the stock stored afterwards
         QString told;
+        int lent = 0;  // copies still out
     };
     const QString badCount = "Entry Data..: Gagal menyimpan, Jumlah Item harus berupa angka lebih dari 0..";
     const QString notNumber =
         "Entry Data..: Gagal menyimpan, Stock item ini bukan angka, perbaiki dulu di Data Item "
         "Perpustakaan..";
+    const auto above = [](int onShelf) {
+        return "Entry Data..: Gagal menyimpan, Jumlah Item melebihi eksemplar yang ada di rak (tersedia " +
+               QString::number(onShelf) + ")..";
+    };
     const std::vector<Case> cases = {
-        {"more than the stock goes below 0", "1", "4", "ANI", "-3", kReportSaved},
-        {"a negative stock goes further", "-3", "1", "ANI", "-4", kReportSaved},
-        {"an empty stock counts as 0", "", "2", "ANI", "-2", kReportSaved},
+        {"the whole shelf", "5", "5", "ANI", "0", kReportSaved},
+        {"more than the stock", "20", "25", "ANI", "20", above(20)},
+        {"a negative stock has none", "-3", "1", "ANI", "-3", above(0)},
+        {"an empty stock has none", "", "2", "ANI", "", above(0)},
+        {"copies lent out are not on the shelf", "5", "4", "ANI", "5", above(3), 2},
+        {"the copies left on the shelf", "5", "3", "ANI", "2", kReportSaved, 2},
         {"leading zeros", "007", "002", "ANI", "5", kReportSaved},
         {"a whole number with a point", "7.0", "2", "ANI", "5", kReportSaved},
-        {"the largest count", "5", "999999999999", "ANI", "-999999999994", kReportSaved},
+        {"the largest count", "999999999999999", "999999999999", "ANI", "999000000000000", kReportSaved},
         {"no count", "5", "", "ANI", "5", kReportMissing},
         {"no reporter", "5", "2", "", "5", kReportMissing},
         {"a count of 0", "5", "000", "ANI", "5", badCount},
@@ -133,6 +142,10 @@ TEST_F(LostItemTest, WhatAReportDoesWithTheStockItFinds) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         env.exec("update ItemPerpus set JmlStock=? where Id='B01'", {c.stock});
+        env.exec("delete from TransPerpus");
+        AddMovementRow(env, "T0", "M01", "PINJAM", "B01", "1");  // returned long ago
+        for (int i = 1; i <= c.lent; ++i)
+            AddMovementRow(env, "T" + QString::number(i), "M01", "PINJAM", "B01");
         env.clock.advance(1);
         fill("B01", c.count, c.reporter);
         press("report");

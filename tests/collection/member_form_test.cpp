@@ -184,3 +184,26 @@ TEST_F(MemberFormTest, ABirthDateIsTypedAsItIsWritten) {
         EXPECT_EQ(birth()->date(), date);
     }
 }
+
+// A new record with a taken code asks before it replaces anyone; No saves nothing.
+// A member with loans still out is not deleted; a visit is never brought back and
+// does not count.
+TEST_F(MemberFormTest, NoMemberIsReplacedUnaskedNorDeletedWithLoansOut) {
+    const QString before = stored("M02");
+    d->press("add");
+    d->fill({"code", "M02", "name", "Ani Baru"});
+    env.messages.answers = {MsgAnswer::No};
+    d->press("save");
+    EXPECT_EQ(d->told(),
+              QStringList({"Entry Data..: Kode M02 sudah dipakai oleh «Ani». Ganti data member itu?"}));
+    EXPECT_EQ(stored("M02"), before);
+
+    AddMovementRow(env, "T1", "M02", "PINJAM", "B01");
+    AddMovementRow(env, "T2", "M02", "KUNJUNG", "KUNJUNG");
+    d->clickRow(1);
+    d->press("delete");
+    EXPECT_EQ(d->told(), QStringList({kDeleteQuestion,
+                                      "Info: Member M02 tidak dapat dihapus, masih ada 1 "
+                                      "transaksi pinjam/rental yang belum kembali.."}));
+    EXPECT_EQ(stored("M02"), before);
+}

@@ -32,6 +32,13 @@ inline void AddMemberRow(TestEnv& env, const QStringList& cells) {
         {cells[0], cells[1], cells[2], cells[3], cells[4], cells[5], cells[6], cells[7], cells[8]});
 }
 
+// A movement of `kind` ("PINJAM", "KUNJUNG"), still out unless `status` is "1".
+inline void AddMovementRow(TestEnv& env, const QString& id, const QString& member, const QString& kind,
+                           const QString& item, const QString& status = "0") {
+    env.exec("insert into TransPerpus (Id,IdMember,KodeTrans,IdItemPerpus,Status) values (?,?,?,?,?)",
+             {id, member, kind, item, status});
+}
+
 template <class Form>
 class RecordDriver {
   public:
