@@ -4,6 +4,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "collection/entry_messages.h"
 #include "collection/import_dialog.h"
 #include "collection/item_form.h"
 #include "record_driver.h"
@@ -188,6 +189,20 @@ TEST_F(ItemFormTest, VisitTariffsChangeAndGoOneAtATime) {
     d->press("delete");
     EXPECT_EQ(env.rows("select Pengarang from ItemPerpus where Id='KUNJUNG'"), QStringList({"Pelajar"}));
     EXPECT_EQ(d->column("Pengarang").mid(3), QStringList({"Pelajar"}));
+}
+
+// Two tariffs of one category (typed in by hand elsewhere) are not both rewritten
+// by one save: nothing changes and the operator is told why.
+TEST_F(ItemFormTest, AnUpdateThatWouldChangeSeveralRowsChangesNone) {
+    env.addTariff("Umum", "1500");
+    env.addTariff("Umum", "2000");
+    d->form.reloadRecords();
+    d->clickRow(3);  // KUNJUNG / Umum
+    d->type("hargaRental", "750");
+    d->press("save");
+    EXPECT_EQ(d->told(), QStringList({"Entry Data..: " + entry::kSeveral}));
+    EXPECT_EQ(env.rows("select HargaRental from ItemPerpus where Id='KUNJUNG' order by HargaRental"),
+              QStringList({"1500", "2000"}));
 }
 
 TEST_F(ItemFormTest, PickingAShelfCopiesItAndAddItemAsksForANewOne) {

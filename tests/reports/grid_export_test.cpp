@@ -85,46 +85,35 @@ TEST_F(GridExportTest, EmptyGridsReachTheModules) {
     EXPECT_EQ(parts(ExportGridToSpreadsheet(env.ctx())), QStringList({"0", "3", "No,Nama,Jumlah"}));
 }
 
-TEST_F(GridExportTest, MissingModuleIsReportedAndTheProgramGoesOn) {
-    env.ctx().programDir = env.dir();  // nothing there, nor in the library search path
+// A module that is missing (nor in the library search path), is no library, or
+// lacks its entry point: the operator is told, nothing stays loaded, and the
+// program goes on to the next export.
+TEST_F(GridExportTest, ModuleThatCannotServeIsReportedAndTheProgramGoesOn) {
+    const QString junk = env.dir() + "/junk";
+    QDir().mkpath(junk);
+    for (const char* name : {"libexptohtml.so", "libexptoxls.so"})
+        WriteBytes(QDir(junk).filePath(name), "not a library");
+    const struct {
+        QString dir, told;
+    } cases[] = {{env.dir(), kNoLibrary}, {junk, kNoLibrary}, {NO_ENTRY_MODULE_DIR, kNoEntry}};
     env.ctx().exportGrid = &grid;
-    EXPECT_FALSE(ReportGridToBrowser(env.ctx(), "LAPORAN", grid));
-    EXPECT_FALSE(ExportGridToSpreadsheet(env.ctx()));
-    ASSERT_EQ(env.messages.shown.size(), 2u);
-    for (const auto& m : env.messages.shown) {
-        EXPECT_EQ(m.text, kNoLibrary);
-        EXPECT_EQ(m.caption, kCaption);
-        EXPECT_EQ(m.icon, MsgIcon::Information);
-        EXPECT_EQ(m.buttons, MsgButtons::Ok);
+    for (const auto& c : cases) {
+        env.messages.clear();
+        env.ctx().programDir = c.dir;
+        EXPECT_FALSE(ReportGridToBrowser(env.ctx(), "LAPORAN", grid));
+        EXPECT_FALSE(ExportGridToSpreadsheet(env.ctx()));
+        ASSERT_EQ(env.messages.shown.size(), 2u) << c.dir.toStdString();
+        for (const auto& m : env.messages.shown) {
+            EXPECT_EQ(m.text, c.told);
+            EXPECT_EQ(m.caption, kCaption);
+            EXPECT_EQ(m.icon, MsgIcon::Information);
+            EXPECT_EQ(m.buttons, MsgButtons::Ok);
+        }
     }
-    // Still running: the next export, with the module in place, works.
+    EXPECT_FALSE(stillLoaded(QDir(NO_ENTRY_MODULE_DIR).filePath("libexptohtml.so")));
     env.ctx().programDir = ECHO_MODULE_DIR;
     EXPECT_TRUE(ExportGridToSpreadsheet(env.ctx()));
     EXPECT_EQ(env.messages.shown.size(), 2u);
-}
-
-TEST_F(GridExportTest, UnloadableModuleIsReportedLikeAMissingOne) {
-    for (const char* name : {"libexptohtml.so", "libexptoxls.so"})
-        WriteBytes(QDir(env.dir()).filePath(name), "not a library");
-    env.ctx().programDir = env.dir();
-    env.ctx().exportGrid = &grid;
-    EXPECT_FALSE(ReportGridToBrowser(env.ctx(), "LAPORAN", grid));
-    EXPECT_FALSE(ExportGridToSpreadsheet(env.ctx()));
-    EXPECT_EQ(env.messages.texts(), QStringList({kNoLibrary, kNoLibrary}));
-}
-
-TEST_F(GridExportTest, MissingEntryPointExportsNothing) {
-    env.ctx().programDir = NO_ENTRY_MODULE_DIR;
-    env.ctx().exportGrid = &grid;
-    EXPECT_FALSE(ReportGridToBrowser(env.ctx(), "LAPORAN", grid));
-    EXPECT_FALSE(ExportGridToSpreadsheet(env.ctx()));
-    ASSERT_EQ(env.messages.shown.size(), 2u);
-    for (const auto& m : env.messages.shown) {
-        EXPECT_EQ(m.text, kNoEntry);
-        EXPECT_EQ(m.caption, kCaption);
-        EXPECT_EQ(m.icon, MsgIcon::Information);
-    }
-    EXPECT_FALSE(stillLoaded(QDir(NO_ENTRY_MODULE_DIR).filePath("libexptohtml.so")));
 }
 
 TEST_F(GridExportTest, WithoutAnExportGridNothingIsExported) {

@@ -1,5 +1,6 @@
 // Real workbooks of every format a person saves a list in, read into records.
 #include <gtest/gtest.h>
+#include <xlsxwriter.h>
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -65,6 +66,23 @@ TEST_P(WorkbookTest, MembersInTheSheetsOwnOrderAndSpelling) {
               "M005;Rina;;;2016-03-07;;5;|"
               "M006;Dewi;;;;;5;|"
               "M007;Eko;;;;;5;|");
+}
+
+// A date typed into Excel gets the built-in short date (number format 14, no code
+// of its own in the workbook): it is a birth date, not the serial 42436.
+TEST(XlsxWorkbook, DateInExcelsBuiltInShortDateFormat) {
+    QTemporaryDir dir;
+    const QByteArray path = dir.filePath("short.xlsx").toUtf8();
+    lxw_workbook* book = workbook_new(path.constData());
+    lxw_format* shortDate = workbook_add_format(book);
+    format_set_num_format_index(shortDate, 14);
+    lxw_worksheet* sheet = workbook_add_worksheet(book, "Sheet1");
+    worksheet_write_string(sheet, 0, 0, "Id", nullptr);
+    worksheet_write_string(sheet, 0, 1, "Tgl Lahir", nullptr);
+    worksheet_write_string(sheet, 1, 0, "M1", nullptr);
+    worksheet_write_number(sheet, 1, 1, 42436, shortDate);  // 2016-03-07
+    ASSERT_EQ(workbook_close(book), LXW_NO_ERROR);
+    EXPECT_EQ(Read(QString::fromUtf8(path), kMembers), "M1;;;;2016-03-07;;;|");
 }
 
 // Numbers read as they were typed: 1500.0 is 1500, an ISBN keeps every digit, a
