@@ -120,6 +120,11 @@ bool IsPasswordHash(const QString& stored) {
     return kindOf(stored) != Kind::Plain;
 }
 
+bool PasswordCanMatch(const QString& stored) {
+    const Kind kind = kindOf(stored);
+    return !stored.isEmpty() && (kind == Kind::Plain || !tooCostly(kind, stored));
+}
+
 bool VerifyPassword(const QString& stored, const QString& typed, bool* needsUpgrade) {
     if (needsUpgrade) *needsUpgrade = false;
     const QByteArray pw = typed.toUtf8();

@@ -25,6 +25,10 @@ bool IsPasswordHash(const QString& stored);
 // costs one check at our cost.
 bool VerifyPassword(const QString& stored, const QString& typed, bool* needsUpgrade = nullptr);
 
+// Whether some password can ever match `stored`: a plain text or a hash the
+// program computes (not empty, not asking for more than VerifyPassword allows).
+bool PasswordCanMatch(const QString& stored);
+
 // How many hash checks this process has run (the tests count the work of a login).
 std::uint64_t PasswordChecksRun();
 

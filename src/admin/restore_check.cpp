@@ -2,6 +2,7 @@
 
 #include <QStringList>
 
+#include "accounts/password_hash.h"
 #include "db/database.h"
 #include "db/library_file.h"
 #include "db/schema.h"
@@ -47,12 +48,11 @@ QString RestoreProblem(Database& source, bool checkPages) {
     if (QString problem = LibraryProblem(source); !problem.isEmpty()) return problem;
     for (const QString& table : LibraryTables())
         if (QString problem = tableProblem(source, table); !problem.isEmpty()) return problem;
-    const QString accounts =
-        source.scalar(QStringLiteral("select count(*) from useradmin where trim(coalesce(User, '')) <> '' "
-                                     "and coalesce(Password, '') <> ''"),
-                      {}, QStringLiteral("0"), &r);
+    bool anyAccount = false;
+    r = source.exec(QStringLiteral("select Password from useradmin where trim(coalesce(User, '')) <> ''"), {},
+                    [&](const DbRow& row) { anyAccount = anyAccount || PasswordCanMatch(row.text(0)); });
     if (!r) return r.error;
-    if (accounts == QLatin1String("0")) return QStringLiteral("tidak ada operator yang dapat login");
+    if (!anyAccount) return QStringLiteral("tidak ada operator yang dapat login");
     if (checkPages) {
         const QString verdict = source.scalar(QStringLiteral("pragma quick_check"), {}, QString(), &r);
         if (!r) return r.error;

@@ -171,6 +171,10 @@ TEST_F(RestoreTest, BackupsMadeToAttackTheLibrary) {
          "Kas bukan tabel biasa"},
         {"utf16", "", "teks database tidak UTF-8 (UTF-16le)"},
         {"tanpaoperator", "update useradmin set Password = NULL", "tidak ada operator yang dapat login"},
+        {"hashmahal",  // no login would ever compute it
+         "update useradmin set Password = "
+         "'$argon2id$v=19$m=2097152,t=3,p=1$c2FsdHNhbHQ$aGFzaGhhc2hoYXNoaGFzaA'",
+         "tidak ada operator yang dapat login"},
         {"pemicu",
          "create trigger Separuh after insert on Kas begin update Kas set Masuk = Masuk / 2 where Id = "
          "new.Id; end;"
