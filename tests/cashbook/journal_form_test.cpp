@@ -4,12 +4,10 @@
 #include <gtest/gtest.h>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <chrono>
-#include <future>
-#include <thread>
 
 #include "journal_driver.h"
 #include "program/main_window.h"
+#include "support/other_copy.h"
 
 namespace zelkor::test {
 namespace {
@@ -115,15 +113,7 @@ TEST_F(JournalFormTest, DeleteThatCannotBeginDeletesNothing) {
     addLines(j);
     j.chooseMonth(3);
     j.clickRow(2);
-    std::promise<void> locked;
-    std::thread other([&, path = env.ctx().databasePath] {
-        auto db = Database::open(path, nullptr);
-        db->exec("begin immediate");
-        locked.set_value();
-        std::this_thread::sleep_for(std::chrono::milliseconds(3000));
-        db->exec("rollback");
-    });
-    locked.get_future().wait();
+    std::thread other = HoldLockFor(env.ctx().databasePath, "begin immediate", 3000);
     env.messages.answers = {MsgAnswer::Yes};
     j.press("delete");
     other.join();

@@ -6,16 +6,14 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <chrono>
 #include <csignal>
-#include <future>
-#include <thread>
 
 #include "db/database.h"
 #include "db/journal.h"
 #include "db/library_file.h"
 #include "db/schema.h"
 #include "db/sync_counter.h"
+#include "support/other_copy.h"
 
 using namespace zelkor;
 
@@ -87,15 +85,7 @@ TEST(Journal, LibraryOpensInWalWithFullSync) {
 TEST(Journal, CopiesStartingTogetherAllOpen) {
     QTemporaryDir dir;
     const QString path = MakeLibrary(dir);
-    std::promise<void> locked;
-    std::thread committing([&] {
-        auto db = Database::open(path, nullptr);
-        db->exec("begin exclusive");
-        locked.set_value();
-        std::this_thread::sleep_for(std::chrono::milliseconds(300));
-        db->exec("commit");
-    });
-    locked.get_future().wait();
+    std::thread committing = test::HoldLockFor(path, "begin exclusive", 300);
     QString error;
     EXPECT_TRUE(OpenLibrary(path, &error)) << error.toStdString();
     committing.join();
