@@ -15,9 +15,11 @@ std::string dateOnly(Date d) {
     return DateText(d);
 }
 
+// A text that is no date arrives as typed: the caller tells the operator which
+// rows had a date it could not read, instead of dropping it unseen.
 std::string dateFieldText(std::string_view text) {
     const auto d = ParseDateText(text);
-    return d ? dateOnly(*d) : std::string();
+    return d ? dateOnly(*d) : std::string(text);
 }
 
 }  // namespace

@@ -18,7 +18,7 @@
 // spaces and underscores (sheet_records.h). No field holds ";" or "|": a ";"
 // typed in a cell arrives as "," and a "|" as "/". Values arrive as they were
 // typed (cell_text.h): 1500.0 as "1500", an ISBN with all its digits, a date as
-// "yyyy-mm-dd".
+// "yyyy-mm-dd". A "Tgl" field whose cell holds no readable date arrives as typed.
 //
 // When the workbook cannot be read, the reply is instead a message for the
 // operator, in Indonesian, that names the reason (not a workbook, damaged, too

@@ -28,7 +28,9 @@ const QString kBold10 = QStringLiteral("Arial Unicode MS,10,1");
 const char* const kMemberLabels[DeskForm::MemberRowCount] = {"Id Member", "Nama", "Alamat", "Kategori",
                                                              "N Pinjam"};
 
-const QString kUnknownMember = QStringLiteral("Id Member tidak ditemukan atau tidak aktif..");
+const QString kUnknownMember = QStringLiteral("Id Member tidak ditemukan..");
+// A member typed in Data Member stays inactive until "Aktif" is ticked there.
+const QString kInactiveMember = QStringLiteral("Member %1 tidak aktif, centang Aktif di Data Member..");
 const QString kMemberLocked =
     QStringLiteral("Transaksi belum disimpan: tekan Simpan, atau Trans Baru untuk member lain..");
 
@@ -253,8 +255,13 @@ void DeskForm::memberNumberChanged() {
 
 void DeskForm::lookUpMember() {
     clearMemberPanel();
+    inactiveMember_.clear();
     ctx_.run(kMemberLookupSql, {memberNumber_->text()}, [this](const DbRow& row) {
         if (row.text(0).isEmpty()) return;
+        if (row.text(MemberRowCount).toInt() == 0) {
+            inactiveMember_ = row.text(0);
+            return;
+        }
         for (int i = 0; i < MemberRowCount && i < row.columnCount(); ++i) member_.setCell(i, 1, row.text(i));
     });
 }
@@ -469,7 +476,7 @@ void DeskForm::updateControls() {
     if (triedToChangeMember_)
         hint = kMemberLocked;
     else if (!memberNumber_->text().isEmpty() && !memberFound)
-        hint = kUnknownMember;
+        hint = inactiveMember_.isEmpty() ? kUnknownMember : kInactiveMember.arg(inactiveMember_);
     memberHint_->setText(hint);
     memberHint_->setAccessibleName(hint);
     memberNumber_->setAccessibleDescription(hint);

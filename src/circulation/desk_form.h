@@ -145,6 +145,7 @@ class DeskForm : public QDialog {
     GridData cart_;
     bool saved_ = false;
     bool triedToChangeMember_ = false;  // tried to change the locked member number
+    QString inactiveMember_;            // the number typed is this inactive member's
     // The member the cart is collected for, taken with its first row: Simpan books
     // the cart to this member, and the number field is held to it until then.
     struct CartMember {

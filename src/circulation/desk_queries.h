@@ -5,9 +5,11 @@
 
 namespace zelkor {
 
-// The member lookup, on every keystroke in the member number field: active members only.
+// The member lookup, on every keystroke in the member number field. The last column
+// says whether the member is active: only an active one fills the panel, but an
+// inactive one is told apart from a number nobody has.
 inline const QString kMemberLookupSql =
-    QStringLiteral("select Id, Nama, Alamat, Kategori, DurasiPinjam from MEMBER WHERE Id = ? and Status>0");
+    QStringLiteral("select Id, Nama, Alamat, Kategori, DurasiPinjam, Status>0 from MEMBER WHERE Id = ?");
 
 // The visit price of a member category (BERKUNJUNG).
 inline const QString kVisitTariffSql =

@@ -6,7 +6,7 @@
 namespace zelkor {
 
 void OpenImportDialog(AppContext& ctx, RecordForm& opener) {
-    ImportDialog dialog(ctx, &opener, [&opener] { opener.reloadRecords(); });
+    ImportDialog dialog(ctx, &opener, [&opener] { opener.showAllRecords(); });
     dialog.exec();
     opener.activateWindow();
 }

@@ -2,6 +2,7 @@
 
 #include <QRegularExpression>
 
+#include "collection/record_rules.h"
 #include "core/dates.h"
 #include "core/money.h"
 
@@ -133,15 +134,19 @@ QStringList ImportGridRow(ImportKind kind, QStringList record) {
     return record;
 }
 
-QString GenderLetter(const QString& text) {
+QString GenderWords(const QString& text) {
     const QString t = text.trimmed().toLower();
-    if (t.isEmpty()) return {};
     static const QStringList male = {"laki-laki", "laki laki", "lakilaki", "laki", "lk",
                                      "l",         "pria",      "cowok",    "male", "m"};
     static const QStringList female = {"perempuan", "pr", "p", "wanita", "w", "cewek", "female", "f"};
-    if (male.contains(t)) return QStringLiteral("L");
-    if (female.contains(t)) return QStringLiteral("P");
-    return t.left(1).toUpper();
+    if (male.contains(t)) return kMale;
+    if (female.contains(t)) return kFemale;
+    return text;
+}
+
+bool UnreadableBirthDate(const QStringList& row) {
+    const QString given = row.value(import_member::TglLahir).trimmed();
+    return !given.isEmpty() && !ParseWrittenDate(given).isValid();
 }
 
 std::optional<QStringList> ImportValues(ImportKind kind, const QStringList& row, const QString& category,
@@ -181,10 +186,10 @@ std::optional<QStringList> ImportValues(ImportKind kind, const QStringList& row,
                            row.value(Rak)};
     }
     using namespace import_member;
-    const QDate born = ParseIsoDate(row.value(TglLahir));
+    const QDate born = ParseWrittenDate(row.value(TglLahir));
     return QStringList{cell(Id),
                        row.value(Nama),
-                       GenderLetter(row.value(JenisKelamin)),
+                       GenderWords(row.value(JenisKelamin)),
                        row.value(TmpLahir),
                        born.isValid() ? IsoDate(born) : QString(),
                        row.value(Alamat),

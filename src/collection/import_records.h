@@ -35,6 +35,7 @@ int ImportStatusColumn(ImportKind kind);
 // The "Status" of a saved row, and of a refused one with the reason, so that the
 // operator can mend the sheet and read it again.
 inline const QString kImportSaved = QStringLiteral("Berhasil di input");
+inline const QString kImportSavedUndated = QStringLiteral("Berhasil di input, tanggal tidak terbaca");
 inline const QString kImportNoCode = QStringLiteral("Gagal: kode kosong");
 inline const QString kImportNoName = QStringLiteral("Gagal: nama kosong");
 inline const QString kImportTariffCode = QStringLiteral("Gagal: kode KUNJUNG khusus tarif kunjungan");
@@ -70,14 +71,18 @@ std::optional<QString> WholeNumberText(const QString& text);
 // (kImportNoCode, kImportNoName, kImportTariffCode, kImportNotWhole).
 //   items:   Id, NamaItem, Pengarang, HakCipta, Penerbit, ISBN, Denda, JmlStock,
 //            Rental ("1" when the rental price is above 0), HargaRental, Rak
-//   members: Id, Nama, LP (one capital letter), TmpLahir, TglLahir ("yyyy-mm-dd" or
-//            empty), Alamat, Kategori (`category`), DurasiPinjam, Status ("1")
+//   members: Id, Nama, LP (GenderWords), TmpLahir, TglLahir ("yyyy-mm-dd", or empty
+//            when none or an unreadable one was given), Alamat, Kategori (`category`), DurasiPinjam, Status
+//            ("1")
 std::optional<QStringList> ImportValues(ImportKind kind, const QStringList& row, const QString& category,
                                         QString* refusal = nullptr);
 
-// The one-letter gender of a member's "Jenis_Kelamin": L for Laki-laki, P for
-// Perempuan. The words people write for either (Pria, Wanita, Male...) count;
-// otherwise the first letter, as a capital.
-QString GenderLetter(const QString& text);
+// A member's "Jenis_Kelamin" in the words of the member form: "Laki-laki" for L
+// and the words people write for it (Pria, Male...), "Perempuan" for P and its
+// words (Wanita...), whatever their case; anything else as it was.
+QString GenderWords(const QString& text);
+
+// A birth date given in the row but not readable as a date: it is stored empty.
+bool UnreadableBirthDate(const QStringList& row);
 
 }  // namespace zelkor

@@ -65,7 +65,10 @@ ImportSummary SaveImportRows(AppContext& ctx, GridData& grid, ImportKind kind, c
                 outcome[i] = kImportCodeTaken;
             } else {
                 if (result) result = db.exec(sql.insert, bound(*values));
-                outcome[i] = result ? kImportSaved : kImportDbRefused.arg(result.error);
+                const bool undated = kind == ImportKind::Members && UnreadableBirthDate(grid.row(rows[i]));
+                outcome[i] = !result   ? kImportDbRefused.arg(result.error)
+                             : undated ? kImportSavedUndated
+                                       : kImportSaved;
                 if (!result && firstError.isEmpty()) firstError = result.error;
             }
             // An I/O or memory failure makes SQLite roll the whole transaction back;
@@ -85,7 +88,9 @@ ImportSummary SaveImportRows(AppContext& ctx, GridData& grid, ImportKind kind, c
     summary.handled = static_cast<int>(rows.size());
     for (size_t i = 0; i < rows.size(); ++i) {
         grid.setCell(rows[i], status, outcome[i]);
-        ++(outcome[i] == kImportSaved ? summary.saved : summary.refused);
+        const bool saved = outcome[i] == kImportSaved || outcome[i] == kImportSavedUndated;
+        ++(saved ? summary.saved : summary.refused);
+        summary.undated += outcome[i] == kImportSavedUndated;
     }
     if (progress) progress(summary.handled, summary.handled);
     return summary;
@@ -95,10 +100,11 @@ QString ImportSummaryText(ImportKind kind, const ImportSummary& s) {
     return QStringLiteral(
                "Dari jumlah data %1 %2 data yang diimport ke database; %3 data telah berhasil di simpan "
                "dan %4 gagal disimpan")
-        .arg(kind == ImportKind::Members ? QStringLiteral("member") : QStringLiteral("item"))
-        .arg(s.handled)
-        .arg(s.saved)
-        .arg(s.refused);
+               .arg(kind == ImportKind::Members ? QStringLiteral("member") : QStringLiteral("item"))
+               .arg(s.handled)
+               .arg(s.saved)
+               .arg(s.refused) +
+           (s.undated > 0 ? QStringLiteral("; tanggal tidak terbaca: %1 baris").arg(s.undated) : QString());
 }
 
 }  // namespace zelkor

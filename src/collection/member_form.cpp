@@ -1,24 +1,26 @@
 #include "member_form.h"
 
+#include <QAction>
+#include <QCalendarWidget>
 #include <QCheckBox>
-#include <QDateEdit>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QStyle>
 
 #include "app/app_context.h"
-#include "collection/date_field.h"
 #include "collection/record_rules.h"
+#include "core/dates.h"
 #include "ui/scaling.h"
 
 namespace zelkor {
 
 namespace {
 
-// The picker shows no date at this one: the stored text is not a date it can show.
-const QDate kNoDate(1900, 1, 1);
-const QString kDateFormat = QStringLiteral("yyyy-MM-dd");
+const QString kBirthLabel = QStringLiteral("Tanggal Lahir");
+const QString kBadBirthDate = QStringLiteral(
+    "Tanggal Lahir \"%1\" bukan tanggal yang ada. Tulislah seperti 15-08-2012 atau 2012-08-15..");
 
 RecordFormDesign MemberDesign() {
     RecordFormDesign s;
@@ -90,31 +92,58 @@ void MemberForm::addGenderRow() {
 }
 
 void MemberForm::addBirthDateRow() {
-    birth_ = new DateField(ctx().clock().today(), this);
-    birth_->setObjectName(QStringLiteral("tglLahir"));
-    birth_->setAccessibleName(QStringLiteral("Tanggal Lahir"));
-    birth_->setMinimumDate(kNoDate);
-    birth_->setSpecialValueText(QStringLiteral(" "));
-    birth_->setFixedSize(Scaled(this, 191), Scaled(this, 22));
-    // A date picked by the operator replaces a stored text the picker could not show.
-    connect(birth_, &QDateEdit::dateChanged, this, [this](const QDate& d) {
-        if (d != kNoDate) birthAsStored_.clear();
+    // A text field, not a picker: a date is typed the way it is written, day first
+    // (15-08-2012) as well as year first, and a day that does not exist is refused
+    // on saving instead of being turned into another one.
+    birth_ = newField(kBirthLabel, "tglLahir", 191);
+    birth_->setPlaceholderText(QStringLiteral("dd-mm-yyyy"));
+    auto* pick =
+        new QAction(style()->standardIcon(QStyle::SP_ArrowDown), QStringLiteral("Pilih Tanggal"), birth_);
+    pick->setObjectName(QStringLiteral("pickBirthDate"));
+    pick->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Down));
+    pick->setShortcutContext(Qt::WidgetShortcut);
+    pick->setToolTip(QStringLiteral("Pilih Tanggal (Alt+Down)"));
+    birth_->addAction(pick, QLineEdit::TrailingPosition);
+    connect(pick, &QAction::triggered, this, &MemberForm::pickBirthDate);
+    addRow(kBirthLabel, birth_,
+           {[this] {
+                const QDate d = ParseWrittenDate(birth_->text());
+                return d.isValid() ? IsoDate(d) : birth_->text().trimmed();
+            },
+            [this](const QString& t) {
+                birth_->setText(t);
+                birthAsStored_ = t;
+            },
+            // A new record keeps the date shown, for the next member born that day.
+            [this] {
+                if (!ParseWrittenDate(birth_->text()).isValid()) birth_->clear();
+                birthAsStored_.clear();
+            }},
+           {birth_});
+}
+
+void MemberForm::pickBirthDate() {
+    auto* calendar = new QCalendarWidget(this);
+    calendar->setWindowFlags(Qt::Popup);
+    calendar->setAttribute(Qt::WA_DeleteOnClose);
+    calendar->setAccessibleName(kBirthLabel);
+    const QDate shown = ParseWrittenDate(birth_->text());
+    calendar->setSelectedDate(shown.isValid() ? shown : ctx().clock().today());
+    connect(calendar, &QCalendarWidget::activated, this, [this, calendar](const QDate& d) {
+        birth_->setText(IsoDate(d));
+        calendar->close();
+        birth_->setFocus();
     });
-    addRow(
-        QStringLiteral("Tanggal Lahir"), birth_,
-        {[this] { return birth_->date() == kNoDate ? birthAsStored_ : birth_->date().toString(kDateFormat); },
-         [this](const QString& t) {
-             const QDate d = BirthDateOf(t);
-             if (d.isValid() && d > kNoDate) {
-                 birth_->setDate(d);
-             } else {
-                 birth_->setDate(kNoDate);
-                 birthAsStored_ = t;
-             }
-         },
-         // A new record keeps the date shown, for the next member born that day.
-         [this] { birthAsStored_.clear(); }},
-        {birth_});
+    calendar->move(birth_->mapToGlobal(QPoint(0, birth_->height())));
+    calendar->show();
+    calendar->setFocus();
+}
+
+QString MemberForm::refusal() const {
+    const QString typed = birth_->text().trimmed();
+    // A text stored long ago that is no date stays as it was while nobody touches it.
+    if (typed.isEmpty() || typed == birthAsStored_.trimmed() || ParseWrittenDate(typed).isValid()) return {};
+    return kBadBirthDate.arg(typed);
 }
 
 void MemberForm::addDaysRow() {

@@ -5,7 +5,7 @@
 #include "collection/record_form.h"
 
 class QCheckBox;
-class QDateEdit;
+class QLineEdit;
 class QRadioButton;
 
 namespace zelkor {
@@ -18,16 +18,21 @@ class MemberForm : public RecordForm {
     // The window class: the Data menu brings an open form forward by it.
     static constexpr char kWindowClass[] = "FORM_ZELKOR_FORM8_CLASS";
 
+  protected:
+    QString refusal() const override;
+
   private:
     void addGenderRow();
     void addBirthDateRow();
     void addDaysRow();
     void addStatusRow();
+    void pickBirthDate();  // the calendar under the birth date, Alt+Down
 
     QRadioButton* male_ = nullptr;
     QRadioButton* female_ = nullptr;
-    QDateEdit* birth_ = nullptr;
-    // A stored birth date the picker cannot show, kept as it was unless a date is picked.
+    QLineEdit* birth_ = nullptr;
+    // The birth date as the member shown has it stored: kept as it is, date or not,
+    // as long as it is not changed.
     QString birthAsStored_;
     QCheckBox* active_ = nullptr;
 };

@@ -205,6 +205,11 @@ void RecordForm::reloadRecords() {
     for (auto& [pick, sql] : picks_) pick->load(ctx_, sql);
 }
 
+void RecordForm::showAllRecords() {
+    list_->searchField()->clear();
+    reloadRecords();
+}
+
 // ---- following the grid -----------------------------------------------------------
 
 void RecordForm::showRow(int row) {

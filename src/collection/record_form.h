@@ -86,6 +86,8 @@ class RecordForm : public QWidget {
     // The grid read again (with the search text as it stands) and the lists of
     // values (shelves, categories) with it: after an import, for example.
     void reloadRecords();
+    // The search emptied and every record listed: new rows are then in view.
+    void showAllRecords();
 
   public slots:
     void load() { reloadRecords(); }  // after a restore, for example
@@ -131,6 +133,9 @@ class RecordForm : public QWidget {
     // The stored row a save with this code updates, and the one a grid row shows.
     virtual RecordKey keyForSave(const QString& code) const;
     virtual RecordKey keyForRow(int row) const;
+    // Why the entries as they stand cannot be saved (a message naming the field);
+    // empty when they can.
+    virtual QString refusal() const { return {}; }
 
     void focusInEvent(QFocusEvent* event) override;
 

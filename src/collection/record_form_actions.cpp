@@ -52,6 +52,10 @@ RecordKey RecordForm::keyForRow(int row) const {
 }
 
 void RecordForm::save() {
+    if (const QString why = refusal(); !why.isEmpty()) {
+        ctx_.messages().info(why, entry::kCaption);
+        return;
+    }
     const QString code = code_->text();
     const Statement exists = ExistsStatement(design_.table, code);
     QString count;
@@ -89,6 +93,7 @@ void RecordForm::insertRecord(const QString& code) {
     grid().appendRow(QStringList{QString::number(grid().rowCount() + 1)} + shown);
     rememberPicks();
     startAfresh();
+    if (design_.newRecordClearsSearch) list_->searchField()->clear();
     code_->setFocus();  // ready for the next record
     ctx_.messages().info(entry::kSaved, entry::kCaption);
 }

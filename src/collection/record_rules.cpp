@@ -16,14 +16,4 @@ bool ShowsAsActive(const QString& storedStatus) {
     return LeadingNumber(storedStatus) > 0;
 }
 
-QDate BirthDateOf(const QString& stored) {
-    if (stored.size() < 7) return {};
-    bool yearOk = false, monthOk = false, dayOk = false;
-    const int year = stored.mid(0, 4).toInt(&yearOk);
-    const int month = stored.mid(5, 2).toInt(&monthOk);
-    const int day = stored.right(2).toInt(&dayOk);
-    if (!yearOk || !monthOk || !dayOk) return {};
-    return QDate(year, month, day);  // invalid when the numbers make no date
-}
-
 }  // namespace zelkor

@@ -22,8 +22,4 @@ inline QString StatusText(bool active) {
     return active ? QStringLiteral("1") : QStringLiteral("0");
 }
 
-// Member.TglLahir as the date picker reads it: year from characters 1 to 4, month
-// from 6 to 7, day from the last two. An invalid QDate when they make no date.
-QDate BirthDateOf(const QString& stored);
-
 }  // namespace zelkor

@@ -1,12 +1,36 @@
 #include "core/dates.h"
 
+#include <QRegularExpression>
+
 namespace zelkor {
 
-QString IsoDate(const QDate& date) { return date.toString(QStringLiteral("yyyy-MM-dd")); }
+QString IsoDate(const QDate& date) {
+    return date.toString(QStringLiteral("yyyy-MM-dd"));
+}
 
-QDate ParseIsoDate(const QString& text) { return QDate::fromString(text.trimmed(), QStringLiteral("yyyy-MM-dd")); }
+QDate ParseIsoDate(const QString& text) {
+    return QDate::fromString(text.trimmed(), QStringLiteral("yyyy-MM-dd"));
+}
 
-QString AddDays(const QDate& date, qint64 days) { return IsoDate(date.addDays(days)); }
+QDate ParseWrittenDate(const QString& text) {
+    static const QRegularExpression parts(QStringLiteral("^(\\d{1,4})[-/.](\\d{1,2})[-/.](\\d{1,4})$"));
+    static const QRegularExpression compact(QStringLiteral("^(\\d{4})(\\d{2})(\\d{2})$"));
+    const QString t = text.trimmed();
+    if (const auto m = compact.match(t); m.hasMatch())
+        return QDate(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt());
+    const auto m = parts.match(t);
+    if (!m.hasMatch()) return {};
+    const QString first = m.captured(1), last = m.captured(3);
+    const int month = m.captured(2).toInt();
+    // The year is the part of four digits; the day is at the other end.
+    if (first.size() == 4 && last.size() <= 2) return QDate(first.toInt(), month, last.toInt());
+    if (last.size() == 4 && first.size() <= 2) return QDate(last.toInt(), month, first.toInt());
+    return {};
+}
+
+QString AddDays(const QDate& date, qint64 days) {
+    return IsoDate(date.addDays(days));
+}
 
 QString TimeStamp(const QString& todayText, const QString& clockText) {
     QString stamp = todayText;

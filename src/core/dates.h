@@ -11,6 +11,11 @@ QString IsoDate(const QDate& date);
 // The date of a "yyyy-mm-dd" text; an invalid QDate when the text is not one.
 QDate ParseIsoDate(const QString& text);
 
+// The date of a text typed as people write dates: "yyyy-mm-dd", or day first as in
+// Indonesia ("dd-mm-yyyy", "dd/mm/yyyy", "d-m-yyyy", "dd.mm.yyyy"), or "yyyymmdd".
+// An invalid QDate when the text is none of these or names no day (2012-02-31).
+QDate ParseWrittenDate(const QString& text);
+
 // The "yyyy-mm-dd" text `days` days after `date`.
 QString AddDays(const QDate& date, qint64 days);
 

@@ -89,7 +89,7 @@ TEST_F(DeskFormTest, LooksTheMemberUpOnEveryKeystroke) {
 // without an active member they are off, and a short hint below the panel says why
 // (no message box while typing). Browse works whenever the cart is empty.
 TEST_F(DeskFormTest, PickerButtonsNeedAnActiveMemberAndTheHintSaysWhy) {
-    const QString unknown = "Id Member tidak ditemukan atau tidak aktif..";
+    const QString unknown = "Id Member tidak ditemukan..";
     const struct {
         QString number;
         QStringList opened;
@@ -97,7 +97,7 @@ TEST_F(DeskFormTest, PickerButtonsNeedAnActiveMemberAndTheHintSaysWhy) {
     } cases[] = {
         {"", {"browse"}, ""},
         {"X99", {"browse"}, unknown},  // no such member
-        {"M02", {"browse"}, unknown},  // inactive
+        {"M02", {"browse"}, "Member M02 tidak aktif, centang Aktif di Data Member.."},
         {"M0", {"rental", "borrow", "returns", "browse"}, ""},
         {"M01x", {"browse"}, unknown},
     };

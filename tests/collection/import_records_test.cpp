@@ -37,12 +37,14 @@ TEST(ImportRecords, WholeNumbersAsTheRecordFormsKeepThem) {
         EXPECT_EQ(WholeNumberText(refused), std::nullopt) << refused;
 }
 
-TEST(ImportRecords, GenderAsOneCapitalLetter) {
+// As the member form writes them, so that imported and typed members look alike.
+TEST(ImportRecords, GenderInTheMemberFormsWords) {
     const std::pair<const char*, const char*> cases[] = {
-        {"Laki-laki", "L"}, {"laki-laki", "L"}, {"L", "L"}, {"Pria", "L"}, {"Perempuan", "P"},
-        {"perempuan", "P"}, {"Wanita", "P"},    {"p", "P"}, {"Xyz", "X"},  {"", ""},
+        {"L", "Laki-laki"},      {"l", "Laki-laki"},   {"laki-laki", "Laki-laki"},
+        {"Pria", "Laki-laki"},   {" P ", "Perempuan"}, {"p", "Perempuan"},
+        {"Wanita", "Perempuan"}, {"Xyz", "Xyz"},       {"", ""},
     };
-    for (const auto& [text, letter] : cases) EXPECT_EQ(GenderLetter(text), letter) << text;
+    for (const auto& [text, words] : cases) EXPECT_EQ(GenderWords(text), words) << text;
 }
 
 TEST(ImportRecords, ItemValuesTakeTheRentalFlagFromThePrice) {
@@ -75,11 +77,15 @@ TEST(ImportRecords, ItemValuesTakeTheRentalFlagFromThePrice) {
 
 TEST(ImportRecords, MemberValues) {
     const QStringList row{"M1", "Nur'aini", "perempuan", "Bandung", "2009-03-07", "Jl. Mawar", "14", ""};
-    EXPECT_EQ(
-        ImportValues(ImportKind::Members, row, "Kelas 7"),
-        (QStringList{"M1", "Nur'aini", "P", "Bandung", "2009-03-07", "Jl. Mawar", "Kelas 7", "14", "1"}));
+    EXPECT_EQ(ImportValues(ImportKind::Members, row, "Kelas 7"),
+              (QStringList{"M1", "Nur'aini", "Perempuan", "Bandung", "2009-03-07", "Jl. Mawar", "Kelas 7",
+                           "14", "1"}));
+    EXPECT_FALSE(UnreadableBirthDate(row));
     QStringList odd = row;
-    odd[import_member::TglLahir] = "07/03/2009";  // not a "yyyy-mm-dd" date: stored empty
+    odd[import_member::TglLahir] = "07/03/2009";  // day first, as written here
+    EXPECT_EQ(ImportValues(ImportKind::Members, odd, {})->at(4), "2009-03-07");
+    odd[import_member::TglLahir] = "31/02/2009";  // no such day: stored empty, and said so
+    EXPECT_TRUE(UnreadableBirthDate(odd));
     odd[import_member::Durasi] = "";
     EXPECT_EQ(ImportValues(ImportKind::Members, odd, {})->mid(4),
               (QStringList{"", "Jl. Mawar", "", "", "1"}));

@@ -153,3 +153,22 @@ TEST(Dates, AddDaysStampAndParse) {
     };
     for (const auto& p : parsed) EXPECT_EQ(ParseIsoDate(p.text), p.date) << p.text.toStdString();
 }
+
+// Dates as people type them: day first, or the year first; never a day that is not there.
+TEST(Dates, WrittenDatesDayFirstOrYearFirst) {
+    const std::pair<const char*, QDate> cases[] = {
+        {"15-08-2012", QDate(2012, 8, 15)},
+        {"15/08/2012", QDate(2012, 8, 15)},
+        {"5-8-2012", QDate(2012, 8, 5)},
+        {"2012-08-15", QDate(2012, 8, 15)},
+        {" 2012-8-5 ", QDate(2012, 8, 5)},
+        {"20120815", QDate(2012, 8, 15)},
+        {"2012-02-31", QDate()},
+        {"31/04/2020", QDate()},
+        {"15-08-12", QDate()},
+        {"2012-15-08", QDate()},
+        {"kemarin", QDate()},
+        {"", QDate()},
+    };
+    for (const auto& [text, date] : cases) EXPECT_EQ(ParseWrittenDate(text), date) << text;
+}

@@ -149,9 +149,9 @@ TEST(SheetRecords, DateFieldsTakeDateCellsAndNumbers) {
     s.text(2, 0, "B");
     s.number(2, 1, 20160307);
     s.text(3, 0, "C");
-    s.number(3, 1, 42436);  // a serial without a date format is no date
+    s.number(3, 1, 42436);  // a serial without a date format is no date: as typed
     s.boolean(3, 2, true);
-    EXPECT_EQ(s.recordText("x"), "A;2016-03-07;2016-03-07 10:30:00;|B;2016-03-07;;|C;;TRUE;|");
+    EXPECT_EQ(s.recordText("x"), "A;2016-03-07;2016-03-07 10:30:00;|B;2016-03-07;;|C;42436;TRUE;|");
 }
 
 TEST(SheetRecords, RefusesWhatHoldsNoRecords) {

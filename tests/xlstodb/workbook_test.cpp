@@ -64,8 +64,8 @@ TEST_P(WorkbookTest, MembersInTheSheetsOwnOrderAndSpelling) {
               "M003;Siti;P;;2016-03-07;Gg. Kenari;3;|"
               "M004;Andi;L;;2016-03-07;;5;|"
               "M005;Rina;;;2016-03-07;;5;|"
-              "M006;Dewi;;;;;5;|"
-              "M007;Eko;;;;;5;|");
+              "M006;Dewi;;;tidak tahu;;5;|"  // no date: as typed, for the import to tell
+              "M007;Eko;;;31/02/2016;;5;|");
 }
 
 // A date typed into Excel gets the built-in short date (number format 14, no code
