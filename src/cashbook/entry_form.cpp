@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QDateEdit>
+
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -9,6 +10,7 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
+#include "ui/date_field.h"
 
 #include "app/app_context.h"
 #include "core/dates.h"
@@ -76,11 +78,11 @@ void EntryForm::createControls() {
     headerLayout->addLayout(headerText, 1);
     headerLayout->addWidget(icon);
 
-    date_ = new QDateEdit(this);
+    // Tab leaves the date as it leaves every field: walking its parts, a Tab then
+    // Alt+Down would change the month unseen.
+    date_ = new DateField(ctx_.clock().today(), this);
     date_->setObjectName(QStringLiteral("date"));
     date_->setAccessibleName(QStringLiteral("Tanggal"));
-    date_->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
-    date_->setCalendarPopup(true);
 
     selector_ = new QComboBox(this);
     selector_->setObjectName(QStringLiteral("categorySelector"));

@@ -8,7 +8,7 @@
 #include <QRegularExpressionValidator>
 
 #include "app/app_context.h"
-#include "collection/date_field.h"
+#include "ui/date_field.h"
 #include "collection/entry_messages.h"
 #include "collection/grid_follower.h"
 #include "collection/lost_item_report.h"

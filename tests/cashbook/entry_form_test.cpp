@@ -3,6 +3,9 @@
 // voucher, and a line being looked at that is never written.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QTest>
+
 #include "journal_driver.h"
 
 namespace zelkor::test {
@@ -211,6 +214,22 @@ TEST_F(EntryFormTest, ALineOfAnotherMonthIsNotListedHere) {
     EXPECT_EQ(
         j.rows(),
         QStringList({"1.|2016030709050201|2016-02-29|Sumbangan|Saldo lalu + Februari|100|0|100|admin"}));
+}
+
+// Tab leaves the date for the next field: it never walks into the month, where
+// the next Alt+Down would change it unseen.
+TEST_F(EntryFormTest, TabLeavesTheDate) {
+    inForm(kIncome, [&](EntryForm& f) {
+        auto* date = Child<QDateEdit>(&f, "date");
+        QApplication::setActiveWindow(&f);
+        date->setFocus();
+        QTest::keyClick(date, Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), Child<QComboBox>(&f, "categorySelector"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down, Qt::AltModifier);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        EXPECT_EQ(date->date(), QDate(2016, 3, 7));
+        f.close();
+    });
 }
 
 // A line being looked at shows as it is and nothing in the form can change it.

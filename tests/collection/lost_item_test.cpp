@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "collection/date_field.h"
+#include "ui/date_field.h"
 #include "collection/grid_follower.h"
 #include "collection/lost_item_form.h"
 #include "collection/lost_item_report.h"

@@ -1,4 +1,4 @@
-#include "date_field.h"
+#include "ui/date_field.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
