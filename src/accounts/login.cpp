@@ -62,15 +62,14 @@ int LoginWaitSeconds(AppContext& ctx, const QString& user) {
     return ms <= 0 ? 0 : static_cast<int>(std::min<qint64>((ms + 999) / 1000, kLongestLoginWait));
 }
 
-bool ChangePassword(AppContext& ctx, const QString& newPassword) {
+bool ChangePassword(AppContext& ctx, const QString& user, const QString& newPassword) {
     if (newPassword.isEmpty()) return false;
     const QString hash = HashPassword(newPassword);
     if (hash.isEmpty()) {
         hashFailed(ctx);
         return false;
     }
-    return ctx.run(QStringLiteral("update useradmin set Password=? where User=?"),
-                   {hash, ctx.currentOperator});
+    return ctx.run(QStringLiteral("update useradmin set Password=? where User=?"), {hash, user});
 }
 
 }  // namespace zelkor

@@ -26,8 +26,8 @@ inline constexpr int kLongestLoginWait = 300;
 // Seconds, by the program's clock, before the next try of `user` is checked; 0 when now.
 int LoginWaitSeconds(AppContext& ctx, const QString& user);
 
-// Stores the hash of `newPassword` for the current operator. An empty password
+// Stores the hash of `newPassword` for the operator `user`. An empty password
 // writes nothing. True when the new password was stored.
-bool ChangePassword(AppContext& ctx, const QString& newPassword);
+bool ChangePassword(AppContext& ctx, const QString& user, const QString& newPassword);
 
 }  // namespace zelkor

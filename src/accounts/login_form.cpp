@@ -8,6 +8,8 @@
 #include <QVBoxLayout>
 
 #include "accounts/login.h"
+#include "accounts/operators.h"
+#include "accounts/password_form.h"
 #include "app/app_context.h"
 #include "ui/scaling.h"
 
@@ -104,11 +106,26 @@ void LoginForm::logIn() {
         password_->selectAll();
         return;
     }
+    // The initial password is known to everyone: nobody works under it. Giving up the
+    // change gives up the login; the form stays for another try or its Cancel.
+    if (password_->text() == QLatin1String(kInitialPassword) && !replaceInitialPassword(user)) {
+        ctx_.messages().show(QStringLiteral("Password awal belum diganti, login dibatalkan.."), caption,
+                             MsgButtons::Ok, MsgIcon::Information);
+        password_->clear();
+        password_->setFocus();
+        return;
+    }
     emit loggedIn(user);
     ctx_.messages().show(QStringLiteral("Selamat datang di Zelkor, ") + user +
                              QStringLiteral(" diperkenankan menjalankan aplikasi ini.."),
                          caption, MsgButtons::Ok, MsgIcon::Information);
     accept();
+}
+
+bool LoginForm::replaceInitialPassword(const QString& user) {
+    PasswordForm form(ctx_, this);
+    form.askAtFirstLogin(user);
+    return form.exec() == QDialog::Accepted;
 }
 
 }  // namespace zelkor

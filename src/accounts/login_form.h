@@ -28,6 +28,7 @@ class LoginForm : public QDialog {
   private:
     void createControls();
     void logIn();
+    bool replaceInitialPassword(const QString& user);
 
     AppContext& ctx_;
     QLineEdit* user_ = nullptr;

@@ -79,8 +79,14 @@ void OperatorForm::createControls() {
     auto* fields = new QGridLayout;
     fields->addWidget(nameLabel, 0, 0);
     fields->addWidget(name_, 0, 1);
-    fields->addWidget(save, 1, 1, Qt::AlignRight);
-    fields->setRowStretch(2, 1);
+    // The new operator logs in with it once and is then asked for a password of his own.
+    auto* initialPassword = new QLabel(
+        QStringLiteral("Password awal user baru: %1 (diganti saat login pertama)").arg(kInitialPassword),
+        this);
+    initialPassword->setObjectName(QStringLiteral("initialPassword"));
+    fields->addWidget(initialPassword, 1, 0, 1, 2);
+    fields->addWidget(save, 2, 1, Qt::AlignRight);
+    fields->setRowStretch(3, 1);
     auto* body = new QHBoxLayout;
     body->addLayout(photoColumn);
     body->addLayout(fields, 1);

@@ -200,7 +200,8 @@ void EntryForm::save() {
     const QString category = category_->text();
     // The category saved is the field's: one typed there needs no pick in the list.
     if (category.isEmpty() || code.isEmpty()) {
-        refuse(MissingFieldText(side_), category.isEmpty() ? static_cast<QWidget*>(selector_) : code_);
+        refuse(MissingFieldText(side_, category.isEmpty()),
+               category.isEmpty() ? static_cast<QWidget*>(selector_) : code_);
         return;
     }
     // A line without money books nothing and its voucher would say Rp. 0.

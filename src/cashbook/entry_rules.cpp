@@ -18,9 +18,10 @@ std::optional<std::int64_t> ParseAmount(const QString& text) {
     return digits.toLongLong();
 }
 
-QString MissingFieldText(EntrySide side) {
-    return side == EntrySide::Income ? QStringLiteral("Gagal menyimpan, kolom yang belum terisi..")
-                                     : QStringLiteral("Gagal menyimpan, kolom Kode atau Nama belum terisi..");
+QString MissingFieldText(EntrySide side, bool categoryMissing) {
+    if (side == EntrySide::Income) return QStringLiteral("Gagal menyimpan, kolom yang belum terisi..");
+    return categoryMissing ? QStringLiteral("Gagal menyimpan, kolom Kategori belum terisi..")
+                           : QStringLiteral("Gagal menyimpan, kolom Kode Jurnal belum terisi..");
 }
 
 QString EntryTitle(EntrySide side) {

@@ -22,9 +22,10 @@ QString ProposedJournalCode(EntrySide side, const QString& todayText, const QStr
 // nothing when it is empty, not a number or longer than kAmountDigits digits.
 std::optional<std::int64_t> ParseAmount(const QString& text);
 
-// "Gagal menyimpan, ..": the message of a required field left empty; the two
-// forms have always said it differently.
-QString MissingFieldText(EntrySide side);
+// "Gagal menyimpan, ..": the message of a required field left empty (the category,
+// or else the journal code); the two forms have always said it differently, the
+// expense form naming the field.
+QString MissingFieldText(EntrySide side, bool categoryMissing);
 
 // The form's title, header title and header explanation.
 QString EntryTitle(EntrySide side);

@@ -19,6 +19,13 @@ QDate ParseWrittenDate(const QString& text);
 // The "yyyy-mm-dd" text `days` days after `date`.
 QString AddDays(const QDate& date, qint64 days);
 
+// Dates in words are Indonesian on every machine, whatever its language: the
+// library's papers and screens speak one language.
+// "07 Desember 2026": two-digit day, the month's full name, four-digit year.
+QString DateInWords(const QDate& date);
+// "07 Des 2026": the same with the month's short name.
+QString ShortDateInWords(const QDate& date);
+
 // yyyymmddHHMMSS: the date without hyphens followed by the clock text without colons.
 // The identifiers of transactions and journal lines start with this.
 QString TimeStamp(const QString& todayText, const QString& clockText);

@@ -18,7 +18,7 @@ bool PrintVoucher(AppContext& ctx, const QString& code, const QString& receivedF
     v.amount = amount;
     v.category = category;
     v.receiver = receiver;
-    v.dateText = VoucherDate(ctx.clock().today(), QLocale::system());
+    v.dateText = VoucherDate(ctx.clock().today());
     return PrintLayouts(ctx, {VoucherLayout(v)});
 }
 

@@ -1,12 +1,13 @@
 #include "printing/voucher_layout.h"
 
+#include "core/dates.h"
 #include "printing/amount_in_words.h"
 #include "printing/text_helpers.h"
 
 namespace zelkor {
 
-QString VoucherDate(const QDate& date, const QLocale& locale) {
-    return locale.toString(date, QStringLiteral("dd MMMM yyyy"));
+QString VoucherDate(const QDate& date) {
+    return DateInWords(date);
 }
 
 PrintLayout VoucherLayout(const VoucherData& v) {

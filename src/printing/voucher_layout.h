@@ -1,7 +1,6 @@
 #pragma once
 // The payment voucher (kwitansi) as a layout: 66 columns of Courier New 10.
 #include <QDate>
-#include <QLocale>
 #include <cstdint>
 
 #include "printing/print_layout.h"
@@ -15,9 +14,8 @@ struct VoucherData {
     QString dateText;         // "dd mmmm yyyy", see VoucherDate
 };
 
-// "07 Maret 2016": two-digit day, the month's full name as `locale` spells it,
-// four-digit year.
-QString VoucherDate(const QDate& date, const QLocale& locale);
+// "07 Maret 2016": two-digit day, the month's full Indonesian name, four-digit year.
+QString VoucherDate(const QDate& date);
 
 PrintLayout VoucherLayout(const VoucherData& v);
 

@@ -5,6 +5,7 @@
 #include <QResizeEvent>
 #include <cmath>
 
+#include "core/dates.h"
 #include "ui/scaling.h"
 
 namespace zelkor {
@@ -87,8 +88,8 @@ void MainStatusBar::applyWidths() {
     setMinimumWidth(sum);
 }
 
-QString StatusDateText(const QDate& date, const QLocale& locale) {
-    return locale.toString(date, QStringLiteral("MMM dd, yyyy"));
+QString StatusDateText(const QDate& date) {
+    return ShortDateInWords(date);
 }
 
 QString StatusTimeText(const QTime& time) {

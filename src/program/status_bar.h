@@ -5,7 +5,6 @@
 //   6, 7 empty
 #include <QDateTime>
 #include <QFrame>
-#include <QLocale>
 #include <QStatusBar>
 #include <array>
 
@@ -50,8 +49,8 @@ class MainStatusBar : public QStatusBar {
     std::array<StatusPart*, kParts> parts_{};
 };
 
-// Part 4: the date in the user's locale with the picture "MMM dd, yyyy".
-QString StatusDateText(const QDate& date, const QLocale& locale = QLocale::system());
+// The date part: "07 Des 2026", in Indonesian on every machine.
+QString StatusDateText(const QDate& date);
 // Part 5: "HH:mm:ss".
 QString StatusTimeText(const QTime& time);
 

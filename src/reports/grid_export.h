@@ -19,6 +19,9 @@ class GridData;
 inline constexpr char kBrowserModule[] = "exptohtml";
 inline constexpr char kSpreadsheetModule[] = "exptoxls";
 
+// A file the module wrote that no viewer can have opened (ZELKOR_EXPORT_NO_OPEN set,
+// or no xdg-open) is named in a message, so the operator knows where it went.
+//
 // Builds the browser package from `grid` and hands it to "exptohtml". Returns the
 // module's reply (copied before the module is released; the lists ignore it), or
 // nothing when the module could not be used; the operator has then been told, and

@@ -17,6 +17,8 @@ class ReportForm : public MonthGridForm {
     explicit ReportForm(AppContext& ctx, QWidget* parent = nullptr);
 
     QString title() const;
+    // The line under the title; empty for most reports.
+    QString note() const;
 
   public slots:
     // The report ReportCode names, for the chosen month and year. Any other code
@@ -24,13 +26,14 @@ class ReportForm : public MonthGridForm {
     void produce();
 
   protected:
-    QString browserTitle() const override { return title(); }
+    QString browserTitle() const override;
     void monthChosen() override { produce(); }
 
   private:
     void setTitle(const QString& text);
 
     QLabel* title_ = nullptr;
+    QLabel* note_ = nullptr;
 };
 
 }  // namespace zelkor

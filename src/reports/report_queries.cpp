@@ -84,7 +84,8 @@ std::vector<ReportDefinition> makeDefinitions() {
                         "(select HargaRental from ItemPerpus where ItemPerpus.Id=TransPerpus.IdItemPerpus)",
                         "TransPerpus_TglPinjam",
                         "TransPerpus.KodeTrans='RENTAL' and TransPerpus.TglPinjam>=? and TransPerpus.TglPinjam<? "
-                        "and TransPerpus.Status<1")},
+                        "and TransPerpus.Status<1"),
+         "Rental yang belum dikembalikan"},
         {"0002", month, "Laporan Transaksi Peminjaman Per : ",
          movementColumns(C, {col("Tgl. Kembali", 100, C)}),
          namedMovements("TransPerpus.TglPinjam", "TransPerpus.TglKembali", "TransPerpus_TglPinjam",

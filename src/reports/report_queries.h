@@ -31,6 +31,9 @@ struct ReportDefinition {
     const char* title;                // the title line; the period follows it
     std::vector<GridColumn> columns;  // "No." first
     QString sql;                      // the period's bounds bind to its "?" (none for ReportPeriod::None)
+    // A line under the title saying what the list holds, where the title alone
+    // would mislead; null for the others.
+    const char* note = nullptr;
 };
 
 // The report `code` asks for; null for any other text.

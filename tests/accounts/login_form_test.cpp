@@ -92,23 +92,58 @@ TEST_F(LoginFormTest, TooManyWrongPasswordsTellTheWait) {
     EXPECT_EQ(form.result(), QDialog::Accepted);
 }
 
-TEST_F(LoginFormTest, PasswordFormSavesAHashAndClosesEitherWay) {
-    for (const char* typed : {"", "Baru#2016"}) {
+// The form stays open, and the password as it was, until both fields agree on a new one.
+TEST_F(LoginFormTest, PasswordFormSavesOnlyAConfirmedNewPassword) {
+    const struct {
+        const char *typed, *repeated, *message;
+    } cases[] = {
+        {"", "", "Gagal menyimpan, kolom Password Baru belum terisi.."},
+        {"Baru#2016", "Baru#2061", "Gagal menyimpan, Password Baru dan Ulangi Password Baru tidak sama.."},
+        {"8406", "8406", "Gagal menyimpan, password awal tidak dapat dipakai sebagai password.."},
+        {"Baru#2016", "Baru#2016", "Password berhasil diubah.."},
+    };
+    for (const auto& c : cases) {
+        env.messages.shown.clear();
         PasswordForm form(env.ctx());
         form.show();
-        EXPECT_EQ(form.passwordField()->echoMode(), QLineEdit::Password);
         EXPECT_EQ(form.passwordField()->accessibleName(), "Password Baru");
-        const QString before = env.scalar("select Password from useradmin where User='admin'");
-        QTest::keyClicks(form.passwordField(), typed);
+        EXPECT_EQ(form.repeatField()->accessibleName(), "Ulangi Password Baru");
+        EXPECT_EQ(form.repeatField()->echoMode(), QLineEdit::Password);
+        QTest::keyClicks(form.passwordField(), c.typed);
+        QTest::keyClicks(form.repeatField(), c.repeated);
         QTest::mouseClick(form.saveButton(), Qt::LeftButton);
-        EXPECT_FALSE(form.isVisible()) << typed;
-        const QString after = env.scalar("select Password from useradmin where User='admin'");
-        if (*typed)
-            EXPECT_TRUE(VerifyPassword(after, typed));
-        else
-            EXPECT_EQ(after, before);
+        const bool saved = QString(c.message) == "Password berhasil diubah..";
+        EXPECT_EQ(env.messages.texts(), QStringList{c.message}) << c.typed;
+        EXPECT_EQ(form.isVisible(), !saved) << c.typed;
+        const QString stored = env.scalar("select Password from useradmin where User='admin'");
+        EXPECT_EQ(VerifyPassword(stored, saved ? c.typed : "admin"), true) << c.typed;
     }
-    EXPECT_TRUE(env.messages.shown.empty());
+}
+
+// The initial password admits nobody until it is replaced: giving up the change
+// gives up the login, and the next login asks again.
+TEST_F(LoginFormTest, InitialPasswordIsReplacedAtTheFirstLogin) {
+    env.exec("insert into useradmin (User, Password) values (?, ?)", {"budi", HashPassword("8406")});
+    LoginForm form(env.ctx());
+    QSignalSpy admitted(&form, &LoginForm::loggedIn);
+    form.show();
+    form.userField()->setText("budi");
+    for (const bool change : {false, true}) {
+        form.passwordField()->setText("8406");
+        test::WhenModal<PasswordForm>([change](PasswordForm* pw) {
+            if (!change) return pw->cancelButton()->click();
+            pw->passwordField()->setText("rahasia");
+            pw->repeatField()->setText("rahasia");
+            pw->saveButton()->click();
+        });
+        QTest::mouseClick(form.logInButton(), Qt::LeftButton);
+    }
+    EXPECT_EQ(env.messages.texts(),
+              QStringList({"Password awal belum diganti, login dibatalkan..", "Password berhasil diubah..",
+                           "Selamat datang di Zelkor, budi diperkenankan menjalankan aplikasi ini.."}));
+    ASSERT_EQ(admitted.count(), 1);
+    EXPECT_EQ(form.result(), QDialog::Accepted);
+    EXPECT_TRUE(VerifyPassword(env.scalar("select Password from useradmin where User='budi'"), "rahasia"));
 }
 
 // The welcome box on the desktop shows a name as typed, never as markup.

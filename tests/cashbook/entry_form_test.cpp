@@ -74,8 +74,8 @@ TEST_F(EntryFormTest, RequiredFields) {
         {kIncome, "", "", "KODE1", "100", "Gagal menyimpan, kolom yang belum terisi.."},
         {kIncome, "Add Item", "", "KODE1", "100", "Gagal menyimpan, kolom yang belum terisi.."},
         {kIncome, "Add Item", "Hibah", "", "100", "Gagal menyimpan, kolom yang belum terisi.."},
-        {kExpense, "Add Item", "", "KODE1", "100", "Gagal menyimpan, kolom Kode atau Nama belum terisi.."},
-        {kExpense, "Add Item", "ATK", "", "100", "Gagal menyimpan, kolom Kode atau Nama belum terisi.."},
+        {kExpense, "Add Item", "", "KODE1", "100", "Gagal menyimpan, kolom Kategori belum terisi.."},
+        {kExpense, "Add Item", "ATK", "", "100", "Gagal menyimpan, kolom Kode Jurnal belum terisi.."},
         {kIncome, "Add Item", "Hibah", "KODE1", "", "Gagal menyimpan, kolom Jumlah belum terisi.."},
         {kExpense, "Add Item", "ATK", "KODE1", "000", "Gagal menyimpan, kolom Jumlah belum terisi.."},
     };

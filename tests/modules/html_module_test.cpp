@@ -232,4 +232,18 @@ TEST_F(HtmlModuleTest, OpensThePageWithoutWaitingForTheBrowser) {
     int status = 0;
     EXPECT_EQ(waitpid(-1, &status, WNOHANG), -1) << "a child was left to reap";
     EXPECT_EQ(opener.openedPath(), *reply);
+    EXPECT_TRUE(env.messages.shown.empty());  // the browser shows where it went
+}
+
+// Nothing opens the files: the operator is told where they are.
+TEST_F(HtmlModuleTest, UnopenedExportsSayWhereTheFileWent) {
+    GridData g;
+    fillItems(g, 2);
+    env.ctx().exportGrid = &g;
+    const auto page = ReportGridToBrowser(env.ctx(), "LAPORAN", g);
+    const auto sheet = ExportGridToSpreadsheet(env.ctx());
+    ASSERT_TRUE(page && sheet);
+    EXPECT_EQ(env.messages.texts(),
+              QStringList({"File tersimpan di " + *page + ", silahkan dibuka dari sana..",
+                           "File tersimpan di " + *sheet + ", silahkan dibuka dari sana.."}));
 }

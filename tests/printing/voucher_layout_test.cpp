@@ -70,10 +70,10 @@ TEST(Voucher, AmountRightAlignedInTenColumns) {
     }
 }
 
-TEST(Voucher, DateSpellsTheMonthAsTheLocaleDoes) {
-    const QDate d(2016, 3, 7);
-    EXPECT_EQ(VoucherDate(d, QLocale(QLocale::Indonesian, QLocale::Indonesia)), "07 Maret 2016");
-    EXPECT_EQ(VoucherDate(d, QLocale(QLocale::English, QLocale::UnitedStates)), "07 March 2016");
+// Indonesian on every machine, whatever its language.
+TEST(Voucher, DateSpellsTheMonthInIndonesian) {
+    EXPECT_EQ(VoucherDate(QDate(2016, 3, 7)), "07 Maret 2016");
+    EXPECT_EQ(VoucherDate(QDate(2026, 12, 7)), "07 Desember 2026");
 }
 
 }  // namespace

@@ -291,6 +291,7 @@ TEST_F(MainWindowTest, RubahPasswordStoresAHashForTheOperator) {
     WhenModal<PasswordForm>([](PasswordForm* form) {
         EXPECT_EQ(form->objectName(), "FORM_ZELKOR_PASSWORD_CLASS");
         QTest::keyClicks(form->passwordField(), "baru'; drop table useradmin; --");
+        QTest::keyClicks(form->repeatField(), "baru'; drop table useradmin; --");
         QTest::mouseClick(form->saveButton(), Qt::LeftButton);
     });
     window->runCommand(cmd::ChangePassword);

@@ -39,12 +39,12 @@ TEST(StatusBar, PartsLieSideBySideAtTheirWidths) {
 TEST(StatusBar, ClockTexts) {
     struct Case {
         QDate date;
-        QLocale locale;
         const char* text;
     } cases[] = {
-        {QDate(2016, 3, 7), QLocale(QLocale::English, QLocale::UnitedStates), "Mar 07, 2016"},
-        {QDate(2016, 8, 17), QLocale(QLocale::Indonesian, QLocale::Indonesia), "Agu 17, 2016"},
+        {QDate(2016, 3, 7), "07 Mar 2016"},
+        {QDate(2016, 8, 17), "17 Agu 2016"},
+        {QDate(2026, 12, 7), "07 Des 2026"},
     };
-    for (const auto& c : cases) EXPECT_EQ(StatusDateText(c.date, c.locale), c.text) << c.text;
+    for (const auto& c : cases) EXPECT_EQ(StatusDateText(c.date), c.text) << c.text;
     EXPECT_EQ(StatusTimeText(QTime(9, 5, 2)), "09:05:02");
 }

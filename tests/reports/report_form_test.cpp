@@ -86,13 +86,15 @@ TEST_F(ReportFormTest, EachReportOfTheMonthWithItsTitleColumnsAndRows) {
     struct Case {
         QString code, title;
         QStringList headers, rows;
+        QString note = {};
     };
     const Case cases[] = {
-        // The rental returned in its month is no longer out.
+        // The rental returned in its month is no longer out, and the form says so.
         {"0001",
          "Laporan Transaksi Rental Per : 2016-03",
          {"No.", "Tgl. Trans", "Peminjam", "Nama Item", "Tgl. Kembali", "Harga Rental"},
-         {"1.|2016-03-03|Ani|Kamus Besar|2016-03-05|2000"}},
+         {"1.|2016-03-03|Ani|Kamus Besar|2016-03-05|2000"},
+         "Rental yang belum dikembalikan"},
         {"0002",
          "Laporan Transaksi Peminjaman Per : 2016-03",
          {"No.", "Tgl. Trans", "Peminjam", "Nama Item", "Tgl. Kembali"},
@@ -134,6 +136,7 @@ TEST_F(ReportFormTest, EachReportOfTheMonthWithItsTitleColumnsAndRows) {
         form->produce();
         EXPECT_EQ(title(*form), c.title);
         EXPECT_EQ(form->title(), c.title);
+        EXPECT_EQ(form->note(), c.note);
         EXPECT_EQ(headersOf(form->grid()), c.headers);
         EXPECT_EQ(Rows(form->grid()), c.rows);
     }
@@ -205,6 +208,12 @@ TEST_F(ReportFormTest, BrowserAndSpreadsheetGetTheGridUnderTheTitleLine) {
         QStringList(
             {"Laporan Penerimaan Sanksi Administrasi Per : 2016-03;Perpus Harapan;Jl. Merdeka No. 5;cclr",
              "No.;Tgl. Trans;Uraian;Rp. Sanksi", "1.,2016-03-03,Denda Laskar Pelangi,1500"}));
+    env.ctx().reportCode = "0001";
+    form->produce();
+    EXPECT_TRUE(form->reportToBrowser()->startsWith(
+        "Laporan Transaksi Rental Per : 2016-03 - Rental yang belum dikembalikan;"));
+    env.ctx().reportCode = "0007";
+    form->produce();
     const std::optional<QString> sheet = form->exportToSpreadsheet();
     ASSERT_TRUE(sheet);
     EXPECT_EQ(
