@@ -158,8 +158,8 @@ TEST_F(MemberFormTest, SearchLooksInFiveColumns) {
 TEST_F(MemberFormTest, ItsToolbarSpeaksOfMembersAndItsImportOfTheMemberTable) {
     QStringList tips;
     for (const char* a : {"add", "save", "delete"}) tips << d->get<QAction>(a)->toolTip();
-    EXPECT_EQ(tips,
-              QStringList({"Tambah Data Member Baru", "Edit / Ubah Data Member", "Hapus Item Data Member"}));
+    EXPECT_EQ(tips, QStringList({"Tambah Data Member Baru (Ctrl+N)", "Edit / Ubah Data Member (Ctrl+S)",
+                                 "Hapus Item Data Member (Ctrl+Del)"}));
     WhenModal<ImportDialog>([](ImportDialog* dialog) {
         EXPECT_EQ(dialog->kind(), ImportKind::Members);
         dialog->closeImport();
