@@ -23,9 +23,9 @@ namespace {
 
 const char* const kToolCommand = "zelkorToolCommand";
 
-// A line edit claims Ctrl+E, Ctrl+P and others for its own editing (end of line,
-// and so on, on X11) before any shortcut is tried, so a form opened with the
-// cursor in its code field would lose its toolbar keys. The form's commands come
+// A line edit claims keys for its own editing before any shortcut is tried (Ctrl+E,
+// end of line, under X11's bindings), so a form opened with the cursor in its code
+// field would lose its toolbar keys. The form's commands come
 // first: an override for one of them is refused here, and Qt goes on to the
 // shortcut.
 class ToolKeysFirst final : public QObject {
@@ -33,11 +33,6 @@ class ToolKeysFirst final : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() != QEvent::ShortcutOverride || !watched->isWidgetType()) return false;
         const auto* key = static_cast<QKeyEvent*>(event);
-        // Deleting a word and the clipboard stay the field's own.
-        for (auto editing : {QKeySequence::DeleteEndOfWord, QKeySequence::DeleteStartOfWord,
-                             QKeySequence::Copy, QKeySequence::Cut, QKeySequence::Paste, QKeySequence::Undo,
-                             QKeySequence::Redo, QKeySequence::SelectAll})
-            if (key->matches(editing)) return false;
         const QKeySequence pressed(key->keyCombination());
         for (auto* w = static_cast<QWidget*>(watched); w; w = w->parentWidget()) {
             for (QAction* a : w->actions())

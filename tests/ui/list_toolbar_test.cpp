@@ -25,8 +25,8 @@ TEST(ListToolbar, EveryNamedPictureExistsAtBothSizes) {
     EXPECT_TRUE(ToolIcon("IMAGE_NONE").pixmap(QSize(24, 24)).isNull());
 }
 
-// Takes every key before the shortcuts, as a line edit does with Ctrl+E and Ctrl+P
-// under X11's key bindings (the offscreen platform has Windows' ones).
+// Takes every key before the shortcuts, as a line edit does with Ctrl+E under X11's
+// key bindings (the offscreen platform has Windows' ones).
 class GreedyEdit : public QLineEdit {
   public:
     using QLineEdit::QLineEdit;
