@@ -158,6 +158,8 @@ void JournalForm::load() {
 
 void JournalForm::chooseMonth(int year, int month) {
     list(year, month);
+    // A month chosen is read from its first line, not from where the last one was left.
+    view_->scrollToTop();
     if (grid_.rowCount() > 0) return;
     QString balance;
     if (const DbResult r = BalanceBroughtForward(ctx_.db(), year, month, balance); !r) ctx_.sqlError(r.error);

@@ -99,11 +99,9 @@ void DeskForm::createControls() {
     memberView_->setObjectName(QStringLiteral("memberPanel"));
     memberView_->setAccessibleName(QStringLiteral("Data Member"));
     place(memberView_, 16, 72, 269, 245, kBold10);
-    memberView_->applyColumnWidths();
     // The values fill the panel's width instead of hiding 11 pixels behind a scroll bar.
     memberView_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    memberView_->setColumnWidth(
-        1, memberView_->width() - 2 * memberView_->frameWidth() - memberView_->columnWidth(0));
+    memberView_->applyColumnWidths();
     cartView_ = new GridView(cart_, this);
     cartView_->setObjectName(QStringLiteral("cart"));
     cartView_->setAccessibleName(QStringLiteral("Daftar Transaksi"));

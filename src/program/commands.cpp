@@ -24,6 +24,7 @@ const std::vector<MenuPopup>& MenuTable() {
          {{cmd::TransactionDesk, "&Transaksi"},
           {cmd::CashJournal, "&Alur Kas"},
           {cmd::Catalogue, "&Katalog"},
+          {cmd::History, "&Histori"},
           {cmd::LostItems, "&Item Hilang"}}},
         {cmd::ResultsPopup,
          "&Hasil",

@@ -17,11 +17,16 @@ QToolBar* CreateMainToolbar(QWidget* parent, const std::function<void(int)>& run
     bar->toggleViewAction()->setEnabled(false);  // the band stays; there is no way to hide it
     for (const ToolButton& b : ToolbarTable()) {
         QAction* action = bar->addAction(QIcon(QString::fromLatin1(b.image)), QString::fromUtf8(b.text));
-        action->setToolTip(QString::fromUtf8(b.toolTip));
+        const char* keys = ShortcutFor(b.command);
+        // The tip names the key, which the menu entry carries.
+        QString tip = QString::fromUtf8(b.toolTip);
+        if (keys)
+            tip += QStringLiteral(" (%1)").arg(
+                QKeySequence(QString::fromLatin1(keys)).toString(QKeySequence::NativeText));
+        action->setToolTip(tip);
         action->setData(b.command);
-        // The History has no menu entry to carry its shortcut.
-        if (!InMenu(b.command) && ShortcutFor(b.command))
-            action->setShortcut(QKeySequence(QString::fromLatin1(ShortcutFor(b.command))));
+        // A command in no menu would have its key here.
+        if (!InMenu(b.command) && keys) action->setShortcut(QKeySequence(QString::fromLatin1(keys)));
         const int command = b.command;
         QObject::connect(action, &QAction::triggered, bar, [run, command] { run(command); });
     }

@@ -79,8 +79,12 @@ void MonthGridForm::createToolbar(QVBoxLayout* layout) {
 
 void MonthGridForm::fill(const ReportQuery& query) {
     grid_.clearRows();
-    GridData::Batch batch(grid_);
-    ctx_.run(query.sql, query.values, AppendNumberedRow(grid_));
+    {
+        GridData::Batch batch(grid_);
+        ctx_.run(query.sql, query.values, AppendNumberedRow(grid_));
+    }
+    // Another month is read from its first row, not from where the last one was left.
+    view_->scrollToTop();
 }
 
 std::optional<QString> MonthGridForm::exportToSpreadsheet() {

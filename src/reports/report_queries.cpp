@@ -116,7 +116,7 @@ std::vector<ReportDefinition> makeDefinitions() {
          {kNo, col("Tgl. Trans", 100, C), col("Nama Item", 200, L), col("Jumlah", 100, R),
           col("Pelapor", 200, L), col("Keterangan", 200, L)},
          "select Tgl, (select NamaItem from ItemPerpus where ItemPerpus.id=ItemHilang.IdItemPerpus), "
-         "Jumlah, Pelapor, Keterangan from ItemHilang where Tgl>=? and Tgl<? order by ItemHilang.rowid"},
+         "Jumlah, Pelapor, Keterangan from ItemHilang where Tgl>=? and Tgl<? order by Tgl, ItemHilang.Id"},
         {"0007", month, "Laporan Penerimaan Sanksi Administrasi Per : ",
          {kNo, col("Tgl. Trans", 100, C), col("Uraian", 300, L), col("Rp. Sanksi", 100, R)},
          "select Tanggal, Uraian, Masuk from Kas "

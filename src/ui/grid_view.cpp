@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <algorithm>
 
 #include "ui/scaling.h"
 
@@ -166,6 +167,36 @@ GridView::GridView(GridData& grid, QWidget* parent, bool showHeaders)
 void GridView::applyColumnWidths() {
     const GridData& g = model_->grid();
     for (int c = 0; c < g.columnCount(); ++c) setColumnWidth(c, Scaled(this, g.column(c).width));
+    fillWidth();
+}
+
+int GridView::stretchColumn() const {
+    const GridData& g = model_->grid();
+    int widest = -1;
+    for (int c = 0; c < g.columnCount(); ++c)
+        if (g.column(c).align == Align::Left && (widest < 0 || g.column(c).width > g.column(widest).width))
+            widest = c;
+    return widest;
+}
+
+// The other columns keep the widths they have (the operator may have dragged
+// them); the stretch column never gets narrower than its own width, unless the
+// list cannot scroll sideways (a panel that shows all it has).
+void GridView::fillWidth() {
+    const int stretch = stretchColumn();
+    if (stretch < 0 || stretch >= model_->columnCount()) return;
+    int others = 0;
+    for (int c = 0; c < model_->columnCount(); ++c)
+        if (c != stretch && !isColumnHidden(c)) others += columnWidth(c);
+    const int least = horizontalScrollBarPolicy() == Qt::ScrollBarAlwaysOff
+                          ? 0
+                          : Scaled(this, model_->grid().column(stretch).width);
+    setColumnWidth(stretch, std::max(least, viewport()->width() - others));
+}
+
+bool GridView::viewportEvent(QEvent* event) {
+    if (event->type() == QEvent::Resize) fillWidth();
+    return QTableView::viewportEvent(event);
 }
 
 void GridView::syncSelectionFromGrid(int row) {

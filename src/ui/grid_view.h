@@ -58,8 +58,12 @@ class GridView : public QTableView {
     GridData& grid() { return model_->grid(); }
     GridModel* gridModel() { return model_; }
 
-    // Applies the grid's column widths (96-dpi pixels, scaled to the screen).
+    // Applies the grid's column widths (96-dpi pixels, scaled to the screen). They
+    // are the least widths: the widest text column (the names, the titles) takes
+    // whatever width the window has beyond them.
     void applyColumnWidths();
+    // The column that takes the free width, -1 for none.
+    int stretchColumn() const;
 
   signals:
     // The mouse moved over the rows (the record forms' follow-the-selection flag).
@@ -70,12 +74,14 @@ class GridView : public QTableView {
     void rowSelected(int row);
 
   protected:
+    bool viewportEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
     void syncSelectionFromGrid(int row);
+    void fillWidth();
     GridModel* model_;
     bool syncing_ = false;
 };

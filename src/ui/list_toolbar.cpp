@@ -1,6 +1,9 @@
 #include "ui/list_toolbar.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QPointer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QWidget>
@@ -15,6 +18,41 @@ static bool initToolImages() {
 }
 
 namespace zelkor {
+
+namespace {
+
+const char* const kToolCommand = "zelkorToolCommand";
+
+// A line edit claims keys for its own editing before any shortcut is tried (Ctrl+E,
+// end of line, under X11's bindings), so a form opened with the cursor in its code
+// field would lose its toolbar keys. The form's commands come
+// first: an override for one of them is refused here, and Qt goes on to the
+// shortcut.
+class ToolKeysFirst final : public QObject {
+  public:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::ShortcutOverride || !watched->isWidgetType()) return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const QKeySequence pressed(key->keyCombination());
+        for (auto* w = static_cast<QWidget*>(watched); w; w = w->parentWidget()) {
+            for (QAction* a : w->actions())
+                if (a->property(kToolCommand).toBool() && a->isEnabled() && a->shortcut() == pressed)
+                    return true;  // left unaccepted: the shortcut runs
+            if (w->isWindow()) break;
+        }
+        return false;
+    }
+};
+
+void putToolKeysFirst() {
+    static QPointer<ToolKeysFirst> filter;
+    if (filter) return;
+    filter = new ToolKeysFirst;
+    filter->setParent(qApp);
+    qApp->installEventFilter(filter);
+}
+
+}  // namespace
 
 QIcon ToolIcon(const char* name) {
     static const bool registered = initToolImages();
@@ -41,8 +79,10 @@ QAction* AddToolCommand(QToolBar* bar, QWidget* form, const char* objectName, co
     action->setObjectName(QLatin1String(objectName));
     action->setShortcut(key);
     action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    action->setProperty(kToolCommand, true);
+    putToolKeysFirst();
     const QString keyText = key.toString(QKeySequence::NativeText);
-    action->setToolTip(tip);
+    action->setToolTip(keyText.isEmpty() ? tip : QStringLiteral("%1 (%2)").arg(tip, keyText));
     bar->addAction(action);
     form->addAction(action);
     if (auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(action))) {

@@ -6,10 +6,32 @@
 #include <QFileIconProvider>
 #include <QMessageBox>
 #include <QMimeDatabase>
+#include <QPointer>
 
 namespace zelkor {
 
+namespace {
+
+// Gives the keyboard back to the field that had it before a box: some window
+// managers activate no window when a modal box closes, and the operator would
+// have to click before typing on.
+class FocusKeeper {
+  public:
+    FocusKeeper() : widget_(QApplication::focusWidget()) {}
+    ~FocusKeeper() {
+        if (!widget_ || !widget_->isVisible()) return;
+        widget_->activateWindow();
+        widget_->setFocus(Qt::OtherFocusReason);
+    }
+
+  private:
+    QPointer<QWidget> widget_;
+};
+
+}  // namespace
+
 MsgAnswer QtMessages::show(const QString& text, const QString& caption, MsgButtons buttons, MsgIcon icon) {
+    const FocusKeeper keeper;
     QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(caption);
     // Names and typed values reach these texts: "<b>x</b>" is shown as typed.

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QScrollBar>
+#include <QTableView>
 
 #include "journal_driver.h"
 #include "program/main_window.h"
@@ -72,6 +74,22 @@ TEST_F(JournalFormTest, EmptyMonthsAndOtherYears) {
     j.chooseYear(2016);  // the month stays, the year changes
     EXPECT_EQ(j.rows(), QStringList({"1|||Saldo|Saldo yang lalu|||8000|"}));
     EXPECT_TRUE(env.messages.shown.empty());
+}
+
+TEST_F(JournalFormTest, AnotherMonthOrYearIsShownFromItsFirstLine) {
+    JournalDriver seed(env);
+    for (const char* month : {"2015-02", "2016-02", "2016-03"})
+        for (int i = 10; i < 50; ++i)
+            seed.line(QString("%1-%2").arg(month).arg(i), QString("%1-%2").arg(month, "01"), "100", "0");
+    JournalDriver j(env);
+    QScrollBar* bar = Child<QTableView>(&j.form, "journal")->verticalScrollBar();
+    const std::function<void()> choices[] = {[&] { j.chooseMonth(2); }, [&] { j.chooseYear(2015); }};
+    for (const auto& choose : choices) {
+        ASSERT_GT(bar->maximum(), 0);
+        bar->setValue(bar->maximum());
+        choose();
+        EXPECT_EQ(bar->value(), 0);
+    }
 }
 
 TEST_F(JournalFormTest, DeleteLeavesTheOtherLinesAsShownUntilTheMonthIsChosenAgain) {

@@ -60,9 +60,9 @@ TEST_F(ItemFormTest, OpensWithEveryItemTheShelvesAndItsToolbar) {
     QStringList tools;
     for (QAction* a : d->get<QToolBar>("recordToolbar")->actions())
         tools << (a->isSeparator() ? QString("|") : a->toolTip() + (a->icon().isNull() ? " (no image)" : ""));
-    EXPECT_EQ(tools, QStringList({"Tambah Data Rekening Baru", "Edit / Ubah Data Rekening",
-                                  "Hapus Item Data Rekening", "Export Ke Excel", "Cetak Ke Broswer", "|",
-                                  "Import Data Dari Excel"}));
+    EXPECT_EQ(tools, QStringList({"Tambah Data Rekening Baru (Ctrl+N)", "Edit / Ubah Data Rekening (Ctrl+S)",
+                                  "Hapus Item Data Rekening (Ctrl+Del)", "Export Ke Excel (Ctrl+E)",
+                                  "Cetak Ke Broswer (Ctrl+P)", "|", "Import Data Dari Excel (Ctrl+I)"}));
     EXPECT_EQ(d->field("code")->accessibleName(), "Id Item");
     EXPECT_EQ(d->field("shelf")->accessibleName(), "Lokasi Rak");
 }

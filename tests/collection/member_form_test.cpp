@@ -159,8 +159,8 @@ TEST_F(MemberFormTest, SearchLooksInFiveColumns) {
 TEST_F(MemberFormTest, ItsToolbarSpeaksOfMembersAndItsImportOfTheMemberTable) {
     QStringList tips;
     for (const char* a : {"add", "save", "delete"}) tips << d->get<QAction>(a)->toolTip();
-    EXPECT_EQ(tips,
-              QStringList({"Tambah Data Member Baru", "Edit / Ubah Data Member", "Hapus Item Data Member"}));
+    EXPECT_EQ(tips, QStringList({"Tambah Data Member Baru (Ctrl+N)", "Edit / Ubah Data Member (Ctrl+S)",
+                                 "Hapus Item Data Member (Ctrl+Del)"}));
     // "Tutup" lists every member, not the old search: the imported ones are in view.
     d->search("Ani");
     WhenModal<ImportDialog>([this](ImportDialog* dialog) {

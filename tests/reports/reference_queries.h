@@ -45,7 +45,7 @@ inline QString ReportSql(const QString& code, int year, int month) {
     if (code == "0006")
         return "select Tgl, (select NamaItem from ItemPerpus where ItemPerpus.id=ItemHilang.IdItemPerpus), "
                "Jumlah, Pelapor, Keterangan from ItemHilang where substr(Tgl,1,4)='" +
-               y + "'";
+               y + "' order by Tgl, Id";  // by date, as a list of losses is read
     if (code == "0007")
         return "select Tanggal, Uraian, Masuk from Kas where substr(Tanggal,1,7)='" + ym +
                "' And Kategori='Penerimaan Administrasi Peminjaman'";

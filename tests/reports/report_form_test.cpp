@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QScrollBar>
 #include <QSpinBox>
 
 #include "program/main_window.h"
@@ -265,6 +266,25 @@ TEST_F(ReportFormTest, HistoryListsTheChosenMonthInIdOrderWithTheNames) {
     const std::optional<QString> page = form.reportToBrowser();
     ASSERT_TRUE(page);
     EXPECT_TRUE(page->startsWith("LAPORAN HISTORY TRANSAKSI;Perpus Harapan;Jl. Merdeka No. 5;clclllcl"));
+}
+
+TEST_F(ReportFormTest, HistoryShowsAnotherMonthOrYearFromItsFirstRow) {
+    for (const char* month : {"2015-02", "2016-02", "2016-03"})
+        for (int i = 10; i < 50; ++i)
+            env.exec("insert into TransPerpus values (?, ?, 'M1', 'PINJAM', 'B1', ?, '1', 'siti', ?)",
+                     {QString("%1-%2").arg(month).arg(i), QString(month) + "-01", QString(month) + "-08",
+                      QString(month) + "-02"});
+    HistoryForm form(env.ctx());
+    form.show();
+    QScrollBar* bar = form.view()->verticalScrollBar();
+    const std::function<void()> choices[] = {[&] { form.months()->list()->setCurrentRow(1); },
+                                             [&] { form.months()->yearBox()->setValue(2015); }};
+    for (const auto& choose : choices) {
+        ASSERT_GT(bar->maximum(), 0);
+        bar->setValue(bar->maximum());
+        choose();
+        EXPECT_EQ(bar->value(), 0);
+    }
 }
 
 TEST_F(ReportFormTest, HasilCommandsAndHistoriReuseTheOpenForm) {

@@ -2,12 +2,14 @@
 // through every kind of change, and the selection mark and the view agree.
 #include <gtest/gtest.h>
 #include <QAbstractItemModelTester>
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QTest>
 #include <memory>
 
 #include "ui/grid_data.h"
 #include "ui/grid_view.h"
+#include "ui/scaling.h"
 
 using namespace zelkor;
 
@@ -125,4 +127,29 @@ TEST(GridView, OutlivingItsGridIsHarmless) {
     EXPECT_EQ(view.model()->rowCount(), 0);
     EXPECT_EQ(view.model()->columnCount(), 0);
     view.repaint();
+}
+
+// The given widths are the least ones: the widest text column takes the rest of a
+// wide window (never a wider number column), and every edge can still be dragged
+// or double-clicked to fit.
+TEST(GridView, TheWidestTextColumnTakesTheFreeWidth) {
+    GridData grid;
+    grid.setColumns({{"No.", 50, Align::Center}, {"Nama", 200}, {"Ket", 100}, {"Denda", 300, Align::Right}});
+    GridView view(grid);
+    fill(grid, 3);
+    view.show();
+    const int least = Scaled(&view, 200);
+    struct Case {
+        int width;
+        bool filled;
+    } cases[] = {{1400, true}, {400, false}, {1200, true}};
+    for (const Case& c : cases) {
+        view.resize(c.width, 300);
+        QCoreApplication::processEvents();
+        const int others = view.columnWidth(0) + view.columnWidth(2) + view.columnWidth(3);
+        EXPECT_EQ(view.columnWidth(1), c.filled ? view.viewport()->width() - others : least) << c.width;
+        EXPECT_EQ(view.columnWidth(3), Scaled(&view, 300));
+    }
+    for (int col = 0; col < 4; ++col)
+        EXPECT_EQ(view.horizontalHeader()->sectionResizeMode(col), QHeaderView::Interactive);
 }
