@@ -88,7 +88,7 @@ int main(int argc, char** argv) {
     });
     Measure("restore check (quick_check, columns, accounts)", repeats, [&] {
         auto source = Database::open(backup, &error, Database::Mode::ReadOnly);
-        return source && RestoreProblem(*source, true).isEmpty();
+        return source && RestoreProblem(*source).isEmpty() && LibraryProblem(*source, true).isEmpty();
     });
     files.path = backup;
     Measure("Restore (check, working copy cleaned, safety copy, copy in)", repeats, [&] {

@@ -67,7 +67,7 @@ bool RestoreDatabase(AppContext& ctx) {
     {
         auto source = Database::open(path, &error, Database::Mode::ReadOnly);
         if (!source) return unusable(error);
-        if (QString problem = RestoreProblem(*source, false); !problem.isEmpty()) return unusable(problem);
+        if (QString problem = RestoreProblem(*source); !problem.isEmpty()) return unusable(problem);
         if (!CopyDatabaseToFile(*source, working, &error)) return unusable(error);
     }
     struct RemoveWhenDone {
@@ -77,7 +77,8 @@ bool RestoreDatabase(AppContext& ctx) {
     {
         auto copy = Database::open(working, &error, Database::Mode::ExistingOnly);
         if (!copy) return unusable(error);
-        if (QString problem = RestoreProblem(*copy, true); !problem.isEmpty()) return unusable(problem);
+        // The pages are checked on the copy, which is read once more anyway.
+        if (QString problem = LibraryProblem(*copy, true); !problem.isEmpty()) return unusable(problem);
         if (const DbResult r = RebuildDerivedObjects(*copy); !r) return unusable(r.error);
     }
     QString safety;

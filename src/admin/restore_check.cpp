@@ -38,7 +38,7 @@ QString tableProblem(Database& db, const QString& table) {
 
 }  // namespace
 
-QString RestoreProblem(Database& source, bool checkPages) {
+QString RestoreProblem(Database& source) {
     DbResult r;
     const QString encoding = source.scalar(QStringLiteral("pragma encoding"), {}, QString(), &r);
     if (!r) return r.error;
@@ -53,11 +53,6 @@ QString RestoreProblem(Database& source, bool checkPages) {
                     [&](const DbRow& row) { anyAccount = anyAccount || PasswordCanMatch(row.text(0)); });
     if (!r) return r.error;
     if (!anyAccount) return QStringLiteral("tidak ada operator yang dapat login");
-    if (checkPages) {
-        const QString verdict = source.scalar(QStringLiteral("pragma quick_check"), {}, QString(), &r);
-        if (!r) return r.error;
-        if (verdict != QLatin1String("ok")) return QStringLiteral("file database rusak (%1)").arg(verdict);
-    }
     return {};
 }
 

@@ -9,8 +9,8 @@ class Database;
 
 // Why the database `source` cannot become the library ("" when it can): its text
 // is not UTF-8, one of the six tables is missing, is no plain table or lacks a
-// column the program reads, no account is left that can log in, or the file is
-// damaged (SQLite's quick check, with `checkPages`).
-QString RestoreProblem(Database& source, bool checkPages);
+// column the program reads, or no account is left that can log in. Whether its
+// pages are sound is LibraryProblem's quick check (library_file.h).
+QString RestoreProblem(Database& source);
 
 }  // namespace zelkor
