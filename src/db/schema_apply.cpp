@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QRegularExpression>
+#include <optional>
 
 #include "db/database.h"
 #include "db/schema.h"
@@ -26,10 +27,6 @@ QStringList schemaStatements() {
         pending.clear();
     }
     return out;
-}
-
-QString simplified(const QString& sql) {
-    return sql.simplified();
 }
 
 // SQLite keeps a statement as written, "IF NOT EXISTS" left out.
@@ -95,7 +92,7 @@ DbResult planFor(Database& db, Plan& plan) {
             continue;
         }
         if (own.type == QLatin1String("table")) continue;  // a library's tables keep their own text
-        if (it->type != own.type || simplified(it->sql) != simplified(own.sql)) {
+        if (it->type != own.type || it->sql.simplified() != own.sql.simplified()) {
             plan.write = true;
             plan.drop << QStringLiteral("drop %1 if exists \"%2\"").arg(it->type, own.name);
             // Days counted by other triggers are counted again (the script fills
@@ -139,17 +136,16 @@ DbResult ApplySchema(Database& db) {
     Plan plan;
     if (DbResult r = planFor(db, plan); !r || !plan.write) return r;
     // Inside the caller's own transaction (a new library being made) it is part of that.
-    if (sqlite3_get_autocommit(db.handle()) == 0) {
-        if (DbResult r = runAll(db, plan.drop); !r) return r;
-        return db.execScript(SchemaSql());
+    std::optional<Transaction> tx;
+    if (sqlite3_get_autocommit(db.handle()) != 0) {
+        tx.emplace(db);
+        if (!tx->active()) return tx->beginResult();
+        // Another copy may have done it while this one waited for the lock.
+        if (DbResult r = planFor(db, plan); !r || !plan.write) return r;
     }
-    Transaction tx(db);
-    if (!tx.active()) return tx.beginResult();
-    // Another copy may have done it while this one waited for the lock.
-    if (DbResult r = planFor(db, plan); !r || !plan.write) return r;
     if (DbResult r = runAll(db, plan.drop); !r) return r;
     if (DbResult r = db.execScript(SchemaSql()); !r) return r;
-    return tx.commit();
+    return tx ? tx->commit() : DbResult{};
 }
 
 DbResult RebuildDerivedObjects(Database& db) {
@@ -164,7 +160,7 @@ DbResult RebuildDerivedObjects(Database& db) {
     for (const SchemaObject& own : ownSchema().objects) {
         if (own.type == QLatin1String("table") && own.name != QLatin1String("KasBlok"))
             kept.insert(own.name.toLower(), QString());
-        if (own.type == QLatin1String("index")) kept.insert(own.name.toLower(), simplified(own.sql));
+        if (own.type == QLatin1String("index")) kept.insert(own.name.toLower(), own.sql.simplified());
     }
     // Triggers first: dropping a table takes its triggers and indexes along.
     QStringList drops;
@@ -174,7 +170,7 @@ DbResult RebuildDerivedObjects(Database& db) {
             if (it->type != kind || it.key().startsWith(QLatin1String("sqlite_"))) continue;
             if (kind == QLatin1String("table") && kept.contains(it.key()) && kept.value(it.key()).isEmpty())
                 continue;
-            if (kind == QLatin1String("index") && kept.value(it.key()) == simplified(it->sql) &&
+            if (kind == QLatin1String("index") && kept.value(it.key()) == it->sql.simplified() &&
                 !it->sql.isEmpty())
                 continue;
             // Indexes SQLite makes for a key have no text and go with their table.
