@@ -4,6 +4,7 @@
 #include <QIcon>
 
 #include "program/commands.h"
+#include "ui/list_toolbar.h"
 
 namespace zelkor {
 
@@ -19,11 +20,7 @@ QToolBar* CreateMainToolbar(QWidget* parent, const std::function<void(int)>& run
         QAction* action = bar->addAction(QIcon(QString::fromLatin1(b.image)), QString::fromUtf8(b.text));
         const char* keys = ShortcutFor(b.command);
         // The tip names the key, which the menu entry carries.
-        QString tip = QString::fromUtf8(b.toolTip);
-        if (keys)
-            tip += QStringLiteral(" (%1)").arg(
-                QKeySequence(QString::fromLatin1(keys)).toString(QKeySequence::NativeText));
-        action->setToolTip(tip);
+        action->setToolTip(TipWithKey(QString::fromUtf8(b.toolTip), QKeySequence(QString::fromLatin1(keys))));
         action->setData(b.command);
         // A command in no menu would have its key here.
         if (!InMenu(b.command) && keys) action->setShortcut(QKeySequence(QString::fromLatin1(keys)));

@@ -73,6 +73,11 @@ QToolBar* CreateListToolbar(QWidget* form, const char* objectName) {
     return bar;
 }
 
+QString TipWithKey(const QString& tip, const QKeySequence& key) {
+    const QString keyText = key.toString(QKeySequence::NativeText);
+    return keyText.isEmpty() ? tip : QStringLiteral("%1 (%2)").arg(tip, keyText);
+}
+
 QAction* AddToolCommand(QToolBar* bar, QWidget* form, const char* objectName, const char* image,
                         const QString& tip, const QKeySequence& key) {
     auto* action = new QAction(ToolIcon(image), tip, form);
@@ -82,7 +87,7 @@ QAction* AddToolCommand(QToolBar* bar, QWidget* form, const char* objectName, co
     action->setProperty(kToolCommand, true);
     putToolKeysFirst();
     const QString keyText = key.toString(QKeySequence::NativeText);
-    action->setToolTip(keyText.isEmpty() ? tip : QStringLiteral("%1 (%2)").arg(tip, keyText));
+    action->setToolTip(TipWithKey(tip, key));
     bar->addAction(action);
     form->addAction(action);
     if (auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(action))) {

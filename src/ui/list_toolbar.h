@@ -17,6 +17,10 @@ namespace zelkor {
 // "IMAGE_DOCEXCEL", "IMAGE_PRINTER", "IMAGE_EXCEL", "IMAGE_DOWN", "IMAGE_UP".
 QIcon ToolIcon(const char* name);
 
+// A tool tip that names its key: "Export Ke Excel (Ctrl+E)"; the tip alone
+// without a key.
+QString TipWithKey(const QString& tip, const QKeySequence& key);
+
 // An empty toolbar for `form`, named `objectName`, for the 24-pixel pictures
 // (scaled with the screen, as the forms are) and fixed in its place.
 QToolBar* CreateListToolbar(QWidget* form, const char* objectName);
