@@ -14,6 +14,7 @@
 #include "circulation/desk_save.h"
 #include "circulation/form_parts.h"
 #include "db/row_sinks.h"
+#include "till/debts.h"
 #include "ui/grid_view.h"
 #include "ui/scaling.h"
 
@@ -52,6 +53,7 @@ DeskForm::DeskForm(AppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx
 void DeskForm::createColumns() {
     member_.setColumns({{QStringLiteral("1"), 100, Align::Left}, {QStringLiteral("2"), 180, Align::Left}});
     for (const char* label : kMemberLabels) member_.appendRow({QString::fromLatin1(label), QString()});
+    member_.appendRow({QStringLiteral("Tanggungan"), QString()});  // what the member still owes
     SetUpCartColumns(cart_);
 }
 
@@ -127,6 +129,7 @@ void DeskForm::createControls() {
     memberHint_->setStyleSheet(QStringLiteral("color: #a00000;"));
 
     newButton_ = button(QStringLiteral("&Trans Baru"), "newTransaction", 16, 374, 269, 45, kBold9);
+    payDebtButton_ = button(QStringLiteral("Ba&yar Tanggungan"), "payDebts", 16, 426, 269, 32, kBold9);
     saveButton_ = button(QStringLiteral("&Simpan"), "save", 304, 374, 138, 45, kBold10);
     printButton_ = button(QStringLiteral("&Cetak"), "print", 448, 374, 138, 45, kBold10);
 
@@ -155,8 +158,8 @@ void DeskForm::createControls() {
     // Simpan and Cetak; so a Tab after Dibayar lands on Simpan, not on closing the desk.
     memberView_->setFocusPolicy(Qt::NoFocus);  // a display panel, nothing to do there
     ChainTabOrder({newButton_, memberNumber_, browseButton_, rentalButton_, borrowButton_, returnButton_,
-                   visitButton_, cartView_, receiptKind_, potongan_, dibayar_, saveButton_, printButton_,
-                   closeButton_});
+                   visitButton_, payDebtButton_, cartView_, receiptKind_, potongan_, dibayar_, saveButton_,
+                   printButton_, closeButton_});
 
     connect(memberNumber_, &QLineEdit::textChanged, this, &DeskForm::memberNumberChanged);
     connect(browseButton_, &QPushButton::clicked, this, &DeskForm::openBrowse);
@@ -164,6 +167,7 @@ void DeskForm::createControls() {
     connect(borrowButton_, &QPushButton::clicked, this, &DeskForm::openBorrow);
     connect(returnButton_, &QPushButton::clicked, this, &DeskForm::openReturns);
     connect(visitButton_, &QPushButton::clicked, this, &DeskForm::addVisit);
+    connect(payDebtButton_, &QPushButton::clicked, this, &DeskForm::openDebtPayment);
     connect(saveButton_, &QPushButton::clicked, this, &DeskForm::save);
     connect(printButton_, &QPushButton::clicked, this, &DeskForm::print);
     connect(newButton_, &QPushButton::clicked, this, &DeskForm::newTransaction);
@@ -183,6 +187,19 @@ bool DeskForm::appendCartRow(const QString& kode, const QString& namaItem, const
         cartMember_ = {memberNumber_->text(), memberValue(MemberId), memberValue(MemberNama)};
     AppendCartRow(cart_, kode, namaItem, nHari, biaya, trans, tglKembali);
     updateControls();
+    return true;
+}
+
+bool DeskForm::addDebtPayment(std::int64_t amount) {
+    if (!payDebtButton_->isEnabled()) return false;
+    std::vector<OpenDebt> debts;
+    if (!LoadOpenDebts(ctx_.db(), memberValue(MemberId), debts)) return false;
+    const std::vector<DebtPart> parts = AllocatePayment(debts, amount);
+    if (parts.empty()) return false;
+    for (const DebtPart& p : parts)
+        appendCartRow(p.id, QStringLiteral("Tanggungan ") + p.tanggal, QString(), QString::number(p.amount),
+                      kTransBayarTanggungan, QString());
+    recomputeTotals();
     return true;
 }
 
@@ -262,6 +279,7 @@ void DeskForm::lookUpMember() {
         }
         for (int i = 0; i < MemberRowCount && i < row.columnCount(); ++i) member_.setCell(i, 1, row.text(i));
     });
+    showOpenDebts();
 }
 
 void DeskForm::openBrowse() {
@@ -280,6 +298,10 @@ void DeskForm::openBorrow() {
 
 void DeskForm::openReturns() {
     if (returnButton_->isEnabled() && hooks_.returns) hooks_.returns(*this);
+}
+
+void DeskForm::openDebtPayment() {
+    if (payDebtButton_->isEnabled() && hooks_.payDebts) hooks_.payDebts(*this);
 }
 
 void DeskForm::addVisit() {
@@ -311,6 +333,7 @@ void DeskForm::save() {
     request.memberId = cartMember_.id;
     request.memberName = cartMember_.name;
     request.potonganText = potongan_->text();
+    request.dibayar = AmountValue(dibayar_->text());
 
     const SaveOutcome outcome = SaveCart(ctx_.db(), cart_, request);
     if (!outcome.ok) {
@@ -319,6 +342,7 @@ void DeskForm::save() {
         return;
     }
     saved_ = true;
+    showOpenDebts();
     updateControls();
     ctx_.messages().info(QStringLiteral("Transaksi berhasil disimpan.."), kDeskCaption);
     waitForNextMember();
@@ -460,9 +484,13 @@ void DeskForm::updateControls() {
 
     const bool memberFound = !memberValue(MemberId).isEmpty();
     const bool adding = !saved_ && memberFound;
-    bool hasVisit = false;  // one visit per transaction
-    for (int r = 0; r < cart_.rowCount(); ++r)
+    bool hasVisit = false;   // one visit per transaction
+    bool paysDebts = false;  // and one payment of debts
+    for (int r = 0; r < cart_.rowCount(); ++r) {
         hasVisit = hasVisit || cart_.cell(r, CartTrans) == kTransKunjung;
+        paysDebts = paysDebts || cart_.cell(r, CartTrans) == kTransBayarTanggungan;
+    }
+    payDebtButton_->setEnabled(adding && openDebts_ > 0 && !paysDebts);
     for (QPushButton* b : {rentalButton_, borrowButton_, returnButton_}) b->setEnabled(adding);
     visitButton_->setEnabled(adding && !hasVisit);
     saveButton_->setEnabled(!saved_);
@@ -481,7 +509,20 @@ void DeskForm::updateControls() {
 }
 
 void DeskForm::clearMemberPanel() {
-    for (int r = 0; r < MemberRowCount; ++r) member_.setCell(r, 1, QString());
+    for (int r = 0; r < member_.rowCount(); ++r) member_.setCell(r, 1, QString());
+    openDebts_ = 0;
+}
+
+// Shown as soon as the member is found, and again after a save changed it.
+void DeskForm::showOpenDebts() {
+    openDebts_ = 0;
+    const QString member = memberValue(MemberId);
+    if (!member.isEmpty()) {
+        std::vector<OpenDebt> debts;
+        if (const DbResult r = LoadOpenDebts(ctx_.db(), member, debts); !r.ok) ctx_.sqlError(r.error);
+        openDebts_ = OpenTotal(debts);
+    }
+    member_.setCell(MemberRowCount, 1, openDebts_ > 0 ? QString::number(openDebts_) : QString());
 }
 
 }  // namespace zelkor

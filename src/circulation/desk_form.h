@@ -15,6 +15,7 @@
 // The desk opens those dialogs through the hooks in DeskHooks; a hook left empty
 // makes its button do nothing.
 #include <QDialog>
+#include <cstdint>
 #include <functional>
 
 #include "circulation/cart.h"
@@ -42,6 +43,9 @@ struct DeskHooks {
     std::function<void(DeskForm&)> rental;
     std::function<void(DeskForm&)> borrow;
     std::function<void(DeskForm&)> returns;
+    // "Bayar Tanggungan": asks how much of the member's open debts is paid, then
+    // calls addDebtPayment. Called only while the member owes something.
+    std::function<void(DeskForm&)> payDebts;
     // "Cetak": prints the receipt of the kind chosen in the "Struk" list. Called only
     // after this transaction was saved; the desk is not changed by printing.
     std::function<void(const ReceiptData&, ReceiptKind)> print;
@@ -74,6 +78,13 @@ class DeskForm : public QDialog {
     // Jumlah, Jml. Netto from the cart and the discount; presets Dibayar to the net
     // amount (Sisa 0) and puts the focus in Dibayar with its text selected.
     void recomputeTotals();
+
+    // Adds "BAYAR TANGGUNGAN" rows paying `amount` off the member's open debts,
+    // oldest first, and recomputes the totals. False (nothing added) when the amount
+    // is not above 0, more than is open, or the cart already pays debts.
+    bool addDebtPayment(std::int64_t amount);
+    // What the member found owes, as the member panel shows it.
+    std::int64_t openDebtTotal() const { return openDebts_; }
 
     // Writes the member number field, which runs the member lookup exactly as typing
     // does. While the cart holds rows not yet saved the member stays as it is: so
@@ -112,6 +123,7 @@ class DeskForm : public QDialog {
     void openRental();           // RENTAL
     void openBorrow();           // PEMINJAMAN
     void openReturns();          // PENGEMBALIAN
+    void openDebtPayment();      // Bayar Tanggungan
     void addVisit();             // BERKUNJUNG
     void save();                 // Simpan
     void print();                // Cetak
@@ -138,12 +150,14 @@ class DeskForm : public QDialog {
     // Jumlah, Jml. Netto, the preset Dibayar and Sisa from the cart and Potongan.
     void showTotals();
     void clearMemberPanel();
+    void showOpenDebts();  // the member panel's "Tanggungan" row
 
     AppContext& ctx_;
     DeskHooks hooks_;
     GridData member_;
     GridData cart_;
     bool saved_ = false;
+    std::int64_t openDebts_ = 0;        // what the member found owes
     bool triedToChangeMember_ = false;  // tried to change the locked member number
     QString inactiveMember_;            // the number typed is this inactive member's
     // The member the cart is collected for, taken with its first row: Simpan books
@@ -159,6 +173,7 @@ class DeskForm : public QDialog {
     QPushButton* borrowButton_ = nullptr;
     QPushButton* returnButton_ = nullptr;
     QPushButton* visitButton_ = nullptr;
+    QPushButton* payDebtButton_ = nullptr;
     GridView* memberView_ = nullptr;
     GridView* cartView_ = nullptr;
     QComboBox* receiptKind_ = nullptr;
