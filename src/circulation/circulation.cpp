@@ -8,6 +8,7 @@
 #include "circulation/return_list.h"
 #include "circulation/tariff_form.h"
 #include "printing/receipts.h"
+#include "till/amount_dialog.h"
 
 namespace zelkor {
 
@@ -28,6 +29,9 @@ DeskHooks StandardDeskHooks(AppContext& ctx) {
     hooks.rental = &OpenOver<RentalPicker>;
     hooks.borrow = &OpenOver<BorrowPicker>;
     hooks.returns = &OpenOver<ReturnList>;
+    hooks.payDebts = [](DeskForm& desk) {
+        if (const auto amount = AskDebtPayment(&desk, desk.openDebtTotal())) desk.addDebtPayment(*amount);
+    };
     hooks.print = [&ctx](const ReceiptData& desk, ReceiptKind kind) {
         ReceiptData d = desk;
         FillReceiptContext(d, ctx);

@@ -73,11 +73,11 @@ TEST_F(MainWindowTest, MenuTextsMnemonicsAndHandlers) {
         {"File", "Rubah Password", "BackUp", "Restore", "Koneksi Database", "Keluar"},
         {"Data", "Data Item Perpustakaan", "Data Member", "Data Operator", "Data Identitas Perpustakaan",
          "Tarif Kunjungan", "Reset Data"},
-        {"Proses", "Transaksi", "Alur Kas", "Katalog", "Histori", "Item Hilang"},
+        {"Proses", "Transaksi", "Alur Kas", "Katalog", "Histori", "Item Hilang", "Tutup Kas", "Hapus Denda"},
         {"Hasil", "Laporan Transaksi Rental", "Laporan Transaksi Peminjaman",
          "Laporan Transaksi Pengembalian", "Laporan Transaksi Kunjungan",
          "Laporan Penerimaan Sanksi Administrasi", "Laporan Item yang belum dikembalikan",
-         "Laporan Item Hilang"},
+         "Laporan Item Hilang", "Laporan Tanggungan", "Laporan Penerimaan Harian"},
         {"Bantuan", "Tentang Kami", "Download Produk Lainnya"},
     };
     const auto mnemonic = [](const QString& text) {
