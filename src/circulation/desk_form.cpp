@@ -130,6 +130,7 @@ void DeskForm::createControls() {
 
     newButton_ = button(QStringLiteral("&Trans Baru"), "newTransaction", 16, 374, 269, 45, kBold9);
     payDebtButton_ = button(QStringLiteral("Ba&yar Tanggungan"), "payDebts", 16, 426, 269, 32, kBold9);
+    waiveButton_ = button(QStringLiteral("&Hapus Denda"), "waiveFine", 304, 426, 282, 32, kBold9);
     saveButton_ = button(QStringLiteral("&Simpan"), "save", 304, 374, 138, 45, kBold10);
     printButton_ = button(QStringLiteral("&Cetak"), "print", 448, 374, 138, 45, kBold10);
 
@@ -158,8 +159,8 @@ void DeskForm::createControls() {
     // Simpan and Cetak; so a Tab after Dibayar lands on Simpan, not on closing the desk.
     memberView_->setFocusPolicy(Qt::NoFocus);  // a display panel, nothing to do there
     ChainTabOrder({newButton_, memberNumber_, browseButton_, rentalButton_, borrowButton_, returnButton_,
-                   visitButton_, payDebtButton_, cartView_, receiptKind_, potongan_, dibayar_, saveButton_,
-                   printButton_, closeButton_});
+                   visitButton_, payDebtButton_, cartView_, waiveButton_, receiptKind_, potongan_, dibayar_,
+                   saveButton_, printButton_, closeButton_});
 
     connect(memberNumber_, &QLineEdit::textChanged, this, &DeskForm::memberNumberChanged);
     connect(browseButton_, &QPushButton::clicked, this, &DeskForm::openBrowse);
@@ -168,6 +169,7 @@ void DeskForm::createControls() {
     connect(returnButton_, &QPushButton::clicked, this, &DeskForm::openReturns);
     connect(visitButton_, &QPushButton::clicked, this, &DeskForm::addVisit);
     connect(payDebtButton_, &QPushButton::clicked, this, &DeskForm::openDebtPayment);
+    connect(waiveButton_, &QPushButton::clicked, this, &DeskForm::openFineWaiver);
     connect(saveButton_, &QPushButton::clicked, this, &DeskForm::save);
     connect(printButton_, &QPushButton::clicked, this, &DeskForm::print);
     connect(newButton_, &QPushButton::clicked, this, &DeskForm::newTransaction);
@@ -187,19 +189,6 @@ bool DeskForm::appendCartRow(const QString& kode, const QString& namaItem, const
         cartMember_ = {memberNumber_->text(), memberValue(MemberId), memberValue(MemberNama)};
     AppendCartRow(cart_, kode, namaItem, nHari, biaya, trans, tglKembali);
     updateControls();
-    return true;
-}
-
-bool DeskForm::addDebtPayment(std::int64_t amount) {
-    if (!payDebtButton_->isEnabled()) return false;
-    std::vector<OpenDebt> debts;
-    if (!LoadOpenDebts(ctx_.db(), memberValue(MemberId), debts)) return false;
-    const std::vector<DebtPart> parts = AllocatePayment(debts, amount);
-    if (parts.empty()) return false;
-    for (const DebtPart& p : parts)
-        appendCartRow(p.id, QStringLiteral("Tanggungan ") + p.tanggal, QString(), QString::number(p.amount),
-                      kTransBayarTanggungan, QString());
-    recomputeTotals();
     return true;
 }
 
@@ -300,10 +289,6 @@ void DeskForm::openReturns() {
     if (returnButton_->isEnabled() && hooks_.returns) hooks_.returns(*this);
 }
 
-void DeskForm::openDebtPayment() {
-    if (payDebtButton_->isEnabled() && hooks_.payDebts) hooks_.payDebts(*this);
-}
-
 void DeskForm::addVisit() {
     if (!visitButton_->isEnabled()) return;
     QString price;  // stays empty when the category has no tariff
@@ -334,6 +319,7 @@ void DeskForm::save() {
     request.memberName = cartMember_.name;
     request.potonganText = potongan_->text();
     request.dibayar = AmountValue(dibayar_->text());
+    request.waivers = waivers_;
 
     const SaveOutcome outcome = SaveCart(ctx_.db(), cart_, request);
     if (!outcome.ok) {
@@ -389,6 +375,10 @@ void DeskForm::removeChosenRow() {
             QStringLiteral("Hapus ") + cart_.cell(row, CartNamaItem) + QStringLiteral(" dari transaksi ini?"),
             kDeskCaption))
         return;
+    // A waiver goes with its row: the same return added again carries its whole fine.
+    const QString kode = cart_.cell(row, CartKode);
+    if (cart_.cell(row, CartTrans) == kTransReturn)
+        std::erase_if(waivers_, [&kode](const FineWaiver& w) { return w.idTrans == kode; });
     RemoveCartRow(cart_, row);
     showTotals();
     updateControls();
@@ -461,6 +451,7 @@ void DeskForm::showTotals() {
 void DeskForm::clearTransaction() {
     clearMemberPanel();
     cart_.clearRows();
+    waivers_.clear();
     cartMember_ = {};
     {
         const QSignalBlocker block(potongan_);
@@ -486,10 +477,13 @@ void DeskForm::updateControls() {
     const bool adding = !saved_ && memberFound;
     bool hasVisit = false;   // one visit per transaction
     bool paysDebts = false;  // and one payment of debts
+    bool hasFine = false;
     for (int r = 0; r < cart_.rowCount(); ++r) {
         hasVisit = hasVisit || cart_.cell(r, CartTrans) == kTransKunjung;
         paysDebts = paysDebts || cart_.cell(r, CartTrans) == kTransBayarTanggungan;
+        hasFine = hasFine || chargedReturn(r);
     }
+    waiveButton_->setEnabled(adding && hasFine && MayWaive(ctx_.currentOperator));
     payDebtButton_->setEnabled(adding && openDebts_ > 0 && !paysDebts);
     for (QPushButton* b : {rentalButton_, borrowButton_, returnButton_}) b->setEnabled(adding);
     visitButton_->setEnabled(adding && !hasVisit);
@@ -511,18 +505,6 @@ void DeskForm::updateControls() {
 void DeskForm::clearMemberPanel() {
     for (int r = 0; r < member_.rowCount(); ++r) member_.setCell(r, 1, QString());
     openDebts_ = 0;
-}
-
-// Shown as soon as the member is found, and again after a save changed it.
-void DeskForm::showOpenDebts() {
-    openDebts_ = 0;
-    const QString member = memberValue(MemberId);
-    if (!member.isEmpty()) {
-        std::vector<OpenDebt> debts;
-        if (const DbResult r = LoadOpenDebts(ctx_.db(), member, debts); !r.ok) ctx_.sqlError(r.error);
-        openDebts_ = OpenTotal(debts);
-    }
-    member_.setCell(MemberRowCount, 1, openDebts_ > 0 ? QString::number(openDebts_) : QString());
 }
 
 }  // namespace zelkor

@@ -111,6 +111,9 @@ std::vector<SaveStatement> BuildSaveStatements(const GridData& cart, const SaveR
             out.push_back({kInsertDebtSourceSql, {request.stamp, movement}});
         }
     }
+    for (const FineWaiver& w : request.waivers)
+        out.push_back({kInsertFineWaiverSql,
+                       {request.stamp, w.idTrans, qint64(w.amount), w.reason.trimmed(), request.ops}});
     return out;
 }
 

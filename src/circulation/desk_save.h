@@ -13,6 +13,13 @@
 
 namespace zelkor {
 
+// A fine the administrator took off a return row before Simpan ("Hapus Denda").
+struct FineWaiver {
+    QString idTrans;  // the movement returned (the row's Kode)
+    std::int64_t amount = 0;
+    QString reason;
+};
+
 struct SaveRequest {
     QString stamp;         // yyyymmddHHMMSS, read once when Simpan is pressed
     QString date;          // TodayText, "yyyy-mm-dd"
@@ -22,6 +29,8 @@ struct SaveRequest {
     QString potonganText;  // the discount field as typed
     // The amount paid ("Dibayar"); below Jml. Netto the rest is owed. Unset: paid as due.
     std::optional<std::int64_t> dibayar = std::nullopt;
+    // Fines waived on the cart's returns: kept with the reason, never booked.
+    std::vector<FineWaiver> waivers = {};
 };
 
 struct SaveStatement {
@@ -46,6 +55,7 @@ struct SaveStatement {
 // 4. when Dibayar is below Jml. Netto, a "Kurang Bayar" line of Masuk -shortfall with
 //    the next Id, and the shortfall owed by the member as a debt with Id stamp,
 //    linked to the cart's movements.
+// 5. each fine waived on a return, kept in HapusDenda with its reason.
 // A "BAYAR TANGGUNGAN" row inserts no movement: it takes its Biaya off the debt named
 // in its Kode and keeps the payment beside its journal line.
 std::vector<SaveStatement> BuildSaveStatements(const GridData& cart, const SaveRequest& request);

@@ -57,6 +57,18 @@ std::vector<DebtPart> AllocatePayment(const std::vector<OpenDebt>& debts, std::i
 
 // ---- waiving ------------------------------------------------------------------------
 
+// Only the administrator waives ("Hapus Denda"), as only the administrator runs the
+// other administrative commands.
+inline bool MayWaive(const QString& ops) {
+    return ops == QLatin1String("admin");
+}
+
+// A fine taken off a return at the desk, kept when the cart is saved: Waktu (the
+// save's stamp, also the start of the Id), IdTrans, Jumlah, Alasan, Ops.
+inline const QString kInsertFineWaiverSql = QStringLiteral(
+    "INSERT INTO HapusDenda (Id,Waktu,IdTrans,Jumlah,Alasan,Ops) VALUES "
+    "(?1 || '-' || (SELECT count(*) + 1 FROM HapusDenda WHERE Waktu = ?1),?1,?2,?3,?4,?5)");
+
 struct Waiver {
     QString debtId, memberId;
     std::int64_t amount = 0;

@@ -119,7 +119,7 @@ void WaiverForm::save() {
     const auto tell = [this](const QString& text) {
         ctx_.messages().show(text, kCaption, MsgButtons::Ok, MsgIcon::Warning);
     };
-    if (ctx_.currentOperator != QLatin1String("admin"))
+    if (!MayWaive(ctx_.currentOperator))
         return tell(QStringLiteral("Hanya administrator yang boleh menghapus denda.."));
     const int row = grid_.selectedRow();
     if (row < 0) return tell(QStringLiteral("Pilih tanggungan yang akan dihapus.."));

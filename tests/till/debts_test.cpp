@@ -105,6 +105,30 @@ TEST_F(DebtTest, ShortPaymentIsOwedAndPaidOffInTwoPartsOverTwoDays) {
         EXPECT_EQ(env.rows(kOpenDebtsAtSql, {date}), open) << date.toStdString();
 }
 
+// The administrator takes most of a fine off at the desk: the rest is booked, the
+// waiver kept with its reason and operator; nobody else may.
+TEST_F(DebtTest, FineWaivedAtTheDeskIsKeptAndNeverBooked) {
+    for (const QString ops : {"ani", "admin"}) {
+        env.ctx().currentOperator = ops;
+        DeskDriver d(env);
+        d.scanMember("M01");
+        d.desk.appendCartRow("T1", "Matematika", "66", "622000", kTransReturn, "2016-01-01");
+        d.desk.recomputeTotals();
+        const bool admin = ops == "admin";
+        EXPECT_EQ(d.button("waiveFine")->isEnabled(), admin);
+        EXPECT_FALSE(d.desk.waiveFine(0, 600000, " ")) << "no reason";
+        EXPECT_FALSE(d.desk.waiveFine(0, 622001, "siswa pindah")) << "more than the fine";
+        ASSERT_EQ(d.desk.waiveFine(0, 600000, "siswa pindah"), admin);
+        if (!admin) continue;
+        EXPECT_EQ(d.label("netto"), "22000");
+        d.click("save");
+        ASSERT_TRUE(d.desk.isSaved()) << Told(env).join('\n').toStdString();
+    }
+    EXPECT_EQ(kas(), QStringList({"201603070905021|Penerimaan Administrasi Peminjaman|22000|0"}));
+    EXPECT_EQ(env.rows("select Id, IdTrans, Jumlah, Alasan, Ops from HapusDenda"),
+              QStringList({"20160307090502-1|T1|600000|siswa pindah|admin"}));
+}
+
 // Two copies of the program pay the same debt: the second finds it paid and books nothing.
 TEST_F(DebtTest, TwoCopiesPayingOneDebtBookItOnce) {
     env.exec("insert into Tanggungan values ('D1','2016-03-01','M01',2000,2000,'admin')");
