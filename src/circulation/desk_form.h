@@ -135,7 +135,7 @@ class DeskForm : public QDialog {
     void openBorrow();           // PEMINJAMAN
     void openReturns();          // PENGEMBALIAN
     void openDebtPayment();      // Bayar Tanggungan
-    void openFineWaiver();       // Hapus Denda, on the chosen cart row
+    void openFineWaiver();       // Hapus Denda, on the chosen return row
     void addVisit();             // BERKUNJUNG
     void save();                 // Simpan
     void print();                // Cetak

@@ -33,8 +33,15 @@ bool DeskForm::chargedReturn(int row) const {
 
 void DeskForm::openFineWaiver() {
     if (!waiveButton_->isEnabled()) return;
-    const int row = cart_.selectedRow();
+    // The chosen row, or the only return with a fine when the chosen row is none.
+    int row = cart_.selectedRow();
     if (row < 0 || !chargedReturn(row)) {
+        std::vector<int> fined;
+        for (int r = 0; r < cart_.rowCount(); ++r)
+            if (chargedReturn(r)) fined.push_back(r);
+        row = fined.size() == 1 ? fined.front() : -1;
+    }
+    if (row < 0) {
         ctx_.messages().info(QStringLiteral("Pilih baris PENGEMBALIAN yang dendanya akan dihapus.."),
                              kDeskCaption);
         return;

@@ -14,6 +14,7 @@
 #include "core/money.h"
 #include "printing/print_runner.h"
 #include "printing/receipt_layout.h"
+#include "reports/grid_export.h"
 #include "till/amount_dialog.h"
 #include "till/till_queries.h"
 #include "ui/grid_view.h"
@@ -132,16 +133,18 @@ void TillCloseForm::createControls() {
 
     saveButton_ = Button(QStringLiteral("&Simpan Tutup Kas"), "save", this);
     printButton_ = Button(QStringLiteral("&Cetak"), "print", this);
+    printA4Button_ = Button(QStringLiteral("Cetak A&4"), "printA4", this);
     auto* closeButton = Button(QStringLiteral("T&utup"), "close", this);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    for (QPushButton* b : {saveButton_, printButton_, closeButton}) buttons->addWidget(b);
+    for (QPushButton* b : {saveButton_, printButton_, printA4Button_, closeButton}) buttons->addWidget(b);
     layout->addLayout(buttons);
 
     connect(date_, &QDateEdit::dateChanged, this, &TillCloseForm::load);
     connect(counted_, &QLineEdit::textChanged, this, &TillCloseForm::totalChanged);
     connect(saveButton_, &QPushButton::clicked, this, &TillCloseForm::save);
     connect(printButton_, &QPushButton::clicked, this, &TillCloseForm::print);
+    connect(printA4Button_, &QPushButton::clicked, this, &TillCloseForm::printA4);
     connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
@@ -233,26 +236,49 @@ void TillCloseForm::save() {
     load();
 }
 
-void TillCloseForm::print() {
+std::vector<std::pair<QString, QString>> TillCloseForm::closeDetails() const {
+    std::vector<std::pair<QString, QString>> out;
     const int row = closesGrid_.selectedRow();
-    if (row < 0) {
+    if (row < 0) return out;
+    const auto cell = [&](int column) { return closesGrid_.cell(row, column); };
+    out.push_back({QStringLiteral("Operator"), cell(ColOps)});
+    out.push_back({QStringLiteral("Tanggal"), date() + QLatin1Char(' ') + cell(ColJam)});
+    ctx_.run(kCloseLinesSql, {cell(ColId)}, [&out](const DbRow& r) {
+        out.push_back({CloseKind(r.text(0)), r.text(1)});
+    });
+    out.push_back({QStringLiteral("Dicatat"), cell(ColDicatat)});
+    out.push_back({QStringLiteral("Dihitung"), cell(ColDihitung)});
+    out.push_back({QStringLiteral("Selisih"), DifferenceWords(AmountValue(cell(ColSelisih)))});
+    out.push_back({QStringLiteral("Rincian"), cell(ColRincian)});
+    out.push_back({QStringLiteral("Catatan"), cell(ColCatatan)});
+    return out;
+}
+
+void TillCloseForm::print() {
+    const auto details = closeDetails();
+    if (details.empty()) {
         ctx_.messages().info(QStringLiteral("Belum ada Tutup Kas untuk dicetak.."), kCaption);
         return;
     }
     PrintLayout l{QStringLiteral("Courier New"), 8, {}};
-    const QStringList lines = {
-        ctx_.libraryName,
-        QStringLiteral("TUTUP KAS ") + date(),
-        QStringLiteral("Operator : ") + closesGrid_.cell(row, ColOps),
-        QStringLiteral("Jam      : ") + closesGrid_.cell(row, ColJam),
-        QStringLiteral("Dicatat  : ") + closesGrid_.cell(row, ColDicatat),
-        QStringLiteral("Dihitung : ") + closesGrid_.cell(row, ColDihitung),
-        QStringLiteral("Selisih  : ") + closesGrid_.cell(row, ColSelisih),
-        QStringLiteral("Rincian  : ") + closesGrid_.cell(row, ColRincian),
-        QStringLiteral("Catatan  : ") + closesGrid_.cell(row, ColCatatan),
-    };
+    QStringList lines = {ctx_.libraryName, QStringLiteral("TUTUP KAS ") + date()};
+    for (const auto& [label, value] : details)
+        lines << label.leftJustified(15, QLatin1Char(' '), true) + QStringLiteral(": ") + value;
     for (int k = 0; k < lines.size(); ++k) l.lines.push_back({10, SmallLineY(k), lines[k]});
     PrintLayouts(ctx_, {l});
+}
+
+void TillCloseForm::printA4() {
+    const auto details = closeDetails();
+    if (details.empty()) {
+        ctx_.messages().info(QStringLiteral("Belum ada Tutup Kas untuk dicetak.."), kCaption);
+        return;
+    }
+    GridData grid;
+    grid.setColumns(
+        {{QStringLiteral("Uraian"), 160, Align::Left}, {QStringLiteral("Jumlah"), 300, Align::Left}});
+    for (const auto& [label, value] : details) grid.appendRow({label, value});
+    ReportGridToBrowser(ctx_, QStringLiteral("Tutup Kas ") + date(), grid);
 }
 
 }  // namespace zelkor

@@ -36,11 +36,15 @@ class TillCloseForm : public QDialog {
     void countChanged();  // a count per banknote or coin
     void totalChanged();  // the counted total
     void save();          // Simpan Tutup Kas
-    void print();         // Cetak: the chosen close of the list
+    void print();         // Cetak: the chosen close of the list, on the receipt printer
+    void printA4();       // Cetak A4: the same through the browser
 
   private:
     void createControls();
     QString date() const;
+    // The chosen close as label and value pairs: what it covered by kind, then the
+    // journal's amount, the count and the difference. Empty when none is chosen.
+    std::vector<std::pair<QString, QString>> closeDetails() const;
 
     AppContext& ctx_;
     CloseSummary shown_;
@@ -55,6 +59,7 @@ class TillCloseForm : public QDialog {
     QLineEdit* note_ = nullptr;
     QPushButton* saveButton_ = nullptr;
     QPushButton* printButton_ = nullptr;
+    QPushButton* printA4Button_ = nullptr;
 };
 
 }  // namespace zelkor

@@ -26,6 +26,12 @@ inline const QString kDailyTakingsSql = QStringLiteral(
     " (SELECT coalesce(sum(Selisih), 0) FROM TutupKas c WHERE c.Tanggal = k.Tanggal AND c.Ops = k.Ops) "
     "FROM Kas k WHERE Tanggal BETWEEN ?1 AND ?2 GROUP BY Tanggal, Ops ORDER BY Tanggal, Ops");
 
+// What one close (?) covered, by journal category, its own difference line left out.
+inline const QString kCloseLinesSql = QStringLiteral(
+    "SELECT coalesce(k.Kategori, ''), sum(k.Masuk) - sum(k.Keluar) FROM TutupKasBaris b "
+    "JOIN Kas k ON k.Id = b.IdKas WHERE b.IdTutup = ? AND coalesce(k.Kategori, '') <> 'Selisih Kas' "
+    "GROUP BY 1 ORDER BY 1");
+
 // The closes of a day, newest last.
 inline const QString kClosesOfDaySql = QStringLiteral(
     "SELECT Ops, substr(Waktu, 9, 2) || ':' || substr(Waktu, 11, 2) || ':' || substr(Waktu, 13, 2), "

@@ -58,12 +58,14 @@ QString TillReportForm::title() const {
                                 : QStringLiteral("Laporan Penerimaan Harian");
 }
 
+// The letters of the main window's menus (File, Data, Proses, Hasil, Bantuan) are
+// left to the menus: this form is a window inside the main window.
 void TillReportForm::createControls() {
     const QDate today = QDate::fromString(ctx_.todayText, Qt::ISODate);
     auto* bar = new QHBoxLayout;
     if (kind_ == Kind::DailyTakings) {
         from_ = DateField(today.addDays(1 - today.day()), "from", QStringLiteral("Dari tanggal"), this);
-        auto* l = new QLabel(QStringLiteral("&Dari"), this);
+        auto* l = new QLabel(QStringLiteral("Da&ri"), this);
         l->setBuddy(from_);
         bar->addWidget(l);
         bar->addWidget(from_);
@@ -72,7 +74,7 @@ void TillReportForm::createControls() {
                     kind_ == Kind::Debts ? QStringLiteral("Per tanggal") : QStringLiteral("Sampai tanggal"),
                     this);
     auto* toLabel =
-        new QLabel(kind_ == Kind::Debts ? QStringLiteral("&Per tanggal") : QStringLiteral("&Sampai"), this);
+        new QLabel(kind_ == Kind::Debts ? QStringLiteral("Pe&r tanggal") : QStringLiteral("&Sampai"), this);
     toLabel->setBuddy(to_);
     bar->addWidget(toLabel);
     bar->addWidget(to_);
@@ -85,7 +87,7 @@ void TillReportForm::createControls() {
     };
     auto* show = button(QStringLiteral("&Tampilkan"), "show");
     auto* excel = button(QStringLiteral("Export Ke &Excel"), "excel");
-    auto* browser = button(QStringLiteral("Cetak Ke &Broswer"), "browser");
+    auto* browser = button(QStringLiteral("&Cetak Ke Broswer"), "browser");
     bar->addStretch();
 
     auto* view = new GridView(grid_, this);

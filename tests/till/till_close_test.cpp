@@ -8,6 +8,7 @@
 #include "support/form_driver.h"
 #include "till/close_form.h"
 #include "till/till_close.h"
+#include "till/till_queries.h"
 
 using namespace zelkor;
 using namespace zelkor::test;
@@ -102,6 +103,9 @@ TEST_F(DbTest, TillCloseFormBooksADrawerFiveThousandShort) {
                                       "Tutup Kas: Tutup Kas berhasil disimpan.."}));
     EXPECT_EQ(env.rows("select Dicatat, Dihitung, Selisih, Rincian from TutupKas"),
               QStringList({"26000|21000|-5000|20000x1, 1000x1"}));
+    // What the close covered, as its print lists it: the difference line left out.
+    EXPECT_EQ(env.rows(kCloseLinesSql, {env.scalar("select Id from TutupKas")}),
+              QStringList({"Penerimaan Rental|26000"}));
     EXPECT_EQ(form.closes().rowCount(), 1);
     EXPECT_EQ(Child<QLabel>(&form, "expected")->text(), "0");
 }
