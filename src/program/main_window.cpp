@@ -183,7 +183,7 @@ void MainWindow::openBackground() {
 }
 
 void MainWindow::readIdentity() {
-    ApplyIdentity(ctx_, ReadIdentityFile(QDir(ctx_.workDir).filePath(QStringLiteral("perpus.txt"))));
+    ApplyIdentity(ctx_, ReadIdentityFile(QDir(ctx_.configFolder()).filePath(QStringLiteral("perpus.txt"))));
     status_->setPartText(3, ctx_.libraryName);
 }
 
