@@ -12,7 +12,8 @@ PACKAGES=(
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils libcups2-dev
   fonts-liberation fonts-dejavu-core
   chromium
-  xvfb xauth xdotool imagemagick
+  xvfb xauth xdotool imagemagick openbox
+  dpkg-dev fakeroot file lintian desktop-file-utils appstream man-db
   python3-xlwt python3-odf python3-openpyxl python3-xlsxwriter
 )
 
