@@ -40,8 +40,8 @@ unset XDG_CONFIG_HOME XDG_DATA_HOME ZELKOR_BIN_DIR
 cd "$HOME"
 cat >"$WORK/drive.sh" <<'DRIVE'
 set -u
-wait_for() {  # the window titled exactly $1
-  timeout 90 xdotool search --sync --onlyvisible --name "^$1\$" | head -1
+wait_for() {  # the first window whose title matches the pattern $1
+  timeout 90 xdotool search --sync --onlyvisible --name "$1" | head -1
 }
 type_into() {  # window, then xdotool arguments
   local w=$1; shift
@@ -50,19 +50,19 @@ type_into() {  # window, then xdotool arguments
 /usr/bin/zelkor >"$HOME/zelkor.log" 2>&1 &
 pid=$!
 trap 'kill $pid 2>/dev/null; wait $pid 2>/dev/null' EXIT
-w=$(wait_for "Selamat Datang"); [ -n "$w" ] || { echo "no first-start window"; exit 1; }
+w=$(wait_for "^Selamat Datang$"); [ -n "$w" ] || { echo "no first-start window"; exit 1; }
 type_into "$w" type --delay 60 "SMA UJI PAKET"
 for _ in 1 2 3 4; do xdotool key --delay 100 Tab; done
 xdotool type --delay 60 "rahasia123"; xdotool key Tab; xdotool type --delay 60 "rahasia123"
 xdotool key Return
-w=$(wait_for "Login"); [ -n "$w" ] || { echo "no login form after the first-start window"; exit 1; }
+w=$(wait_for "^Login$"); [ -n "$w" ] || { echo "no login form after the first-start window"; exit 1; }
 type_into "$w" type --delay 60 "admin"
 xdotool key Tab; xdotool type --delay 60 "rahasia123"; xdotool key Return
-w=$(wait_for "Login User\\.\\."); [ -n "$w" ] || { echo "the login did not greet"; exit 1; }
+w=$(wait_for "^Login User\\.\\.$"); [ -n "$w" ] || { echo "the login did not greet"; exit 1; }
 type_into "$w" key Return
-w=$(wait_for "Zelkor \\+ Rental"); [ -n "$w" ] || { echo "no main window"; exit 1; }
+w=$(wait_for "^Zelkor \\+ Rental"); [ -n "$w" ] || { echo "no main window"; exit 1; }
 type_into "$w" key ctrl+1
-w=$(wait_for "Transaksi"); [ -n "$w" ] || { echo "the desk did not open"; exit 1; }
+w=$(wait_for "^Transaksi$"); [ -n "$w" ] || { echo "the desk did not open"; exit 1; }
 echo "desk open"
 DRIVE
 xvfb-run -a -s "-screen 0 1280x800x24" bash "$WORK/drive.sh" || { cat "$HOME/zelkor.log" 2>/dev/null; fail "the first start"; }
