@@ -52,6 +52,14 @@ const QString kMembersOwingSql =
 
 const QString kLastKasIdSql = QStringLiteral("select max(Id) from Kas");
 
+// The whole book from the day sums the Kas triggers keep (KasBlok): whether they
+// still count every line, their sum, and the lines they cannot stand for (a real
+// amount, an Id that is no text). Lines without an Id (the empty blob) count in
+// no balance.
+const QString kBookByDaysSql = QStringLiteral(
+    "select (select count(*) from Kas) = (select coalesce(sum(Baris), 0) from KasBlok), "
+    "coalesce(sum(Jumlah), 0), coalesce(sum(Lain), 0) from KasBlok where typeof(Blok)='text'");
+
 std::int64_t wholeNumber(const DbRow& row, int i) {
     const QVariant v = row.typedValue(i);
     if (v.typeId() == QMetaType::LongLong) return v.toLongLong();
@@ -97,7 +105,14 @@ DbResult ReadOpenFigures(Database& db, const QString& today, OpenFigures& out) {
 
 DbResult ReadCashBalance(Database& db, std::int64_t& out) {
     out = 0;
-    DbResult r;
+    bool byDays = false;
+    DbResult r = db.exec(kBookByDaysSql, {}, [&](const DbRow& row) {
+        byDays = row.text(0) == QLatin1String("1") && wholeNumber(row, 2) == 0;
+        out = wholeNumber(row, 1);
+    });
+    if (!r || byDays) return r;
+    // Otherwise line by line, as the journal sums its last line.
+    out = 0;
     const QString last = db.scalar(kLastKasIdSql, {}, {}, &r);
     if (!r || last.isEmpty()) return r;
     QString balance;
