@@ -66,20 +66,21 @@ QString ShortMonth(int year, int month) {
     return MonthName(month).left(3) + QStringLiteral(" %1").arg(year % 100, 2, 10, QLatin1Char('0'));
 }
 
-OverviewCharts::OverviewCharts(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {
+OverviewCharts::OverviewCharts(AppContext& ctx, QWidget* keyScope, QWidget* parent)
+    : QWidget(parent), ctx_(ctx) {
     setObjectName(QStringLiteral("overviewCharts"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
 
     QToolBar* bar = CreateListToolbar(this, "chartBar");
     bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    connect(AddToolCommand(bar, this, "savePicture", "IMAGE_DISK_BLUE", QStringLiteral("Simpan Grafik (PNG)"),
-                           QKeySequence(Qt::CTRL | Qt::Key_S)),
+    connect(AddToolCommand(bar, keyScope, "savePicture", "IMAGE_DISK_BLUE",
+                           QStringLiteral("Simpan Grafik (PNG)"), QKeySequence(Qt::CTRL | Qt::Key_S)),
             &QAction::triggered, this, &OverviewCharts::savePicture);
-    connect(AddToolCommand(bar, this, "printChart", "IMAGE_PRINTER", QStringLiteral("Cetak Grafik"),
+    connect(AddToolCommand(bar, keyScope, "printChart", "IMAGE_PRINTER", QStringLiteral("Cetak Grafik"),
                            QKeySequence(Qt::CTRL | Qt::Key_P)),
             &QAction::triggered, this, &OverviewCharts::print);
-    connect(AddToolCommand(bar, this, "table", "IMAGE_EXCEL", QStringLiteral("Tabel Angka"),
+    connect(AddToolCommand(bar, keyScope, "table", "IMAGE_EXCEL", QStringLiteral("Tabel Angka"),
                            QKeySequence(Qt::CTRL | Qt::Key_T)),
             &QAction::triggered, this, &OverviewCharts::toggleTable);
     layout->addWidget(bar);
@@ -116,6 +117,8 @@ QChartView* OverviewCharts::createChart(Chart c, const QString& title, const QSt
     chart->setAnimationOptions(QChart::NoAnimation);
     chart->legend()->setAlignment(Qt::AlignBottom);
     chart->setMargins(QMargins(2, 2, 2, 2));
+    chart->setLocale(QLocale(QLocale::Indonesian, QLocale::Indonesia));
+    chart->setLocalizeNumbers(true);  // 40.000.000, as the figures read
     auto* series = new QBarSeries(chart);
     for (const QString& name : sets) {
         auto* set = new QBarSet(name, series);
@@ -125,7 +128,8 @@ QChartView* OverviewCharts::createChart(Chart c, const QString& title, const QSt
     chart->addSeries(series);
     months_[c] = new QBarCategoryAxis(chart);
     amounts_[c] = new QValueAxis(chart);
-    amounts_[c]->setLabelFormat(QStringLiteral("%d"));
+    amounts_[c]->setLabelFormat(QStringLiteral("%.0f"));
+    months_[c]->setLabelsAngle(-90);  // twelve months side by side, none cut short
     chart->addAxis(months_[c], Qt::AlignBottom);
     chart->addAxis(amounts_[c], Qt::AlignLeft);
     series->attachAxis(months_[c]);

@@ -25,7 +25,8 @@ class OverviewCharts : public QWidget {
   public:
     enum Chart { Movements, Visits, Cash, ChartCount };
 
-    explicit OverviewCharts(AppContext& ctx, QWidget* parent = nullptr);
+    // The keys (Ctrl+S, Ctrl+P, Ctrl+T) work wherever the focus is inside `keyScope`.
+    OverviewCharts(AppContext& ctx, QWidget* keyScope, QWidget* parent);
 
     // Shows the months (oldest first) in the charts and the table.
     void show(const std::vector<MonthFigures>& months);

@@ -116,7 +116,7 @@ void OverviewPage::createControls() {
     pickLabel->setBuddy(months_->list());
     left->addWidget(months_, 1);
     yearRow->addLayout(left);
-    charts_ = new OverviewCharts(ctx_, year);
+    charts_ = new OverviewCharts(ctx_, this, year);
     yearRow->addWidget(charts_, 1);
     layout->addWidget(year, 1);
 
