@@ -162,7 +162,8 @@ void OverviewPage::refresh() {
 }
 
 bool OverviewPage::refreshIfChanged() {
-    if (LibraryVersion(ctx_.db()) == version_) return false;
+    const std::uint64_t now = LibraryVersion(ctx_.db());
+    if (now == 0 || now == version_) return false;  // unchanged, or to be looked at next time
     refresh();
     return true;
 }

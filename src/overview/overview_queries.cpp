@@ -125,7 +125,9 @@ std::uint64_t LibraryVersion(Database& db) {
     // The pager's counter follows this connection's own commits; PRAGMA
     // data_version those of other connections (and starts the read that brings
     // the pager up to date).
-    const std::uint64_t others = db.scalar(QStringLiteral("PRAGMA data_version")).toULongLong();
+    DbResult r;
+    const std::uint64_t others = db.scalar(QStringLiteral("PRAGMA data_version"), {}, {}, &r).toULongLong();
+    if (!r || others == 0) return 0;
     unsigned int own = 0;
     sqlite3_file_control(db.handle(), "main", SQLITE_FCNTL_DATA_VERSION, &own);
     return others << 32 | own;

@@ -50,7 +50,8 @@ DbResult ReadOpenFigures(Database& db, const QString& today, OpenFigures& out);
 DbResult ReadCashBalance(Database& db, std::int64_t& out);
 
 // A number that changes whenever the library changed, by this connection or by
-// another program on the same file: the page reads itself again only then.
+// another program on the same file: the page reads itself again only then. 0 when
+// it cannot be read just now (another program in the middle of a save).
 std::uint64_t LibraryVersion(Database& db);
 
 }  // namespace zelkor
