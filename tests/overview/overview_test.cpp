@@ -9,6 +9,7 @@
 #include "overview/overview_charts.h"
 #include "overview/overview_page.h"
 #include "overview/overview_queries.h"
+#include "program/main_window.h"
 #include "reports/report_queries.h"
 #include "support/fixture.h"
 #include "support/qstring_print.h"
@@ -169,6 +170,37 @@ TEST(Overview, FollowsADeskSave) {
     EXPECT_EQ(page.figure(OverviewPage::ItemsOut)->accessibleName(), "Item Dipinjam: 1");
     EXPECT_EQ(page.figure(OverviewPage::CashIn)->accessibleName(), "Kas Masuk hari ini: Rp. 2.000");
     EXPECT_EQ(page.charts()->values(OverviewCharts::Cash, 0).back(), 2000.0);
+}
+
+TEST(Overview, EachFigureOpensTheListItCounts) {
+    TestEnv env;
+    addAwkwardLibrary(env);
+    MainWindow window(env.ctx());
+    window.setLoginStep([](MainWindow&) { return true; });
+    ASSERT_TRUE(window.finishCreation());
+    OverviewPage* page = window.overview();
+    ASSERT_NE(page, nullptr);
+    EXPECT_EQ(page->figure(OverviewPage::Loans)->accessibleName(), "Peminjaman hari ini: 3");
+
+    struct Case {
+        OverviewPage::Figure figure;
+        const char* form;    // the window class of the child opened
+        const char* title;   // its title
+        const char* report;  // ReportCode afterwards
+    };
+    const Case cases[] = {
+        {OverviewPage::Loans, "FORM_ZELKOR_FORM10_CLASS", "HISTORY TRANSAKSI 2016-03-07", ""},
+        {OverviewPage::Returns, "FORM_ZELKOR_FORM13_CLASS", "Laporan", "0003"},
+        {OverviewPage::Late, "FORM_ZELKOR_FORM13_CLASS", "Laporan", "0005"},
+        {OverviewPage::CashOut, "FORM_ZELKOR_FORM15_CLASS", "Jurnal Kas", "0005"},
+    };
+    for (const Case& c : cases) {
+        page->figure(c.figure)->click();
+        const QWidget* form = window.findChildForm(c.form);
+        ASSERT_NE(form, nullptr) << c.form;
+        EXPECT_EQ(form->windowTitle(), c.title);
+        EXPECT_EQ(env.ctx().reportCode, c.report);
+    }
 }
 
 }  // namespace
