@@ -147,6 +147,7 @@ QWidget* OverviewPage::createFigures(const QString& title, Figure first, Figure 
         });
         grid->addWidget(button, 1, f - first);
         figures_[f] = button;
+        button->setText(QString::fromUtf8(kFigureTexts[f].label) + QStringLiteral("\n-"));  // until read
     }
     return box;
 }

@@ -71,7 +71,9 @@ bool MainWindow::finishCreation() {
     // Fixed for the whole run, also when it goes on past midnight.
     ctx_.todayText = IsoDate(ctx_.clock().today());
     readIdentity();
-    overview_->refresh();
+    // Read once the window is on the screen: on a large library that takes a
+    // moment the window need not wait for.
+    QTimer::singleShot(0, overview_, &OverviewPage::refresh);
     // A desk save, a journal line, an import or another program on the same file
     // changes the library; the page follows within a second, at the cost of one
     // look at SQLite's change counter when nothing changed.
