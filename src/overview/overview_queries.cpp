@@ -2,7 +2,6 @@
 
 #include <sqlite3.h>
 
-#include "cashbook/journal_lines.h"
 #include "core/money.h"
 #include "reports/report_queries.h"
 #include "ui/month_list.h"
@@ -50,15 +49,16 @@ const QString kHasDebtsSql =
 const QString kMembersOwingSql =
     QStringLiteral("select count(distinct IdMember) from Tanggungan where Sisa+0>0");
 
-const QString kLastKasIdSql = QStringLiteral("select max(Id) from Kas");
-
-// The whole book from the day sums the Kas triggers keep (KasBlok): whether they
-// still count every line, their sum, and the lines they cannot stand for (a real
-// amount, an Id that is no text). Lines without an Id (the empty blob) count in
-// no balance.
+// The whole book, as the journal's last line shows it: from the day sums the Kas
+// triggers keep (KasBlok, by date), when they still count every line and none of
+// them is a line a day cannot stand for (a real amount). Lines without an Id or a
+// date (the blob block) count in no balance.
 const QString kBookByDaysSql = QStringLiteral(
     "select (select count(*) from Kas) = (select coalesce(sum(Baris), 0) from KasBlok), "
     "coalesce(sum(Jumlah), 0), coalesce(sum(Lain), 0) from KasBlok where typeof(Blok)='text'");
+// Otherwise line by line, on the same lines.
+const QString kBookByLinesSql = QStringLiteral(
+    "select sum(Masuk-Keluar) from Kas where Id is not null and typeof(Tanggal) in ('text','integer','real')");
 
 std::int64_t wholeNumber(const DbRow& row, int i) {
     const QVariant v = row.typedValue(i);
@@ -111,14 +111,8 @@ DbResult ReadCashBalance(Database& db, std::int64_t& out) {
         out = wholeNumber(row, 1);
     });
     if (!r || byDays) return r;
-    // Otherwise line by line, as the journal sums its last line.
     out = 0;
-    const QString last = db.scalar(kLastKasIdSql, {}, {}, &r);
-    if (!r || last.isEmpty()) return r;
-    QString balance;
-    r = JournalLineBalance(db, last, balance);
-    if (r) out = AmountValue(balance);
-    return r;
+    return db.exec(kBookByLinesSql, {}, [&out](const DbRow& row) { out = wholeNumber(row, 0); });
 }
 
 std::uint64_t LibraryVersion(Database& db) {
