@@ -5,7 +5,7 @@ set -euo pipefail
 
 PACKAGES=(
   build-essential cmake pkg-config ninja-build clang libclang-rt-14-dev
-  qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev qt6-charts-dev libqt6opengl6-dev
   libsqlite3-dev sqlite3 libsodium-dev
   libxlsxwriter-dev libminizip-dev zlib1g-dev liborcus-dev libboost-dev libfreexl-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev

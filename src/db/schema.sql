@@ -155,3 +155,15 @@ CREATE TABLE IF NOT EXISTS useradmin (
     User     TEXT NOT NULL PRIMARY KEY,
     Password TEXT
 );
+
+-- The start page counts a year of movements by month: loans, rentals and visits
+-- by their date, returns by the date returned, and the open movements with their
+-- due date. Each count reads one of these indexes alone, never the table. Each is
+-- partial on a condition only those counts state (a range on the date, or the
+-- visits left out), so that no other statement takes it instead of the index it
+-- reads today, in the order it reads its rows.
+CREATE INDEX IF NOT EXISTS TransPerpus_Kode_TglPinjam ON TransPerpus(KodeTrans, TglPinjam) WHERE TglPinjam IS NOT NULL;
+CREATE INDEX IF NOT EXISTS TransPerpus_Returned ON TransPerpus(TglReturn, Status)
+    WHERE Status>0 AND TglReturn IS NOT NULL;
+CREATE INDEX IF NOT EXISTS TransPerpus_Open_Due ON TransPerpus(IdItemPerpus, TglKembali, Status)
+    WHERE Status<1 AND IdItemPerpus<>'KUNJUNG';
