@@ -1,5 +1,5 @@
 // The record forms' ways out: both exports with their titles through real modules,
-// and the Data menu opening each form once, maximised.
+// and the commands opening each form (the catalogue too) once, maximised.
 #include <gtest/gtest.h>
 #include <QFile>
 #include <QMdiArea>
@@ -65,29 +65,28 @@ TEST_F(RecordExportTest, BothGridsReachTheModulesWithTheirTitles) {
     EXPECT_TRUE(env.messages.shown.empty());
 }
 
+// Each command opens its form once, maximised and ready for typing; the command
+// again brings the open one to the front.
 TEST(RecordWindowTest, TheDataMenuOpensEachFormOnceMaximised) {
     TestEnv env;
     MainWindow window(env.ctx());
     window.show();
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    // Each opens ready for typing its first field.
-    for (const int command : {cmd::Items, cmd::Members}) {
-        window.runCommand(command);
-        EXPECT_EQ(QApplication::focusWidget()->objectName(), "code");
-    }
-    window.runCommand(cmd::Items);
-    window.runCommand(cmd::Members);
-    // One child each; the one opened last is in front, maximised.
-    QStringList open;
-    for (QMdiSubWindow* sub : window.mdiArea()->subWindowList()) open << sub->widget()->objectName();
-    EXPECT_EQ(open, QStringList({"FORM_ZELKOR_FORM6_CLASS", "FORM_ZELKOR_FORM8_CLASS"}));
-    EXPECT_EQ(window.mdiArea()->activeSubWindow()->widget()->objectName(), "FORM_ZELKOR_FORM8_CLASS");
-    EXPECT_TRUE(window.mdiArea()->activeSubWindow()->isMaximized());
-    // The command again brings the open item form to the front.
-    window.runCommand(cmd::Items);
-    QMdiSubWindow* front = window.mdiArea()->activeSubWindow();
-    EXPECT_EQ(front->widget()->objectName(), "FORM_ZELKOR_FORM6_CLASS");
-    EXPECT_TRUE(front->isMaximized());
-    EXPECT_EQ(front->windowTitle(), "Form Data Item Perpustakaan");
+    const struct {
+        int command;
+        const char *form, *focus;
+    } cases[] = {{cmd::Items, "FORM_ZELKOR_FORM6_CLASS", "code"},
+                 {cmd::Members, "FORM_ZELKOR_FORM8_CLASS", "code"},
+                 {cmd::Catalogue, "FORM_ZELKOR_FORM9_CLASS", "search"}};
+    for (int round = 0; round < 2; ++round)
+        for (const auto& c : cases) {
+            SCOPED_TRACE(c.form);
+            window.runCommand(c.command);
+            QMdiSubWindow* front = window.mdiArea()->activeSubWindow();
+            EXPECT_EQ(front->widget()->objectName(), c.form);
+            EXPECT_TRUE(front->isMaximized());
+            if (round == 0) EXPECT_EQ(QApplication::focusWidget()->objectName(), c.focus);
+        }
+    EXPECT_EQ(window.mdiArea()->subWindowList().size(), 3);
 }
