@@ -1,13 +1,9 @@
-// The record forms' ways out: both exports with their titles through real modules,
-// and the commands opening each form (the catalogue too) once, maximised.
+// The record forms' ways out: both exports with their titles through real modules.
 #include <gtest/gtest.h>
 #include <QFile>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 
 #include "collection/item_form.h"
 #include "collection/member_form.h"
-#include "program/main_window.h"
 #include "record_driver.h"
 #include "support/files.h"
 
@@ -63,30 +59,4 @@ TEST_F(RecordExportTest, BothGridsReachTheModulesWithTheirTitles) {
              "spreadsheet 1 10 No,Id,Nama_Member,Jenis_Kelamin,Tmp_Lahir,Tgl_Lahir,Alamat,Kategori,"
              "Durasi,Status;1,M01,Budi,Laki-laki,Bandung,2005-01-31,Jl Mawar 1,Siswa,7,1"}));
     EXPECT_TRUE(env.messages.shown.empty());
-}
-
-// Each command opens its form once, maximised and ready for typing; the command
-// again brings the open one to the front.
-TEST(RecordWindowTest, TheDataMenuOpensEachFormOnceMaximised) {
-    TestEnv env;
-    MainWindow window(env.ctx());
-    window.show();
-    window.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    const struct {
-        int command;
-        const char *form, *focus;
-    } cases[] = {{cmd::Items, "FORM_ZELKOR_FORM6_CLASS", "code"},
-                 {cmd::Members, "FORM_ZELKOR_FORM8_CLASS", "code"},
-                 {cmd::Catalogue, "FORM_ZELKOR_FORM9_CLASS", "search"}};
-    for (int round = 0; round < 2; ++round)
-        for (const auto& c : cases) {
-            SCOPED_TRACE(c.form);
-            window.runCommand(c.command);
-            QMdiSubWindow* front = window.mdiArea()->activeSubWindow();
-            EXPECT_EQ(front->widget()->objectName(), c.form);
-            EXPECT_TRUE(front->isMaximized());
-            if (round == 0) EXPECT_EQ(QApplication::focusWidget()->objectName(), c.focus);
-        }
-    EXPECT_EQ(window.mdiArea()->subWindowList().size(), 3);
 }

