@@ -31,6 +31,8 @@
 #include "collection/item_form.h"
 #include "collection/lost_item_form.h"
 #include "collection/member_form.h"
+#include "overview/overview_page.h"
+#include "program/first_start_dialog.h"
 #include "reports/history_form.h"
 #include "reports/report_form.h"
 #include "support/fixture.h"
@@ -105,6 +107,9 @@ TEST(KeyboardAndNames, EveryFormNamesItsInputsAndLettersItsCommands) {
         f.push_back(std::make_unique<LostItemForm>(ctx));
         f.push_back(std::make_unique<ReportForm>(ctx));
         f.push_back(std::make_unique<HistoryForm>(ctx));
+        f.push_back(std::make_unique<OverviewPage>(ctx));
+        f.push_back(std::make_unique<FirstStartDialog>(Places{env.dir(), env.dir(), true}, QString(),
+                                                       env.files, QDate(2016, 3, 7)));
         return f;
     }();
     ExpectNamedAndLettered(&desk);
