@@ -3,9 +3,10 @@
 #include <QSet>
 
 #include "circulation/cart.h"
+#include "circulation/loan_terms.h"
 #include "circulation/picker_queries.h"
-#include "db/row_sinks.h"
 #include "core/money.h"
+#include "db/row_sinks.h"
 
 namespace zelkor {
 
@@ -130,6 +131,13 @@ SaveOutcome SaveCart(Database& db, const GridData& cart, const SaveRequest& requ
             outcome.noCopyLeft = r;
             return outcome;
         }
+    }
+    // The loan rules, counted with this cart written: another desk may have lent
+    // to the same member since the picker checked.
+    if (const int row = LoanBeyondRules(db, cart, request.memberId, outcome.refusal); row >= 0) {
+        outcome.ok = false;
+        outcome.beyondRules = row;
+        return outcome;
     }
     const DbResult c = tx.commit();
     if (!c.ok) {

@@ -48,6 +48,10 @@ struct SaveOutcome {
     // The cart row of a loan or rental whose item had no copy left on the shelf once
     // the cart was written (another desk lent the last one meanwhile), -1 when none.
     int noCopyLeft = -1;
+    // The cart row of a loan the loan rules refuse once the cart was written, -1
+    // when none, and why.
+    int beyondRules = -1;
+    QString refusal;
     int statements = 0;  // statements run (all of them when ok)
 };
 

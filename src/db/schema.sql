@@ -13,7 +13,8 @@ CREATE TABLE IF NOT EXISTS ItemPerpus (
     JmlStock    TEXT,
     Rental      TEXT,
     HargaRental TEXT,
-    Rak         TEXT
+    Rak         TEXT,
+    Jenis       TEXT
 );
 -- Item codes are unique, except for the visit tariffs, which all carry "KUNJUNG".
 CREATE UNIQUE INDEX IF NOT EXISTS ItemPerpus_Id_unique ON ItemPerpus(Id) WHERE Id <> 'KUNJUNG';
@@ -50,7 +51,8 @@ CREATE TABLE IF NOT EXISTS TransPerpus (
     TglKembali   TEXT,
     Status       TEXT,
     Ops          TEXT,
-    TglReturn    TEXT
+    TglReturn    TEXT,
+    Perpanjang   TEXT
 );
 -- A member's open movements (the return list), an item's open movements
 -- (catalogue stock), movements of a month (reports, history).
@@ -61,6 +63,8 @@ CREATE INDEX IF NOT EXISTS TransPerpus_TglReturn ON TransPerpus(TglReturn);
 -- The open movements alone, by item (the report of items not yet returned): a
 -- tenth of all movements, and of use only where a statement asks for Status<1.
 CREATE INDEX IF NOT EXISTS TransPerpus_Open_Item ON TransPerpus(IdItemPerpus, Status) WHERE Status<1;
+-- The open movements by due date: the overdue list reads only those past a date.
+CREATE INDEX IF NOT EXISTS TransPerpus_Open_Due ON TransPerpus(TglKembali) WHERE Status<1;
 
 CREATE TABLE IF NOT EXISTS ItemHilang (
     Id           TEXT NOT NULL PRIMARY KEY,
@@ -149,4 +153,33 @@ INSERT INTO KasBlok
 CREATE TABLE IF NOT EXISTS useradmin (
     User     TEXT NOT NULL PRIMARY KEY,
     Password TEXT
+);
+
+-- Loan rules, one per member category and item kind ("semua" for any). An empty
+-- field keeps the desk's own behaviour for it; a pair has one rule.
+CREATE TABLE IF NOT EXISTS AturanPinjam (
+    Kategori       TEXT NOT NULL,
+    Jenis          TEXT NOT NULL,
+    MaksPinjam     TEXT,
+    LamaPinjam     TEXT,
+    DendaPerHari   TEXT,
+    Toleransi      TEXT,
+    MaksDenda      TEXT,
+    MaksPerpanjang TEXT,
+    HariPerpanjang TEXT,
+    TidakDipinjam  TEXT
+);
+CREATE UNIQUE INDEX IF NOT EXISTS AturanPinjam_Pasangan ON AturanPinjam(Kategori COLLATE NOCASE, Jenis COLLATE NOCASE);
+
+-- The library's dated holidays ("yyyy-mm-dd").
+CREATE TABLE IF NOT EXISTS HariLibur (
+    Tanggal TEXT NOT NULL PRIMARY KEY,
+    Nama    TEXT
+);
+
+-- The library's loan settings by name: the weekly closed days, whether late days
+-- count open days only, where a renewal counts from, the texts of the letters.
+CREATE TABLE IF NOT EXISTS PengaturanPinjam (
+    Nama  TEXT NOT NULL PRIMARY KEY,
+    Nilai TEXT
 );
