@@ -43,6 +43,11 @@ enum Id : int {
     // The transaction history has a toolbar button but no menu entry; its
     // command lies outside the menu's range.
     History = 6100,
+    // The loan rules, the library's calendar and the overdue list came after the
+    // menu resource; their commands follow the history's.
+    LoanRules = 6101,
+    LibraryCalendar = 6102,
+    OverdueList = 6103,
 };
 }  // namespace cmd
 

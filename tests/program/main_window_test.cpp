@@ -72,12 +72,12 @@ TEST_F(MainWindowTest, MenuTextsMnemonicsAndHandlers) {
     const std::vector<QStringList> expected = {
         {"File", "Rubah Password", "BackUp", "Restore", "Koneksi Database", "Keluar"},
         {"Data", "Data Item Perpustakaan", "Data Member", "Data Operator", "Data Identitas Perpustakaan",
-         "Tarif Kunjungan", "Reset Data"},
+         "Tarif Kunjungan", "Aturan Peminjaman", "Hari Libur", "Reset Data"},
         {"Proses", "Transaksi", "Alur Kas", "Katalog", "Histori", "Item Hilang"},
         {"Hasil", "Laporan Transaksi Rental", "Laporan Transaksi Peminjaman",
          "Laporan Transaksi Pengembalian", "Laporan Transaksi Kunjungan",
          "Laporan Penerimaan Sanksi Administrasi", "Laporan Item yang belum dikembalikan",
-         "Laporan Item Hilang"},
+         "Laporan Item Hilang", "Daftar Keterlambatan"},
         {"Bantuan", "Tentang Kami", "Download Produk Lainnya"},
     };
     const auto mnemonic = [](const QString& text) {
