@@ -63,8 +63,10 @@ CREATE INDEX IF NOT EXISTS TransPerpus_TglReturn ON TransPerpus(TglReturn);
 -- The open movements alone, by item (the report of items not yet returned): a
 -- tenth of all movements, and of use only where a statement asks for Status<1.
 CREATE INDEX IF NOT EXISTS TransPerpus_Open_Item ON TransPerpus(IdItemPerpus, Status) WHERE Status<1;
--- The open movements by due date: the overdue list reads only those past a date.
-CREATE INDEX IF NOT EXISTS TransPerpus_Open_Due ON TransPerpus(TglKembali) WHERE Status<1;
+-- The open loans and rentals by due date, with what the overdue list reads of
+-- them: it reads this index alone, never the table, and no visit (most open
+-- movements are visits, which are never late).
+CREATE INDEX IF NOT EXISTS TransPerpus_Open_Due ON TransPerpus(TglKembali, IdMember, IdItemPerpus, KodeTrans, Id) WHERE Status<1 AND KodeTrans<>'KUNJUNG';
 
 CREATE TABLE IF NOT EXISTS ItemHilang (
     Id           TEXT NOT NULL PRIMARY KEY,

@@ -48,8 +48,12 @@ QString LateFine::amountText() const {
 
 LateFine FineFor(const LoanRule* rule, const LibraryCalendar& calendar, const QString& dueText,
                  const QDate& on, const QString& itemDenda) {
+    return FineFor(rule, calendar, ParseIsoDate(dueText), on, itemDenda);
+}
+
+LateFine FineFor(const LoanRule* rule, const LibraryCalendar& calendar, const QDate& due, const QDate& on,
+                 const QString& itemDenda) {
     LateFine f;
-    const QDate due = ParseIsoDate(dueText);
     if (!due.isValid()) return f;
     f.dated = true;
     f.lateDays = calendar.lateDays(due, on);

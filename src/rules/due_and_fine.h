@@ -43,5 +43,8 @@ struct LateFine {
 // within the grace days; never above the cap.
 LateFine FineFor(const LoanRule* rule, const LibraryCalendar& calendar, const QString& dueText,
                  const QDate& on, const QString& itemDenda);
+// The same for a due date already read (invalid: not a date), for lists of many.
+LateFine FineFor(const LoanRule* rule, const LibraryCalendar& calendar, const QDate& due, const QDate& on,
+                 const QString& itemDenda);
 
 }  // namespace zelkor

@@ -32,35 +32,41 @@ QString Fill(QString text, const OverdueMember& m, const QDate& date, const QStr
 
 }  // namespace
 
+const QString kOverdueSql = QStringLiteral(
+    "select t.Id, t.IdMember, t.IdItemPerpus, t.TglKembali, t.KodeTrans, "
+    "m.Nama, m.Kategori, m.Alamat, i.NamaItem, i.Denda, i.Jenis "
+    "from TransPerpus t "
+    "left join Member m on m.Id=t.IdMember "
+    "left join ItemPerpus i on i.Id=t.IdItemPerpus and i.Id<>'KUNJUNG' "
+    "where t.Status<1 and t.KodeTrans<>'KUNJUNG' and t.TglKembali < ? and t.TglKembali >= '0'");
+
 std::vector<OverdueMember> OverdueAt(Database& db, const LoanSettings& settings, const QDate& date,
                                      DbResult* result) {
     std::vector<OverdueMember> members;
     QHash<QString, std::size_t> byId;
-    // Status<1 and the range on TglKembali read the partial index of open movements alone.
-    const DbResult r = db.exec(
-        QStringLiteral("select t.Id, t.IdMember, t.IdItemPerpus, t.TglKembali, t.KodeTrans, "
-                       "m.Nama, m.Kategori, m.Alamat, i.NamaItem, i.Denda, i.Jenis "
-                       "from TransPerpus t "
-                       "left join Member m on m.Id=t.IdMember "
-                       "left join ItemPerpus i on i.Id=t.IdItemPerpus and i.Id<>'KUNJUNG' "
-                       "where t.Status<1 and t.TglKembali < ? and t.TglKembali >= '0' "
-                       "and ifnull(t.KodeTrans,'')<>'KUNJUNG'"),
-        {IsoDate(date)}, [&](const DbRow& row) {
-            const bool loan = row.text(4) == QLatin1String("PINJAM");
-            const LoanRule* rule = loan ? ChooseRule(settings.rules, row.text(6), row.text(10)) : nullptr;
-            const LateFine f = FineFor(rule, settings.calendar, row.text(3), date, row.text(9));
-            if (!f.dated) return;
-            const QString memberId = row.text(1);
-            auto it = byId.constFind(memberId);
-            if (it == byId.constEnd()) {
-                it = byId.insert(memberId, members.size());
-                members.push_back({memberId, row.text(5), row.text(6), row.text(7), {}, 0, 0});
-            }
-            OverdueMember& m = members[*it];
-            m.loans.push_back({row.text(0), row.text(2), row.text(8), row.text(3), f.lateDays, f.amount});
-            m.mostLate = std::max(m.mostLate, f.lateDays);
-            if (f.amount) m.fineTotal += *f.amount;
-        });
+    QHash<QString, QDate> dates;
+    // The terms of the index of open loans by due date, and a range on it.
+    const DbResult r = db.exec(kOverdueSql, {IsoDate(date)}, [&](const DbRow& row) {
+        const bool loan = row.text(4) == QLatin1String("PINJAM");
+        const LoanRule* rule =
+            loan && !settings.rules.empty() ? ChooseRule(settings.rules, row.text(6), row.text(10)) : nullptr;
+        // Many loans share a due date: each date is read once.
+        const QString dueText = row.text(3);
+        auto due = dates.constFind(dueText);
+        if (due == dates.constEnd()) due = dates.insert(dueText, ParseIsoDate(dueText));
+        const LateFine f = FineFor(rule, settings.calendar, *due, date, row.text(9));
+        if (!f.dated) return;
+        const QString memberId = row.text(1);
+        auto it = byId.constFind(memberId);
+        if (it == byId.constEnd()) {
+            it = byId.insert(memberId, members.size());
+            members.push_back({memberId, row.text(5), row.text(6), row.text(7), {}, 0, 0});
+        }
+        OverdueMember& m = members[*it];
+        m.loans.push_back({row.text(0), row.text(2), row.text(8), row.text(3), f.lateDays, f.amount});
+        m.mostLate = std::max(m.mostLate, f.lateDays);
+        if (f.amount) m.fineTotal += *f.amount;
+    });
     if (result) *result = r;
     for (OverdueMember& m : members)
         std::sort(m.loans.begin(), m.loans.end(), [](const OverdueLoan& a, const OverdueLoan& b) {

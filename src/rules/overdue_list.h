@@ -28,6 +28,9 @@ struct OverdueMember {
     std::int64_t fineTotal = 0;
 };
 
+// The open movements due before a date, with their member and item.
+extern const QString kOverdueSql;
+
 // One statement over the open movements due before `date` (an index of the open
 // movements by due date), then the rules and the calendar per movement.
 std::vector<OverdueMember> OverdueAt(Database& db, const LoanSettings& settings, const QDate& date,
