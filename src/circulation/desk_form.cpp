@@ -13,6 +13,7 @@
 #include "circulation/desk_queries.h"
 #include "circulation/desk_save.h"
 #include "circulation/form_parts.h"
+#include "circulation/loan_terms.h"
 #include "db/row_sinks.h"
 #include "ui/grid_view.h"
 #include "ui/scaling.h"
@@ -150,6 +151,9 @@ void DeskForm::createControls() {
     dibayar_ = amountField(QStringLiteral("Dib&ayar"), QStringLiteral("Dibayar"), "dibayar", 736, 400);
     sisa_ = valueLabel(QStringLiteral("Sisa +/-"), "sisa", 424);
     closeButton_ = button(QStringLiteral("Selesai &dan tutup"), "finish", 648, 456, 255, 32, kBold10);
+    // A library without renewals keeps the desk it always had.
+    if (AnyRenewalRule(ctx_.db()))
+        renewButton_ = button(QStringLiteral("P&ERPANJANG"), "renew", 304, 456, 282, 32, kBold10);
 
     // Tab follows the work: the member, the rows, the discount and the amount paid, then
     // Simpan and Cetak; so a Tab after Dibayar lands on Simpan, not on closing the desk.
@@ -164,6 +168,10 @@ void DeskForm::createControls() {
     connect(borrowButton_, &QPushButton::clicked, this, &DeskForm::openBorrow);
     connect(returnButton_, &QPushButton::clicked, this, &DeskForm::openReturns);
     connect(visitButton_, &QPushButton::clicked, this, &DeskForm::addVisit);
+    if (renewButton_) {
+        QWidget::setTabOrder(visitButton_, renewButton_);
+        connect(renewButton_, &QPushButton::clicked, this, &DeskForm::openRenewals);
+    }
     connect(saveButton_, &QPushButton::clicked, this, &DeskForm::save);
     connect(printButton_, &QPushButton::clicked, this, &DeskForm::print);
     connect(newButton_, &QPushButton::clicked, this, &DeskForm::newTransaction);
@@ -280,6 +288,10 @@ void DeskForm::openBorrow() {
 
 void DeskForm::openReturns() {
     if (returnButton_->isEnabled() && hooks_.returns) hooks_.returns(*this);
+}
+
+void DeskForm::openRenewals() {
+    if (renewButton_ && renewButton_->isEnabled() && hooks_.renew) hooks_.renew(*this);
 }
 
 void DeskForm::addVisit() {
@@ -464,6 +476,7 @@ void DeskForm::updateControls() {
     for (int r = 0; r < cart_.rowCount(); ++r)
         hasVisit = hasVisit || cart_.cell(r, CartTrans) == kTransKunjung;
     for (QPushButton* b : {rentalButton_, borrowButton_, returnButton_}) b->setEnabled(adding);
+    if (renewButton_) renewButton_->setEnabled(adding);
     visitButton_->setEnabled(adding && !hasVisit);
     saveButton_->setEnabled(!saved_);
     // What Cetak prints is what was saved: the amounts stay as they were booked.

@@ -42,6 +42,9 @@ struct DeskHooks {
     std::function<void(DeskForm&)> rental;
     std::function<void(DeskForm&)> borrow;
     std::function<void(DeskForm&)> returns;
+    // "PERPANJANG": the renewal list, on the same terms; the button shows only
+    // when a loan rule allows renewals.
+    std::function<void(DeskForm&)> renew;
     // "Cetak": prints the receipt of the kind chosen in the "Struk" list. Called only
     // after this transaction was saved; the desk is not changed by printing.
     std::function<void(const ReceiptData&, ReceiptKind)> print;
@@ -112,6 +115,7 @@ class DeskForm : public QDialog {
     void openRental();           // RENTAL
     void openBorrow();           // PEMINJAMAN
     void openReturns();          // PENGEMBALIAN
+    void openRenewals();         // PERPANJANG
     void addVisit();             // BERKUNJUNG
     void save();                 // Simpan
     void print();                // Cetak
@@ -159,6 +163,7 @@ class DeskForm : public QDialog {
     QPushButton* borrowButton_ = nullptr;
     QPushButton* returnButton_ = nullptr;
     QPushButton* visitButton_ = nullptr;
+    QPushButton* renewButton_ = nullptr;  // only when a rule allows renewals
     GridView* memberView_ = nullptr;
     GridView* cartView_ = nullptr;
     QComboBox* receiptKind_ = nullptr;

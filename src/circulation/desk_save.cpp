@@ -19,6 +19,10 @@ const QString kInsertMovement = QStringLiteral(
 // not fined twice.
 const QString kReturnMovement =
     QStringLiteral("UPDATE transperpus Set Status='1', TglReturn=? where Id=? and Status<1");
+// A renewal moves the due date of the member's own loan still out and counts it.
+const QString kRenewMovement = QStringLiteral(
+    "UPDATE transperpus Set TglKembali=?, Perpanjang=ifnull(cast(trim(Perpanjang) as integer),0)+1 "
+    "where Id=? and IdMember=? and Status<1 and KodeTrans='PINJAM'");
 const QString kInsertKas =
     QStringLiteral("INSERT INTO kas (id,tanggal,kategori,uraian,masuk,keluar,ops) VALUES (?,?,?,?,?,'0',?)");
 
@@ -34,7 +38,7 @@ Booking BookingFor(const GridData& cart, int r, const SaveRequest& request) {
     const QString nama = cart.cell(r, CartNamaItem);
     if (trans == kTransRental)
         return {true, QStringLiteral("Penerimaan Rental"), QStringLiteral("Penerimaan Rental ") + nama};
-    if (trans == kTransReturn)
+    if (trans == kTransReturn || trans == kTransPerpanjang)
         return {true, QStringLiteral("Penerimaan Administrasi Peminjaman"),
                 QStringLiteral("Sanksi Administrasi ") + nama};
     if (trans == kTransKunjung)
@@ -53,6 +57,10 @@ std::vector<SaveStatement> BuildSaveStatements(const GridData& cart, const SaveR
         const QString trans = cart.cell(r, CartTrans);
         if (trans == kTransReturn) {
             out.push_back({kReturnMovement, {request.date, cart.cell(r, CartKode)}, r});
+        } else if (trans == kTransPerpanjang) {
+            out.push_back({kRenewMovement,
+                           {cart.cell(r, CartTglKembali), cart.cell(r, CartKode), request.memberId},
+                           r});
         } else {
             out.push_back({kInsertMovement,
                            {request.stamp + QString::number(r + 1), request.date, request.memberId, trans,
@@ -135,6 +143,11 @@ SaveOutcome SaveCart(Database& db, const GridData& cart, const SaveRequest& requ
     // The loan rules, counted with this cart written: another desk may have lent
     // to the same member since the picker checked.
     if (const int row = LoanBeyondRules(db, cart, request.memberId, outcome.refusal); row >= 0) {
+        outcome.ok = false;
+        outcome.beyondRules = row;
+        return outcome;
+    }
+    if (const int row = RenewalBeyondRules(db, cart, request.memberId, outcome.refusal); row >= 0) {
         outcome.ok = false;
         outcome.beyondRules = row;
         return outcome;

@@ -1,11 +1,12 @@
 // The rules at the desk on a real library: the borrow picker's due date and
-// refusals, the return list's fines, and the limit held by the save when two
-// copies of the program lend to one member.
+// refusals, the return list's fines, renewals, and the limit held by the save
+// when two copies of the program lend to one member.
 #include <gtest/gtest.h>
 
 #include "../circulation/driver.h"
 #include "circulation/borrow_picker.h"
 #include "circulation/desk_save.h"
+#include "circulation/renew_list.h"
 #include "circulation/return_list.h"
 #include "rules/rules_store.h"
 
@@ -28,6 +29,8 @@ class RulesDeskTest : public DbTest {
         siswa.loanDays = 6;
         siswa.graceDays = 2;
         siswa.fineCap = 5000;
+        siswa.maxRenewals = 1;
+        siswa.renewDays = 7;
         LoanRule reference;
         reference.kategori = "Siswa";
         reference.jenis = "Referensi";
@@ -88,4 +91,44 @@ TEST_F(RulesDeskTest, TheLimitHoldsWithTwoCopiesOnOneLibrary) {
     EXPECT_FALSE(out.ok);
     EXPECT_EQ(out.beyondRules, 0);
     EXPECT_EQ(env.rows("select IdItemPerpus from TransPerpus"), QStringList({"B01"}));
+}
+
+// Each loan says why it cannot be renewed, or its new due date and the fine so
+// far; the save moves the due dates, counts the renewals and books the fine.
+TEST_F(RulesDeskTest, RenewalsAreRefusedOrAllowedAndCountedOnTheMovement) {
+    env.ctx().todayText = "2016-03-10";
+    AddMovement(env, "1", "M01", "PINJAM", "B01", "2016-03-14");  // not yet due
+    AddMovement(env, "2", "M01", "PINJAM", "B02", "2016-03-01");  // 9 days late: capped fine
+    AddMovement(env, "3", "M01", "RENTAL", "B02", "2016-03-12");
+    AddMovement(env, "4", "M01", "PINJAM", "K01", "2016-03-12");  // a rule without renewals
+    AddMovement(env, "5", "M01", "PINJAM", "B01", "2016-03-12");
+    env.exec("update TransPerpus set Perpanjang='1' where Id='5'");
+    RenewList list(d->desk);
+    EXPECT_EQ(Rows(list.loans()),
+              QStringList({"1.|1|Matematika|2016-03-14|0|7|2016-03-17|0|",
+                           "2.|2|Sejarah|2016-03-01|0|7|2016-03-17|5000|Terlambat: denda dibayar bersama "
+                           "perpanjangan",
+                           "3.|3|Sejarah|2016-03-12|0||||Rental tidak dapat diperpanjang..",
+                           "4.|4|Kamus Besar|2016-03-12|0||||Aturan Siswa / Referensi tanpa perpanjangan..",
+                           "5.|5|Matematika|2016-03-12|1||||Sudah diperpanjang 1 kali, paling banyak 1 "
+                           "(aturan Siswa / semua).."}));
+    for (int r : {0, 1, 2}) list.loans().setChecked(r, true);
+    list.insert();
+    EXPECT_EQ(Rows(d->desk.cart()), QStringList({"1|1|Matematika|7|0|PERPANJANG|2016-03-17",
+                                                 "2|2|Sejarah|7|5000|PERPANJANG|2016-03-17"}));
+    d->click("save");
+    EXPECT_EQ(
+        env.rows("select Id, TglKembali, ifnull(Perpanjang,'') from TransPerpus where Id in ('1','2','3')"),
+        QStringList({"1|2016-03-17|1", "2|2016-03-17|1", "3|2016-03-12|"}));
+    EXPECT_EQ(env.rows("select kategori, uraian, masuk from Kas"),
+              QStringList({"Penerimaan Administrasi Peminjaman|Sanksi Administrasi Sejarah|5000"}));
+
+    // A second renewal of the same loan, counted anew inside the save, is refused whole.
+    GridData again;
+    SetUpCartColumns(again);
+    AppendCartRow(again, "1", "Matematika", "7", "0", kTransPerpanjang, "2016-03-24");
+    const SaveOutcome out =
+        SaveCart(env.db(), again, {"20160310090503", "2016-03-10", "admin", "M01", "Budi", ""});
+    EXPECT_EQ(out.beyondRules, 0);
+    EXPECT_EQ(env.scalar("select TglKembali from TransPerpus where Id='1'"), "2016-03-17");
 }
