@@ -1,7 +1,7 @@
 // Times the overdue list at a date over a large sample library (build/bin/zelkor-demo
 // PATH --scale 100): the statement with the rules' arithmetic, without rules and
 // with a rule per category and a calendar, then the form filling its grid.
-// Works on a copy, since opening adds the index of open movements by due date.
+// Works on a copy, since opening adds the index of open loans by due date.
 //
 //   build/bin/bench_overdue [library.db] [--date YYYY-MM-DD] [--repeats N]
 #include <QApplication>

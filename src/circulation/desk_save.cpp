@@ -19,10 +19,12 @@ const QString kInsertMovement = QStringLiteral(
 // not fined twice.
 const QString kReturnMovement =
     QStringLiteral("UPDATE transperpus Set Status='1', TglReturn=? where Id=? and Status<1");
-// A renewal moves the due date of the member's own loan still out and counts it.
+// A renewal moves the due date of the member's own loan still out, and counts it.
 const QString kRenewMovement = QStringLiteral(
-    "UPDATE transperpus Set TglKembali=?, Perpanjang=ifnull(cast(trim(Perpanjang) as integer),0)+1 "
-    "where Id=? and IdMember=? and Status<1 and KodeTrans='PINJAM'");
+    "UPDATE transperpus Set TglKembali=? where Id=? and IdMember=? and Status<1 and KodeTrans='PINJAM'");
+const QString kCountRenewal = QStringLiteral(
+    "INSERT INTO Perpanjangan (IdTrans, Kali) VALUES (?, '1') ON CONFLICT(IdTrans) DO UPDATE SET "
+    "Kali=ifnull(cast(trim(Kali) as integer),0)+1");
 const QString kInsertKas =
     QStringLiteral("INSERT INTO kas (id,tanggal,kategori,uraian,masuk,keluar,ops) VALUES (?,?,?,?,?,'0',?)");
 
@@ -61,6 +63,7 @@ std::vector<SaveStatement> BuildSaveStatements(const GridData& cart, const SaveR
             out.push_back({kRenewMovement,
                            {cart.cell(r, CartTglKembali), cart.cell(r, CartKode), request.memberId},
                            r});
+            out.push_back({kCountRenewal, {cart.cell(r, CartKode)}});
         } else {
             out.push_back({kInsertMovement,
                            {request.stamp + QString::number(r + 1), request.date, request.memberId, trans,

@@ -31,7 +31,7 @@ struct SaveStatement {
 
 // The statements of one save, in the order they run:
 // 1. each cart row i: a return closes the movement named in its Kode, if it is still
-//    out; a renewal gives that loan its new due date and counts it in Perpanjang;
+//    out; a renewal gives that loan its new due date and counts it in Perpanjangan;
 //    any other row inserts a movement with Id stamp + (i + 1);
 // 2. when the cart's sum is above 0, each row whose Biaya is above 0 gets a Kas line
 //    with Id stamp + its No. cell (the same Id as its movement): "RENTAL",

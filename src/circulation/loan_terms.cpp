@@ -28,7 +28,8 @@ bool AnyRule(Database& db) {
 const QString kOpenMovementsSql = QStringLiteral(
     "select t.Id, (select i.NamaItem from ItemPerpus i where i.Id=t.IdItemPerpus), t.TglKembali, "
     "(select i.Denda from ItemPerpus i where i.Id=t.IdItemPerpus), "
-    "(select i.Jenis from ItemPerpus i where i.Id=t.IdItemPerpus), t.KodeTrans, t.Perpanjang "
+    "(select i.Jenis from ItemPerpus i where i.Id=t.IdItemPerpus), t.KodeTrans, "
+    "(select p.Kali from Perpanjangan p where p.IdTrans=t.Id) "
     "from TransPerpus t where t.Status<1 and t.IdMember=? and ifnull(t.KodeTrans,'')<>'KUNJUNG' order by "
     "t.Id");
 
@@ -98,7 +99,8 @@ int RenewalBeyondRules(Database& db, const GridData& cart, const QString& member
     for (int r : rows) {
         QString jenis, renewals;
         db.exec(QStringLiteral("select (select i.Jenis from ItemPerpus i where i.Id=t.IdItemPerpus), "
-                               "t.Perpanjang from TransPerpus t where t.Id=?"),
+                               "(select p.Kali from Perpanjangan p where p.IdTrans=t.Id) "
+                               "from TransPerpus t where t.Id=?"),
                 {cart.cell(r, CartKode)}, [&](const DbRow& row) {
                     jenis = row.text(0);
                     renewals = row.text(1);

@@ -31,12 +31,12 @@ LoanOffer OfferLoan(DeskForm& desk, const QString& itemId);
 QStringList KindsOut(Database& db, const QString& memberId, const GridData& cart, bool withCartLoans);
 
 // The member's movements not yet returned, visits left out, in the order they were
-// made: Id, NamaItem, TglKembali, the item's Denda, its Jenis, KodeTrans, Perpanjang.
+// made: Id, NamaItem, TglKembali, the item's Denda, its Jenis, KodeTrans, the times it was renewed.
 extern const QString kOpenMovementsSql;
 
 struct OpenMovement {
     QString id, namaItem, due, denda, jenis, kodeTrans;
-    std::int64_t renewals = 0;  // Perpanjang: times renewed so far
+    std::int64_t renewals = 0;  // Perpanjangan.Kali: times renewed so far
 };
 OpenMovement ReadOpenMovement(const DbRow& row);
 

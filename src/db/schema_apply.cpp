@@ -158,8 +158,7 @@ QStringList SchemaColumns(const QString& table) {
 
 bool ColumnAddedLater(const QString& table, const QString& column) {
     // Libraries written before these columns existed open with them added.
-    static const QStringList later = {QStringLiteral("itemperpus.jenis"),
-                                      QStringLiteral("transperpus.perpanjang")};
+    static const QStringList later = {QStringLiteral("itemperpus.jenis")};
     return later.contains(table.toLower() + QLatin1Char('.') + column.toLower());
 }
 
