@@ -28,20 +28,17 @@ bool AnyRule(Database& db) {
 const QString kOpenMovementsSql = QStringLiteral(
     "select t.Id, (select i.NamaItem from ItemPerpus i where i.Id=t.IdItemPerpus), t.TglKembali, "
     "(select i.Denda from ItemPerpus i where i.Id=t.IdItemPerpus), "
-    "(select i.Jenis from ItemPerpus i where i.Id=t.IdItemPerpus), t.KodeTrans, "
-    "(select p.Kali from Perpanjangan p where p.IdTrans=t.Id) "
+    "(select i.Jenis from ItemPerpus i where i.Id=t.IdItemPerpus), t.KodeTrans "
     "from TransPerpus t where t.Status<1 and t.IdMember=? and ifnull(t.KodeTrans,'')<>'KUNJUNG' order by "
     "t.Id");
 
 OpenMovement ReadOpenMovement(const DbRow& row) {
-    return {row.text(0),
-            row.text(1),
-            row.text(2),
-            row.text(3),
-            row.text(4),
-            row.text(5),
-            row.text(6).trimmed().toLongLong()};
+    return {row.text(0), row.text(1), row.text(2), row.text(3), row.text(4), row.text(5)};
 }
+
+const QString kRenewalsOutSql = QStringLiteral(
+    "select p.IdTrans, p.Kali from Perpanjangan p join TransPerpus t on t.Id=p.IdTrans "
+    "where t.IdMember=? and t.Status<1");
 
 LateFine FineOfReturn(const LoanSettings& settings, const QString& kategori, const OpenMovement& m,
                       const QDate& on) {

@@ -31,14 +31,16 @@ LoanOffer OfferLoan(DeskForm& desk, const QString& itemId);
 QStringList KindsOut(Database& db, const QString& memberId, const GridData& cart, bool withCartLoans);
 
 // The member's movements not yet returned, visits left out, in the order they were
-// made: Id, NamaItem, TglKembali, the item's Denda, its Jenis, KodeTrans, the times it was renewed.
+// made: Id, NamaItem, TglKembali, the item's Denda, its Jenis, KodeTrans.
 extern const QString kOpenMovementsSql;
 
 struct OpenMovement {
     QString id, namaItem, due, denda, jenis, kodeTrans;
-    std::int64_t renewals = 0;  // Perpanjangan.Kali: times renewed so far
+    std::int64_t renewals = 0;  // times renewed so far (kRenewalsOutSql)
 };
 OpenMovement ReadOpenMovement(const DbRow& row);
+// The member's loans still out that were renewed: TransPerpus.Id, times renewed.
+extern const QString kRenewalsOutSql;
 
 // The fine of a movement returned on `on`: a loan by the rule of the member's
 // category and the item's kind; a rental by the item's Denda alone.

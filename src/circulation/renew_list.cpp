@@ -1,5 +1,6 @@
 #include "circulation/renew_list.h"
 
+#include <QHash>
 #include <QSet>
 
 #include "app/app_context.h"
@@ -58,10 +59,14 @@ void RenewList::load() {
     const QString kategori = desk_.memberValue(DeskForm::MemberKategori);
     const QString memberDays = desk_.memberValue(DeskForm::MemberNPinjam);
     const QDate today = ParseIsoDate(ctx_.todayText);
+    QHash<QString, std::int64_t> renewed;
+    ctx_.run(kRenewalsOutSql, {desk_.memberNumber()},
+             [&](const DbRow& row) { renewed.insert(row.text(0), row.text(1).trimmed().toLongLong()); });
     GridData::Batch batch(loans_);
     ctx_.run(kOpenMovementsSql, {desk_.memberNumber()}, [&](const DbRow& row) {
         if (inCart.contains(row.text(0))) return;
-        const OpenMovement m = ReadOpenMovement(row);
+        OpenMovement m = ReadOpenMovement(row);
+        m.renewals = renewed.value(m.id);
         const RenewalOffer o = OfferRenewal(settings, kategori, memberDays, m, today);
         QString note = o.refusal;
         if (note.isEmpty() && o.fine != QLatin1String("0"))
