@@ -169,10 +169,11 @@ TEST(DatabaseOpen, UnopenablePathGivesSqlitesMessage) {
 // rows kept; a second opening writes nothing.
 TEST(DatabaseSchema, MissingColumnsAreAddedAtTheEnd) {
     auto db = Database::open(QString(), nullptr);
-    ASSERT_TRUE(db->execScript(
-        "create table ItemPerpus (Id TEXT NOT NULL, NamaItem TEXT, Pengarang TEXT, HakCipta TEXT, Penerbit TEXT, "
-        "ISBN TEXT, Denda TEXT, JmlStock TEXT, Rental TEXT, HargaRental TEXT, Rak TEXT);"
-        "insert into ItemPerpus (Id, NamaItem) values ('B01', 'Matematika');"));
+    ASSERT_TRUE(
+        db->execScript("create table ItemPerpus (Id TEXT NOT NULL, NamaItem TEXT, Pengarang TEXT, HakCipta "
+                       "TEXT, Penerbit TEXT, "
+                       "ISBN TEXT, Denda TEXT, JmlStock TEXT, Rental TEXT, HargaRental TEXT, Rak TEXT);"
+                       "insert into ItemPerpus (Id, NamaItem) values ('B01', 'Matematika');"));
     ASSERT_TRUE(ApplySchema(*db).ok);
     QStringList columns;
     db->exec("select name from pragma_table_info('ItemPerpus')", {},
