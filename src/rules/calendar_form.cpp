@@ -97,7 +97,7 @@ void CalendarForm::createControls() {
     button(QStringLiteral("&Impor .csv/.ics"), "import", &CalendarForm::importFile);
     buttons->addStretch();
     button(QStringLiteral("&Simpan"), "save", &CalendarForm::save);
-    button(QStringLiteral("Tutup (Esc)"), "close", &QDialog::reject);
+    button(QStringLiteral("Tutup (Es&c)"), "close", &QDialog::reject);
     top->addLayout(buttons);
 }
 

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 #include "app/app_context.h"
@@ -125,7 +126,7 @@ void RulesForm::createControls() {
     button(QStringLiteral("&Hapus"), "remove", &RulesForm::remove);
     buttons->addStretch();
     button(QStringLiteral("&Simpan"), "save", &RulesForm::save);
-    auto* close = new QPushButton(QStringLiteral("Tutup (Esc)"), this);
+    auto* close = new QPushButton(QStringLiteral("Tutup (Es&c)"), this);
     close->setObjectName(QStringLiteral("close"));
     close->setAutoDefault(false);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
@@ -152,8 +153,9 @@ void RulesForm::createControls() {
     previewLate_ = previewField(2, QStringLiteral("&Terlambat (hari)"), "previewLate",
                                 QStringLiteral("Terlambat (hari)"));
     previewLate_->setText(QStringLiteral("3"));
-    auto* look = new QPushButton(QStringLiteral("Lihat (F5)"), box);
-    look->setShortcut(QKeySequence(Qt::Key_F5));
+    auto* look = new QPushButton(QStringLiteral("Lihat (&F5)"), box);
+    // F5 besides the Alt letter: a shortcut set on the button would replace its letter.
+    connect(new QShortcut(QKeySequence(Qt::Key_F5), this), &QShortcut::activated, this, &RulesForm::preview);
     look->setObjectName(QStringLiteral("preview"));
     look->setAutoDefault(false);
     connect(look, &QPushButton::clicked, this, &RulesForm::preview);
