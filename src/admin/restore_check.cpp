@@ -29,7 +29,7 @@ QString tableProblem(Database& db, const QString& table) {
     if (!r) return r.error;
     QStringList missing;
     for (const QString& column : SchemaColumns(table))
-        if (!has.contains(column.toLower())) missing << column;
+        if (!has.contains(column.toLower()) && !ColumnAddedLater(table, column)) missing << column;
     if (!missing.isEmpty())
         return QStringLiteral("kolom %1 tidak ada di tabel %2")
             .arg(missing.join(QStringLiteral(", ")), table);

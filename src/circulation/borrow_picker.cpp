@@ -7,6 +7,7 @@
 #include "app/app_context.h"
 #include "circulation/desk_form.h"
 #include "circulation/form_parts.h"
+#include "circulation/loan_terms.h"
 #include "circulation/picker_queries.h"
 #include "circulation/shelf_copies.h"
 #include "db/row_sinks.h"
@@ -115,10 +116,15 @@ void BorrowPicker::insert() {
         return;
     }
     if (!CopyLeftFor(desk_, items_.selectedCell(ColId))) return;
-    // The member's loan period, due from the computer's date at this moment.
-    const QString period = desk_.memberValue(DeskForm::MemberNPinjam);
-    desk_.appendCartRow(items_.selectedCell(ColId), items_.selectedCell(ColNamaItem), period,
-                        QStringLiteral("0"), kTransPinjam, DueDate(ctx_.clock().today(), period));
+    // The loan rules' period (else the member's), due from the computer's date at
+    // this moment, on a day the library is open.
+    const LoanOffer offer = OfferLoan(desk_, items_.selectedCell(ColId));
+    if (!offer.refusal.isEmpty()) {
+        ctx_.messages().show(offer.refusal, QStringLiteral("Info"));
+        return;
+    }
+    desk_.appendCartRow(items_.selectedCell(ColId), items_.selectedCell(ColNamaItem), offer.days,
+                        QStringLiteral("0"), kTransPinjam, offer.due);
     accept();
     desk_.recomputeTotals();
 }

@@ -11,11 +11,11 @@ namespace zelkor {
 // The seven columns of the cart; every cell is a text.
 enum CartColumn {
     CartNo,          // "No."         position when added (rows then in the cart + 1), no point
-    CartKode,        // "Kode"        item Id; TransPerpus.Id for a return; "KUNJUNG" for a visit
+    CartKode,        // "Kode"        item Id; TransPerpus.Id for a return or a renewal; "KUNJUNG" for a visit
     CartNamaItem,    // "Nama Item"
     CartNHari,       // "n Hari"      days
     CartBiaya,       // "Biaya"       the charge of the row; empty counts 0
-    CartTrans,       // "Trans"       "PINJAM", "RENTAL", "RETURN" or "KUNJUNG"
+    CartTrans,       // "Trans"       "PINJAM", "RENTAL", "RETURN", "KUNJUNG" or "PERPANJANG"
     CartTglKembali,  // "Tgl. Kembali" due date "yyyy-mm-dd"
     CartColumnCount
 };
@@ -25,6 +25,9 @@ inline const QString kTransPinjam = QStringLiteral("PINJAM");
 inline const QString kTransRental = QStringLiteral("RENTAL");
 inline const QString kTransReturn = QStringLiteral("RETURN");
 inline const QString kTransKunjung = QStringLiteral("KUNJUNG");
+// A renewal: the loan named in Kode gets the row's Tgl. Kembali; its Biaya is the
+// fine of a loan already late, settled by the same cart.
+inline const QString kTransPerpanjang = QStringLiteral("PERPANJANG");
 
 // Gives an empty grid the cart's headers, widths and alignments.
 void SetUpCartColumns(GridData& cart);

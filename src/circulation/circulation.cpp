@@ -4,6 +4,7 @@
 #include "circulation/borrow_picker.h"
 #include "circulation/desk_form.h"
 #include "circulation/member_browser.h"
+#include "circulation/renew_list.h"
 #include "circulation/rental_picker.h"
 #include "circulation/return_list.h"
 #include "circulation/tariff_form.h"
@@ -37,6 +38,7 @@ DeskHooks StandardDeskHooks(AppContext& ctx) {
         if (const auto w = AskFineWaiver(&desk, AmountValue(desk.cart().cell(row, CartBiaya))))
             desk.waiveFine(row, w->amount, w->reason);
     };
+    hooks.renew = &OpenOver<RenewList>;
     hooks.print = [&ctx](const ReceiptData& desk, ReceiptKind kind) {
         ReceiptData d = desk;
         FillReceiptContext(d, ctx);

@@ -13,6 +13,7 @@
 #include "circulation/desk_queries.h"
 #include "circulation/desk_save.h"
 #include "circulation/form_parts.h"
+#include "circulation/loan_terms.h"
 #include "db/row_sinks.h"
 #include "till/debts.h"
 #include "ui/grid_view.h"
@@ -154,6 +155,9 @@ void DeskForm::createControls() {
     dibayar_ = amountField(QStringLiteral("Dib&ayar"), QStringLiteral("Dibayar"), "dibayar", 736, 400);
     sisa_ = valueLabel(QStringLiteral("Sisa +/-"), "sisa", 424);
     closeButton_ = button(QStringLiteral("Selesai &dan tutup"), "finish", 648, 456, 255, 32, kBold10);
+    // A library without renewals keeps the desk it always had.
+    if (AnyRenewalRule(ctx_.db()))
+        renewButton_ = button(QStringLiteral("P&ERPANJANG"), "renew", 304, 462, 282, 32, kBold10);
 
     // Tab follows the work: the member, the rows, the discount and the amount paid, then
     // Simpan and Cetak; so a Tab after Dibayar lands on Simpan, not on closing the desk.
@@ -170,6 +174,10 @@ void DeskForm::createControls() {
     connect(visitButton_, &QPushButton::clicked, this, &DeskForm::addVisit);
     connect(payDebtButton_, &QPushButton::clicked, this, &DeskForm::openDebtPayment);
     connect(waiveButton_, &QPushButton::clicked, this, &DeskForm::openFineWaiver);
+    if (renewButton_) {
+        QWidget::setTabOrder(visitButton_, renewButton_);
+        connect(renewButton_, &QPushButton::clicked, this, &DeskForm::openRenewals);
+    }
     connect(saveButton_, &QPushButton::clicked, this, &DeskForm::save);
     connect(printButton_, &QPushButton::clicked, this, &DeskForm::print);
     connect(newButton_, &QPushButton::clicked, this, &DeskForm::newTransaction);
@@ -287,6 +295,10 @@ void DeskForm::openBorrow() {
 
 void DeskForm::openReturns() {
     if (returnButton_->isEnabled() && hooks_.returns) hooks_.returns(*this);
+}
+
+void DeskForm::openRenewals() {
+    if (renewButton_ && renewButton_->isEnabled() && hooks_.renew) hooks_.renew(*this);
 }
 
 void DeskForm::addVisit() {
@@ -486,6 +498,7 @@ void DeskForm::updateControls() {
     waiveButton_->setEnabled(adding && hasFine && MayWaive(ctx_.currentOperator));
     payDebtButton_->setEnabled(adding && openDebts_ > 0 && !paysDebts);
     for (QPushButton* b : {rentalButton_, borrowButton_, returnButton_}) b->setEnabled(adding);
+    if (renewButton_) renewButton_->setEnabled(adding);
     visitButton_->setEnabled(adding && !hasVisit);
     saveButton_->setEnabled(!saved_);
     // What Cetak prints is what was saved: the amounts stay as they were booked.

@@ -51,6 +51,9 @@ struct DeskHooks {
     // then calls waiveFine. Called only for the administrator, on a return row with
     // a fine.
     std::function<void(DeskForm&, int row)> waiveFine;
+    // "PERPANJANG": the renewal list, on the same terms; the button shows only
+    // when a loan rule allows renewals.
+    std::function<void(DeskForm&)> renew;
     // "Cetak": prints the receipt of the kind chosen in the "Struk" list. Called only
     // after this transaction was saved; the desk is not changed by printing.
     std::function<void(const ReceiptData&, ReceiptKind)> print;
@@ -136,6 +139,7 @@ class DeskForm : public QDialog {
     void openReturns();          // PENGEMBALIAN
     void openDebtPayment();      // Bayar Tanggungan
     void openFineWaiver();       // Hapus Denda, on the chosen return row
+    void openRenewals();         // PERPANJANG
     void addVisit();             // BERKUNJUNG
     void save();                 // Simpan
     void print();                // Cetak
@@ -189,6 +193,7 @@ class DeskForm : public QDialog {
     QPushButton* visitButton_ = nullptr;
     QPushButton* payDebtButton_ = nullptr;
     QPushButton* waiveButton_ = nullptr;
+    QPushButton* renewButton_ = nullptr;  // only when a rule allows renewals
     GridView* memberView_ = nullptr;
     GridView* cartView_ = nullptr;
     QComboBox* receiptKind_ = nullptr;

@@ -55,6 +55,10 @@ void TellSaveFailed(AppContext& ctx, const GridData& cart, const SaveOutcome& ou
     } else if (outcome.noCopyLeft >= 0) {
         text = rowProblem(outcome.noCopyLeft,
                           "tidak tersedia lagi, semua eksemplarnya sedang dipinjam atau di-rental");
+    } else if (outcome.beyondRules >= 0) {
+        text = QStringLiteral("Transaksi belum disimpan, tidak ada data yang berubah: ") +
+               cart.cell(outcome.beyondRules, CartNamaItem) + QStringLiteral(" (") +
+               cart.cell(outcome.beyondRules, CartKode) + QStringLiteral("). ") + outcome.refusal;
     } else {
         ctx.sqlError(outcome.error);
         text = outcome.duplicateId

@@ -3,6 +3,7 @@
 #include <QSet>
 
 #include "circulation/cart.h"
+#include "circulation/loan_terms.h"
 #include "circulation/picker_queries.h"
 #include "core/money.h"
 #include "db/row_sinks.h"
@@ -19,6 +20,12 @@ const QString kInsertMovement = QStringLiteral(
 // not fined twice.
 const QString kReturnMovement =
     QStringLiteral("UPDATE transperpus Set Status='1', TglReturn=? where Id=? and Status<1");
+// A renewal moves the due date of the member's own loan still out, and counts it.
+const QString kRenewMovement = QStringLiteral(
+    "UPDATE transperpus Set TglKembali=? where Id=? and IdMember=? and Status<1 and KodeTrans='PINJAM'");
+const QString kCountRenewal = QStringLiteral(
+    "INSERT INTO Perpanjangan (IdTrans, Kali) VALUES (?, '1') ON CONFLICT(IdTrans) DO UPDATE SET "
+    "Kali=ifnull(cast(trim(Kali) as integer),0)+1");
 const QString kInsertKas =
     QStringLiteral("INSERT INTO kas (id,tanggal,kategori,uraian,masuk,keluar,ops) VALUES (?,?,?,?,?,'0',?)");
 
@@ -34,7 +41,7 @@ Booking BookingFor(const GridData& cart, int r, const SaveRequest& request) {
     const QString nama = cart.cell(r, CartNamaItem);
     if (trans == kTransRental)
         return {true, QStringLiteral("Penerimaan Rental"), QStringLiteral("Penerimaan Rental ") + nama};
-    if (trans == kTransReturn)
+    if (trans == kTransReturn || trans == kTransPerpanjang)
         return {true, QStringLiteral("Penerimaan Administrasi Peminjaman"),
                 QStringLiteral("Sanksi Administrasi ") + nama};
     if (trans == kTransKunjung)
@@ -62,6 +69,11 @@ std::vector<SaveStatement> BuildSaveStatements(const GridData& cart, const SaveR
             out.push_back({kInsertDebtPaymentSql,
                            {request.stamp + cart.cell(r, CartNo), cart.cell(r, CartKode), request.date,
                             amount, request.ops}});
+        } else if (trans == kTransPerpanjang) {
+            out.push_back({kRenewMovement,
+                           {cart.cell(r, CartTglKembali), cart.cell(r, CartKode), request.memberId},
+                           r});
+            out.push_back({kCountRenewal, {cart.cell(r, CartKode)}});
         } else {
             out.push_back({kInsertMovement,
                            {request.stamp + QString::number(r + 1), request.date, request.memberId, trans,
@@ -106,8 +118,11 @@ std::vector<SaveStatement> BuildSaveStatements(const GridData& cart, const SaveR
         for (int r = 0; r < rows; ++r) {
             const QString trans = cart.cell(r, CartTrans);
             if (trans == kTransBayarTanggungan) continue;
-            const QString movement =
-                trans == kTransReturn ? cart.cell(r, CartKode) : request.stamp + QString::number(r + 1);
+            // A return or a renewal charges a loan already written; any other row is
+            // the movement this save inserts.
+            const QString movement = trans == kTransReturn || trans == kTransPerpanjang
+                                         ? cart.cell(r, CartKode)
+                                         : request.stamp + QString::number(r + 1);
             out.push_back({kInsertDebtSourceSql, {request.stamp, movement}});
         }
     }
@@ -169,6 +184,18 @@ SaveOutcome SaveCart(Database& db, const GridData& cart, const SaveRequest& requ
             outcome.noCopyLeft = r;
             return outcome;
         }
+    }
+    // The loan rules, counted with this cart written: another desk may have lent
+    // to the same member since the picker checked.
+    if (const int row = LoanBeyondRules(db, cart, request.memberId, outcome.refusal); row >= 0) {
+        outcome.ok = false;
+        outcome.beyondRules = row;
+        return outcome;
+    }
+    if (const int row = RenewalBeyondRules(db, cart, request.memberId, outcome.refusal); row >= 0) {
+        outcome.ok = false;
+        outcome.beyondRules = row;
+        return outcome;
     }
     const DbResult c = tx.commit();
     if (!c.ok) {

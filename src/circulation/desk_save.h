@@ -36,8 +36,9 @@ struct SaveRequest {
 struct SaveStatement {
     QString sql;
     QVariantList values;
-    // For a return: the cart row whose movement this closes. The statement must
-    // close exactly one movement still out, or the whole save is undone.
+    // For a return or a renewal: the cart row whose movement this closes or renews.
+    // The statement must change exactly one movement still out, or the whole save
+    // is undone.
     int returnRow = -1;
     // For a payment on a debt: the cart row; the debt must still have at least that
     // much open, or the whole save is undone.
@@ -46,10 +47,12 @@ struct SaveStatement {
 
 // The statements of one save, in the order they run:
 // 1. each cart row i: a return closes the movement named in its Kode, if it is still
-//    out; any other row inserts a movement with Id stamp + (i + 1);
+//    out; a renewal gives that loan its new due date and counts it in Perpanjangan;
+//    any other row inserts a movement with Id stamp + (i + 1);
 // 2. when the cart's sum is above 0, each row whose Biaya is above 0 gets a Kas line
 //    with Id stamp + its No. cell (the same Id as its movement): "RENTAL",
-//    "RETURN" (its fine) and "KUNJUNG"; "PINJAM" rows are never booked;
+//    "RETURN" and "PERPANJANG" (their fine) and "KUNJUNG"; "PINJAM" rows are
+//    never booked;
 // 3. then, when the discount is above 0, a "Potongan" line of Masuk -discount with
 //    Id stamp + (No. of the last booked row + 1);
 // 4. when Dibayar is below Jml. Netto, a "Kurang Bayar" line of Masuk -shortfall with
@@ -64,8 +67,8 @@ struct SaveOutcome {
     bool ok = true;
     QString error;             // SQLite's message when !ok
     bool duplicateId = false;  // an identifier was already taken (a second save in the same second)
-    // The cart row of a return whose movement was no longer out (returned meanwhile,
-    // by another copy of the program, or gone), -1 when none.
+    // The cart row of a return or a renewal whose movement was no longer out
+    // (returned meanwhile, by another copy of the program, or gone), -1 when none.
     int returnedAlready = -1;
     // The cart row of a loan or rental whose item had no copy left on the shelf once
     // the cart was written (another desk lent the last one meanwhile), -1 when none.
@@ -73,6 +76,10 @@ struct SaveOutcome {
     // The cart row of a payment on a debt that no longer had that much open (paid or
     // waived meanwhile), -1 when none.
     int debtNotOpen = -1;
+    // The cart row of a loan or a renewal the loan rules refuse once the cart was
+    // written, -1 when none, and why.
+    int beyondRules = -1;
+    QString refusal;
     int statements = 0;  // statements run (all of them when ok)
 };
 

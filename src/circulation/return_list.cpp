@@ -5,7 +5,8 @@
 #include "app/app_context.h"
 #include "circulation/desk_form.h"
 #include "circulation/form_parts.h"
-#include "circulation/picker_queries.h"
+#include "circulation/loan_terms.h"
+#include "core/dates.h"
 #include "ui/grid_view.h"
 
 namespace zelkor {
@@ -48,20 +49,29 @@ void ReturnList::createControls() {
 }
 
 void ReturnList::load() {
-    // A movement already on its way back in this cart is not offered again, so it
-    // cannot be returned and fined twice in one transaction.
+    // A movement already on its way back (or renewed) in this cart is not offered
+    // again, so it cannot be returned and fined twice in one transaction.
     QSet<QString> inCart;
     const GridData& cart = desk_.cart();
-    for (int r = 0; r < cart.rowCount(); ++r)
-        if (cart.cell(r, CartTrans) == kTransReturn) inCart.insert(cart.cell(r, CartKode));
+    for (int r = 0; r < cart.rowCount(); ++r) {
+        const QString trans = cart.cell(r, CartTrans);
+        if (trans == kTransReturn || trans == kTransPerpanjang) inCart.insert(cart.cell(r, CartKode));
+    }
 
-    const BoundStatement s = OutstandingStatement(desk_.memberNumber(), ctx_.todayText);
+    // Days late and the fine as the loan rules and the calendar have them.
+    const LoanSettings settings = LoadLoanSettings(ctx_.db());
+    const QString kategori = desk_.memberValue(DeskForm::MemberKategori);
+    const QDate today = ParseIsoDate(ctx_.todayText);
     GridData::Batch batch(movements_);
-    ctx_.run(s.sql, s.values, [&](const DbRow& row) {
+    ctx_.run(kOpenMovementsSql, {desk_.memberNumber()}, [&](const DbRow& row) {
         if (inCart.contains(row.text(0))) return;
-        QStringList cells{QString::number(movements_.rowCount() + 1) + QLatin1Char('.')};
-        for (int i = 0; i < row.columnCount(); ++i) cells.append(row.text(i));
-        movements_.appendRow(std::move(cells));
+        const OpenMovement m = ReadOpenMovement(row);
+        const LateFine fine = FineOfReturn(settings, kategori, m, today);
+        QString days = fine.daysText();
+        if (fine.inGrace) days += QStringLiteral(" (toleransi)");
+        if (fine.capped) days += QStringLiteral(" (maks. denda)");
+        movements_.appendRow({QString::number(movements_.rowCount() + 1) + QLatin1Char('.'), m.id, m.namaItem,
+                              m.due, days, fine.amountText()});
     });
 }
 

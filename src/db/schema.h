@@ -23,7 +23,12 @@ const std::vector<SchemaObject>& SchemaObjects();
 // The columns schema.sql gives `table`, in order.
 QStringList SchemaColumns(const QString& table);
 
-// Makes what is missing of ours and replaces what differs from it (an index,
+// A column of `table` that libraries of an earlier version lack: ApplySchema adds
+// it, so a copy without it is still a library.
+bool ColumnAddedLater(const QString& table, const QString& column);
+
+// Makes what is missing of ours (tables, indexes, views, triggers, and columns
+// of our tables, added at the end) and replaces what differs from it (an index,
 // view or trigger of another text), and counts Kas into KasBlok afresh when the
 // days no longer match the lines. Reads first and writes only when something
 // needs it, in one transaction: a library that is whole is opened without a

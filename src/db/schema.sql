@@ -13,7 +13,8 @@ CREATE TABLE IF NOT EXISTS ItemPerpus (
     JmlStock    TEXT,
     Rental      TEXT,
     HargaRental TEXT,
-    Rak         TEXT
+    Rak         TEXT,
+    Jenis       TEXT
 );
 -- Item codes are unique, except for the visit tariffs, which all carry "KUNJUNG".
 CREATE UNIQUE INDEX IF NOT EXISTS ItemPerpus_Id_unique ON ItemPerpus(Id) WHERE Id <> 'KUNJUNG';
@@ -61,6 +62,10 @@ CREATE INDEX IF NOT EXISTS TransPerpus_TglReturn ON TransPerpus(TglReturn);
 -- The open movements alone, by item (the report of items not yet returned): a
 -- tenth of all movements, and of use only where a statement asks for Status<1.
 CREATE INDEX IF NOT EXISTS TransPerpus_Open_Item ON TransPerpus(IdItemPerpus, Status) WHERE Status<1;
+-- The open loans and rentals by due date, with what the overdue list reads of
+-- them: it reads this index alone, never the table, and no visit (most open
+-- movements are visits, which are never late).
+CREATE INDEX IF NOT EXISTS TransPerpus_Overdue ON TransPerpus(TglKembali, IdMember, IdItemPerpus, KodeTrans, Id) WHERE Status<1 AND KodeTrans<>'KUNJUNG';
 
 CREATE TABLE IF NOT EXISTS ItemHilang (
     Id           TEXT NOT NULL PRIMARY KEY,
@@ -233,4 +238,40 @@ CREATE INDEX IF NOT EXISTS TutupKas_Tanggal ON TutupKas(Tanggal, Ops);
 CREATE TABLE IF NOT EXISTS TutupKasBaris (
     IdKas   TEXT NOT NULL PRIMARY KEY,
     IdTutup TEXT NOT NULL
+);
+
+-- Loan rules, one per member category and item kind ("semua" for any). An empty
+-- field keeps the desk's own behaviour for it; a pair has one rule.
+CREATE TABLE IF NOT EXISTS AturanPinjam (
+    Kategori       TEXT NOT NULL,
+    Jenis          TEXT NOT NULL,
+    MaksPinjam     TEXT,
+    LamaPinjam     TEXT,
+    DendaPerHari   TEXT,
+    Toleransi      TEXT,
+    MaksDenda      TEXT,
+    MaksPerpanjang TEXT,
+    HariPerpanjang TEXT,
+    TidakDipinjam  TEXT
+);
+CREATE UNIQUE INDEX IF NOT EXISTS AturanPinjam_Pasangan ON AturanPinjam(Kategori COLLATE NOCASE, Jenis COLLATE NOCASE);
+
+-- The library's dated holidays ("yyyy-mm-dd").
+CREATE TABLE IF NOT EXISTS HariLibur (
+    Tanggal TEXT NOT NULL PRIMARY KEY,
+    Nama    TEXT
+);
+
+-- The library's loan settings by name: the weekly closed days, whether late days
+-- count open days only, where a renewal counts from, the texts of the letters.
+CREATE TABLE IF NOT EXISTS PengaturanPinjam (
+    Nama  TEXT NOT NULL PRIMARY KEY,
+    Nilai TEXT
+);
+
+-- How often a loan was renewed, by its movement (TransPerpus.Id); a loan never
+-- renewed has no row.
+CREATE TABLE IF NOT EXISTS Perpanjangan (
+    IdTrans TEXT NOT NULL PRIMARY KEY,
+    Kali    TEXT
 );

@@ -33,6 +33,7 @@ QStringList schemaStatements() {
 struct OwnSchema {
     std::vector<SchemaObject> objects;
     QHash<QString, QStringList> columns;
+    QHash<QString, QStringList> declarations;  // "Jenis TEXT", by table, in order
 };
 
 const OwnSchema& ownSchema() {
@@ -55,8 +56,12 @@ const OwnSchema& ownSchema() {
         if (db && db->execScript(SchemaSql()))
             for (const SchemaObject& o : s.objects)
                 if (o.type == QLatin1String("table"))
-                    db->exec(QStringLiteral("select name from pragma_table_info(?)"), {o.name},
-                             [&](const DbRow& row) { s.columns[o.name.toLower()] << row.text(0); });
+                    db->exec(QStringLiteral("select name, type from pragma_table_info(?)"), {o.name},
+                             [&](const DbRow& row) {
+                                 s.columns[o.name.toLower()] << row.text(0);
+                                 s.declarations[o.name.toLower()]
+                                     << row.text(0) + QLatin1Char(' ') + row.text(1);
+                             });
         return s;
     }();
     return schema;
@@ -75,9 +80,25 @@ DbResult readMaster(Database& db, QHash<QString, Found>& found) {
 // What ApplySchema has to do: our objects to drop first (those of another text),
 // and whether anything is to be written at all.
 struct Plan {
-    QStringList drop;  // "drop trigger X" ...
+    QStringList drop;        // "drop trigger X" ...
+    QStringList addColumns;  // "alter table X add column Y TEXT" ...
     bool write = false;
 };
+
+// Columns schema.sql declares that the library's table lacks (a library made
+// before they were added): added at the end, where schema.sql has them.
+DbResult missingColumns(Database& db, const QString& table, QStringList& out) {
+    QStringList has;
+    DbResult r = db.exec(QStringLiteral("select lower(name) from pragma_table_info(?)"), {table},
+                         [&](const DbRow& row) { has << row.text(0); });
+    if (!r) return r;
+    const QStringList& declared = ownSchema().declarations.value(table.toLower());
+    const QStringList& names = ownSchema().columns.value(table.toLower());
+    for (int i = 0; i < names.size() && !has.isEmpty(); ++i)
+        if (!has.contains(names[i].toLower()))
+            out << QStringLiteral("alter table \"%1\" add column %2").arg(table, declared.value(i));
+    return r;
+}
 
 DbResult planFor(Database& db, Plan& plan) {
     plan = Plan();
@@ -91,7 +112,12 @@ DbResult planFor(Database& db, Plan& plan) {
             if (own.name == QLatin1String("KasBlok")) kasBlok = false;
             continue;
         }
-        if (own.type == QLatin1String("table")) continue;  // a library's tables keep their own text
+        if (own.type == QLatin1String("table")) {
+            // A library's tables keep their own text; only columns are added.
+            if (DbResult r = missingColumns(db, own.name, plan.addColumns); !r) return r;
+            plan.write = plan.write || !plan.addColumns.isEmpty();
+            continue;
+        }
         if (it->type != own.type || it->sql.simplified() != own.sql.simplified()) {
             plan.write = true;
             plan.drop << QStringLiteral("drop %1 if exists \"%2\"").arg(it->type, own.name);
@@ -130,6 +156,12 @@ QStringList SchemaColumns(const QString& table) {
     return ownSchema().columns.value(table.toLower());
 }
 
+bool ColumnAddedLater(const QString& table, const QString& column) {
+    // Libraries written before these columns existed open with them added.
+    static const QStringList later = {QStringLiteral("itemperpus.jenis")};
+    return later.contains(table.toLower() + QLatin1Char('.') + column.toLower());
+}
+
 DbResult ApplySchema(Database& db) {
     // Per connection: a REPLACE into Kas tells the delete trigger what it removed.
     if (DbResult r = db.execScript(QStringLiteral("PRAGMA recursive_triggers = ON")); !r) return r;
@@ -144,6 +176,7 @@ DbResult ApplySchema(Database& db) {
         if (DbResult r = planFor(db, plan); !r || !plan.write) return r;
     }
     if (DbResult r = runAll(db, plan.drop); !r) return r;
+    if (DbResult r = runAll(db, plan.addColumns); !r) return r;
     if (DbResult r = db.execScript(SchemaSql()); !r) return r;
     return tx ? tx->commit() : DbResult{};
 }
@@ -184,6 +217,11 @@ DbResult RebuildDerivedObjects(Database& db) {
                 drops << drop;
         }
     if (DbResult r = runAll(db, drops); !r) return r;
+    QStringList addColumns;
+    for (const SchemaObject& own : ownSchema().objects)
+        if (own.type == QLatin1String("table") && found.contains(own.name.toLower()))
+            if (DbResult r = missingColumns(db, own.name, addColumns); !r) return r;
+    if (DbResult r = runAll(db, addColumns); !r) return r;
     if (DbResult r = db.execScript(SchemaSql()); !r) return r;
     return tx.commit();
 }

@@ -48,6 +48,11 @@ enum Id : int {
     WaiveFines = 6102,
     ReportDebts = 6103,
     ReportDailyTakings = 6104,
+    // The loan rules, the library's calendar and the overdue list came after the
+    // menu resource; their commands follow the till's.
+    LoanRules = 6105,
+    LibraryCalendar = 6106,
+    OverdueList = 6107,
 };
 }  // namespace cmd
 

@@ -34,6 +34,9 @@
 #include "program/welcome_window.h"
 #include "reports/history_form.h"
 #include "reports/report_form.h"
+#include "rules/calendar_form.h"
+#include "rules/overdue_form.h"
+#include "rules/rules_form.h"
 #include "till/till.h"
 #include "till/till_report_form.h"
 #include "ui/scaling.h"
@@ -179,6 +182,17 @@ void MainWindow::createCommands() {
     c.set(cmd::Operators, [this] { openOperators(); });
     c.set(cmd::LibraryIdentity, [this] { openLibraryIdentity(); });
     c.set(cmd::VisitTariffs, [this] { OpenVisitTariffs(ctx_, this); });
+    c.set(cmd::LoanRules, [this] {
+        RulesForm form(ctx_, this);
+        form.exec();
+    });
+    c.set(cmd::LibraryCalendar, [this] {
+        CalendarForm form(ctx_, this);
+        form.exec();
+    });
+    c.set(cmd::OverdueList, [this] {
+        if (!bringForward<OverdueForm>()) openChild(new OverdueForm(ctx_))->showMaximized();
+    });
     c.set(cmd::ResetData, [this] { resetData(); });
     c.set(cmd::TransactionDesk, [this] { OpenTransactionDesk(ctx_, this); });
     c.set(cmd::CashJournal, [this] {

@@ -164,3 +164,24 @@ TEST(DatabaseOpen, UnopenablePathGivesSqlitesMessage) {
     ASSERT_NE(db, nullptr);
     EXPECT_TRUE(QFile::exists(fresh));
 }
+
+// A library made before a column existed gets it at the end when it opens, its
+// rows kept; a second opening writes nothing.
+TEST(DatabaseSchema, MissingColumnsAreAddedAtTheEnd) {
+    auto db = Database::open(QString(), nullptr);
+    ASSERT_TRUE(
+        db->execScript("create table ItemPerpus (Id TEXT NOT NULL, NamaItem TEXT, Pengarang TEXT, HakCipta "
+                       "TEXT, Penerbit TEXT, "
+                       "ISBN TEXT, Denda TEXT, JmlStock TEXT, Rental TEXT, HargaRental TEXT, Rak TEXT);"
+                       "insert into ItemPerpus (Id, NamaItem) values ('B01', 'Matematika');"));
+    ASSERT_TRUE(ApplySchema(*db).ok);
+    QStringList columns;
+    db->exec("select name from pragma_table_info('ItemPerpus')", {},
+             [&](const DbRow& row) { columns << row.text(0); });
+    EXPECT_EQ(columns, SchemaColumns("ItemPerpus"));
+    EXPECT_EQ(columns.last(), "Jenis");
+    EXPECT_EQ(db->scalar("select NamaItem || ifnull(Jenis, '-') from ItemPerpus"), "Matematika-");
+    const int before = sqlite3_total_changes(db->handle());
+    ASSERT_TRUE(ApplySchema(*db).ok);
+    EXPECT_EQ(sqlite3_total_changes(db->handle()), before);
+}

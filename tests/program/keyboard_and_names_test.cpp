@@ -23,6 +23,7 @@
 #include "circulation/borrow_picker.h"
 #include "circulation/desk_form.h"
 #include "circulation/member_browser.h"
+#include "circulation/renew_list.h"
 #include "circulation/rental_picker.h"
 #include "circulation/return_list.h"
 #include "circulation/tariff_form.h"
@@ -35,6 +36,9 @@
 #include "program/first_start_dialog.h"
 #include "reports/history_form.h"
 #include "reports/report_form.h"
+#include "rules/calendar_form.h"
+#include "rules/overdue_form.h"
+#include "rules/rules_form.h"
 #include "support/fixture.h"
 
 using namespace zelkor;
@@ -100,6 +104,10 @@ TEST(KeyboardAndNames, EveryFormNamesItsInputsAndLettersItsCommands) {
         f.push_back(std::make_unique<BorrowPicker>(desk));
         f.push_back(std::make_unique<MemberBrowser>(desk));
         f.push_back(std::make_unique<ReturnList>(desk));
+        f.push_back(std::make_unique<RenewList>(desk));
+        f.push_back(std::make_unique<RulesForm>(ctx));
+        f.push_back(std::make_unique<CalendarForm>(ctx));
+        f.push_back(std::make_unique<OverdueForm>(ctx));
         f.push_back(std::make_unique<TariffForm>(ctx));
         f.push_back(std::make_unique<CatalogueForm>(ctx));
         f.push_back(std::make_unique<ImportDialog>(ctx, &items, [] {}));
