@@ -227,3 +227,18 @@ TEST(DeskSaveTest, NoItemGoesOutMoreOftenThanItIsStocked) {
         }
     }
 }
+
+// A cart paid short owes for the movements it charged: a return and a renewal
+// charge loans already written, a rental the movement the save inserts.
+TEST(DeskSaveTest, AShortPaymentOwesForTheLoansItCharged) {
+    GridData cart;
+    Fill(cart, {{"201501010800001", "Matematika", "1500", kTransReturn},
+                {"201501010800002", "Fisika", "2000", kTransPerpanjang},
+                {"R01", "Kamera", "6000", kTransRental}});
+    SaveRequest request = Request("");
+    request.dibayar = 1000;
+    QStringList sources;
+    for (const SaveStatement& s : BuildSaveStatements(cart, request))
+        if (s.sql.contains("TanggunganAsal")) sources << s.values.value(1).toString();
+    EXPECT_EQ(sources, QStringList({"201501010800001", "201501010800002", "201603070905023"}));
+}
