@@ -43,6 +43,8 @@ enum Id : int {
     // The transaction history has a toolbar button but no menu entry; its
     // command lies outside the menu's range.
     History = 6100,
+    // Added to the File menu after the first menu: the printer for each kind of paper.
+    PrinterSettings = 6101,
 };
 }  // namespace cmd
 

@@ -4,11 +4,12 @@
 #include <QDir>
 #include <QElapsedTimer>
 
+#include "app/startup.h"
+#include "labels/paper_printers.h"
+#include "printing/qt_printers.h"
 #include "program/bench_probe.h"
 #include "program/images.h"
 #include "program/main_window.h"
-#include "app/startup.h"
-#include "printing/qt_printers.h"
 #include "ui/qt_services.h"
 
 int main(int argc, char** argv) {
@@ -21,8 +22,14 @@ int main(int argc, char** argv) {
     zelkor::QtMessages messages;
     zelkor::SystemClock clock;
     zelkor::QtFileDialogs files;
-    zelkor::QtPrinters printers;  // the default printer, looked up for every job
-    auto ctx = zelkor::StartUp(QDir::currentPath(), QCoreApplication::applicationDirPath(),
+    // Receipts and vouchers: the receipt printer of "Pengaturan Printer", else the
+    // default printer, looked up for every job.
+    const QString workDir = QDir::currentPath();
+    zelkor::QtPrinters printers([workDir] {
+        const zelkor::PaperPrinters p = zelkor::ReadPaperPrinters(workDir);
+        return zelkor::QtPrinters::Choice{p.receipt, p.receiptWidthMm};
+    });
+    auto ctx = zelkor::StartUp(workDir, QCoreApplication::applicationDirPath(),
                                zelkor::AppServices{messages, clock, files, printers});
     if (!ctx) return zelkor::kExitStopped;  // no window was created
 

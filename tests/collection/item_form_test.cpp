@@ -56,13 +56,14 @@ TEST_F(ItemFormTest, OpensWithEveryItemTheShelvesAndItsToolbar) {
     EXPECT_EQ(d->entries("shelfList"), QStringList({"A1", "B2", "Add Item"}));
     EXPECT_EQ(d->get<QComboBox>("shelfList")->currentIndex(), -1);
 
-    // Six entries and a separator before the import, each with its image and tip.
+    // Seven entries and a separator before the import, each with its image and tip.
     QStringList tools;
     for (QAction* a : d->get<QToolBar>("recordToolbar")->actions())
         tools << (a->isSeparator() ? QString("|") : a->toolTip() + (a->icon().isNull() ? " (no image)" : ""));
     EXPECT_EQ(tools, QStringList({"Tambah Data Rekening Baru (Ctrl+N)", "Edit / Ubah Data Rekening (Ctrl+S)",
                                   "Hapus Item Data Rekening (Ctrl+Del)", "Export Ke Excel (Ctrl+E)",
-                                  "Cetak Ke Broswer (Ctrl+P)", "|", "Import Data Dari Excel (Ctrl+I)"}));
+                                  "Cetak Ke Broswer (Ctrl+P)", "Cetak Label (Ctrl+L)", "|",
+                                  "Import Data Dari Excel (Ctrl+I)"}));
     EXPECT_EQ(d->field("code")->accessibleName(), "Id Item");
     EXPECT_EQ(d->field("shelf")->accessibleName(), "Lokasi Rak");
 }
@@ -281,6 +282,10 @@ TEST_F(ItemFormTest, SearchLooksForTheTextAsTypedInSixColumns) {
     // Only Enter searches.
     d->type("search", "Kimia");
     EXPECT_EQ(d->grid().rowCount(), 0);
+
+    // Labels for a search that found nothing are refused before any dialog.
+    d->press("labels");
+    EXPECT_EQ(env.messages.texts(), QStringList({"Tidak ada item untuk dicetak labelnya.."}));
 }
 
 TEST_F(ItemFormTest, TheFieldsFollowTheGridWhileTheMouseIsOverIt) {

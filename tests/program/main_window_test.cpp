@@ -70,7 +70,7 @@ class MainWindowTest : public ::testing::Test {
 // handler; the popups carry none.
 TEST_F(MainWindowTest, MenuTextsMnemonicsAndHandlers) {
     const std::vector<QStringList> expected = {
-        {"File", "Rubah Password", "BackUp", "Restore", "Koneksi Database", "Keluar"},
+        {"File", "Rubah Password", "BackUp", "Restore", "Koneksi Database", "Pengaturan Printer", "Keluar"},
         {"Data", "Data Item Perpustakaan", "Data Member", "Data Operator", "Data Identitas Perpustakaan",
          "Tarif Kunjungan", "Reset Data"},
         {"Proses", "Transaksi", "Alur Kas", "Katalog", "Histori", "Item Hilang"},
