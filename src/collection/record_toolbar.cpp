@@ -30,9 +30,9 @@ CommandLook LookOf(RecordCommand c) {
         case RecordCommand::Browser:
             return {"IMAGE_PRINTER", "browser", QKeySequence(Qt::CTRL | Qt::Key_P)};
         case RecordCommand::Labels:
-            return {"IMAGE_PRINTER", "labels", QKeySequence(Qt::CTRL | Qt::Key_L)};
+            return {"IMAGE_BARCODE", "labels", QKeySequence(Qt::CTRL | Qt::Key_L)};
         case RecordCommand::Cards:
-            return {"IMAGE_PRINTER", "cards", QKeySequence(Qt::CTRL | Qt::Key_K)};
+            return {"IMAGE_MEMBER_CARD", "cards", QKeySequence(Qt::CTRL | Qt::Key_K)};
         case RecordCommand::Import:
             break;
     }

@@ -23,7 +23,7 @@ struct RecordTool {
 //   Add    IMAGE_DATA_ADD     Ctrl+N      Spreadsheet  IMAGE_DOCEXCEL  Ctrl+E
 //   Save   IMAGE_DISK_BLUE    Ctrl+S      Browser      IMAGE_PRINTER   Ctrl+P
 //   Delete IMAGE_DATA_DELETE  Ctrl+Del    Import       IMAGE_EXCEL     Ctrl+I
-//   Labels IMAGE_PRINTER      Ctrl+L      Cards        IMAGE_PRINTER   Ctrl+K
+//   Labels IMAGE_BARCODE      Ctrl+L      Cards        IMAGE_MEMBER_CARD Ctrl+K
 QToolBar* CreateRecordToolbar(QWidget* form, const std::vector<RecordTool>& tools,
                               const std::function<void(RecordCommand)>& run);
 
