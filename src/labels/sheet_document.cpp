@@ -7,6 +7,8 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QScreen>
+#include <QWidget>
 #include <memory>
 
 namespace zelkor {
@@ -70,6 +72,9 @@ bool PreviewSheetOutput::print(const SheetDocument& doc, QString* why) {
     SetUpA4(*printer, doc);
     QPrintPreviewDialog dialog(printer.get(), parent_);
     dialog.setWindowTitle(QStringLiteral("Pratinjau Cetak - ") + doc.name);
+    // Large enough to read a label's text before the sheet is spent.
+    if (const QScreen* screen = parent_ ? parent_->screen() : nullptr)
+        dialog.resize(screen->availableGeometry().size() * 0.85);
     bool ok = true;
     QString failure;
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
