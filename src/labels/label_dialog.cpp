@@ -27,7 +27,7 @@ QLabel* Buddy(const QString& text, QWidget* field, QWidget* parent) {
 
 }  // namespace
 
-LabelDialog::LabelDialog(int chosen, int found, QWidget* parent) : QDialog(parent) {
+LabelDialog::LabelDialog(int chosen, int found, QWidget* parent, bool copiesKnown) : QDialog(parent) {
     setObjectName(QStringLiteral("labelDialog"));
     setWindowTitle(kCaption);
     chosen_ = new QRadioButton(QStringLiteral("Item &terpilih (%1)").arg(chosen), this);
@@ -42,6 +42,7 @@ LabelDialog::LabelDialog(int chosen, int found, QWidget* parent) : QDialog(paren
     kind_->addItems({QStringLiteral("Label barcode"), QStringLiteral("Label punggung (rak dan kode)")});
     perCopy_ = new QCheckBox(QStringLiteral("Satu label per &eksemplar (Jumlah Stock)"), this);
     perCopy_->setObjectName(QStringLiteral("perCopy"));
+    perCopy_->setEnabled(copiesKnown);
     sheet_ = new QComboBox(this);
     sheet_->setObjectName(QStringLiteral("sheet"));
     sheet_->setAccessibleName(QStringLiteral("Lembar Label"));
@@ -161,12 +162,12 @@ void LabelDialog::done(int result) {
 }
 
 void PrintItemLabels(AppContext& ctx, QWidget* parent, const std::vector<ItemLabel>& chosen,
-                     const std::vector<ItemLabel>& found) {
+                     const std::vector<ItemLabel>& found, bool copiesKnown) {
     if (chosen.empty() && found.empty()) {
         ctx.messages().info(QStringLiteral("Tidak ada item untuk dicetak labelnya.."), kCaption);
         return;
     }
-    LabelDialog dialog(int(chosen.size()), int(found.size()), parent);
+    LabelDialog dialog(int(chosen.size()), int(found.size()), parent, copiesKnown);
     if (dialog.exec() != QDialog::Accepted) return;
     LabelRun run = dialog.run();
     run.items = dialog.allFound() ? found : chosen;

@@ -20,7 +20,8 @@ class AppContext;
 class LabelDialog : public QDialog {
     Q_OBJECT
   public:
-    LabelDialog(int chosen, int found, QWidget* parent = nullptr);
+    // Without `copiesKnown` a label per copy is not offered.
+    LabelDialog(int chosen, int found, QWidget* parent = nullptr, bool copiesKnown = true);
 
     bool allFound() const;
     // The run as chosen, without items or the library's name.
@@ -48,6 +49,6 @@ class LabelDialog : public QDialog {
 // The whole command: refuses an empty choice, asks, previews, prints on the A4
 // printer, then names the codes that printed without bars.
 void PrintItemLabels(AppContext& ctx, QWidget* parent, const std::vector<ItemLabel>& chosen,
-                     const std::vector<ItemLabel>& found);
+                     const std::vector<ItemLabel>& found, bool copiesKnown = true);
 
 }  // namespace zelkor
