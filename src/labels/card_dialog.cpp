@@ -21,7 +21,7 @@ namespace {
 const QString kCaption = QStringLiteral("Cetak Kartu");
 
 QString RulesPath(const AppContext& ctx) {
-    return QDir(ctx.workDir).filePath(QStringLiteral("kartu.txt"));
+    return QDir(ctx.configFolder()).filePath(QStringLiteral("kartu.txt"));
 }
 
 QString ReadRules(const AppContext& ctx) {
@@ -73,7 +73,7 @@ void PrintMemberCards(AppContext& ctx, QWidget* parent, const std::vector<Member
     CardIssuer issuer{ctx.libraryName, ctx.libraryAddress, ctx.libraryPhone, QImage(LogoPath(ctx)),
                       rules->toPlainText()};
     const CardSheets sheets = MemberCardSheets(issuer, all->isChecked() ? found : chosen);
-    PreviewSheetOutput out(parent, ReadPaperPrinters(ctx.workDir).sheets);
+    PreviewSheetOutput out(parent, ReadPaperPrinters(ctx.configFolder()).sheets);
     QString why;
     if (!out.print(sheets.doc, &why)) {
         if (!why.isEmpty()) ctx.messages().info(QStringLiteral("Gagal mencetak kartu: ") + why, kCaption);

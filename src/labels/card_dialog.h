@@ -1,7 +1,7 @@
 #pragma once
 // "Cetak Kartu": the member chosen or all found (a class, searched by its
 // category), and the rules printed on the back, kept in "kartu.txt" in the
-// working directory. Then the print preview.
+// settings folder (beside conn.txt). Then the print preview.
 #include <QWidget>
 #include <vector>
 

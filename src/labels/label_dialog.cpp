@@ -173,7 +173,7 @@ void PrintItemLabels(AppContext& ctx, QWidget* parent, const std::vector<ItemLab
     run.items = dialog.allFound() ? found : chosen;
     run.libraryName = ctx.libraryName;
     const LabelSheets sheets = ItemLabelSheets(run);
-    PreviewSheetOutput out(parent, ReadPaperPrinters(ctx.workDir).sheets);
+    PreviewSheetOutput out(parent, ReadPaperPrinters(ctx.configFolder()).sheets);
     QString why;
     if (!out.print(sheets.doc, &why)) {
         if (!why.isEmpty()) ctx.messages().info(QStringLiteral("Gagal mencetak label: ") + why, kCaption);

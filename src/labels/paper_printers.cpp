@@ -7,13 +7,13 @@
 
 namespace zelkor {
 
-QString PaperPrintersPath(const QString& workDir) {
-    return QDir(workDir).filePath(QStringLiteral("printer.txt"));
+QString PaperPrintersPath(const QString& settingsDir) {
+    return QDir(settingsDir).filePath(QStringLiteral("printer.txt"));
 }
 
-PaperPrinters ReadPaperPrinters(const QString& workDir) {
+PaperPrinters ReadPaperPrinters(const QString& settingsDir) {
     PaperPrinters p;
-    QFile f(PaperPrintersPath(workDir));
+    QFile f(PaperPrintersPath(settingsDir));
     if (!f.open(QIODevice::ReadOnly)) return p;
     const QStringList fields = QString::fromUtf8(f.readAll()).trimmed().split(QLatin1Char(';'));
     p.receipt = fields.value(0).trimmed();
@@ -23,9 +23,9 @@ PaperPrinters ReadPaperPrinters(const QString& workDir) {
     return p;
 }
 
-bool WritePaperPrinters(const QString& workDir, const PaperPrinters& p, QString* error) {
+bool WritePaperPrinters(const QString& settingsDir, const PaperPrinters& p, QString* error) {
     return WriteLineFile(
-        PaperPrintersPath(workDir),
+        PaperPrintersPath(settingsDir),
         p.receipt + QLatin1Char(';') + QString::number(p.receiptWidthMm) + QLatin1Char(';') + p.sheets,
         error);
 }

@@ -1,8 +1,8 @@
 #pragma once
 // The printer for each kind of paper, kept on this computer in "printer.txt" in
-// the working directory: "receipt printer;receipt width in mm;A4 printer". An
-// empty name is the system's default printer, so a computer that sets nothing
-// prints as it always did.
+// the settings folder (beside conn.txt): "receipt printer;receipt width in mm;A4
+// printer". An empty name is the system's default printer, so a computer that
+// sets nothing prints as it always did.
 #include <QString>
 
 namespace zelkor {
@@ -15,8 +15,8 @@ struct PaperPrinters {
     QString sheets;          // A4: letters, labels and cards, shown in the preview first
 };
 
-QString PaperPrintersPath(const QString& workDir);
-PaperPrinters ReadPaperPrinters(const QString& workDir);
-bool WritePaperPrinters(const QString& workDir, const PaperPrinters& printers, QString* error);
+QString PaperPrintersPath(const QString& settingsDir);
+PaperPrinters ReadPaperPrinters(const QString& settingsDir);
+bool WritePaperPrinters(const QString& settingsDir, const PaperPrinters& printers, QString* error);
 
 }  // namespace zelkor

@@ -19,7 +19,7 @@ const QString kDefault = QStringLiteral("(Printer default)");
 PrinterSettingsDialog::PrinterSettingsDialog(AppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx) {
     setObjectName(QStringLiteral("printerSettings"));
     setWindowTitle(QStringLiteral("Pengaturan Printer"));
-    const PaperPrinters now = ReadPaperPrinters(ctx_.workDir);
+    const PaperPrinters now = ReadPaperPrinters(ctx_.configFolder());
     receipt_ = printerList(now.receipt, "receiptPrinter", QStringLiteral("Printer Struk"));
     width_ = new QComboBox(this);
     width_->setObjectName(QStringLiteral("receiptWidth"));
@@ -73,7 +73,7 @@ void PrinterSettingsDialog::save() {
     p.receiptWidthMm = width_->currentData().toInt();
     p.sheets = sheets_->currentData().toString();
     QString error;
-    if (!WritePaperPrinters(ctx_.workDir, p, &error)) {
+    if (!WritePaperPrinters(ctx_.configFolder(), p, &error)) {
         ctx_.messages().info(QStringLiteral("Pengaturan printer tidak dapat disimpan: ") + error,
                              QStringLiteral("Info"));
         return;

@@ -179,16 +179,27 @@ std::vector<GridColumn> HistoryColumns() {
             col("Operator", 100, Align::Left)};
 }
 
+namespace {
+
+QString historyMovements(const char* where) {
+    return movements(
+        QStringLiteral("TransPerpus.Id, TransPerpus.TglPinjam, TransPerpus.KodeTrans, %1, m.Nama, "
+                       "TransPerpus.TglKembali, TransPerpus.Ops")
+            .arg(QLatin1String(kItemName)),
+        "TransPerpus_TglPinjam", where, "TransPerpus.Id");
+}
+
+}  // namespace
+
 ReportQuery HistoryStatement(int year, int month) {
     const QString first = MonthPrefix(year, month) + QStringLiteral("-01");
     return {
-        movements(QStringLiteral("TransPerpus.Id, TransPerpus.TglPinjam, TransPerpus.KodeTrans, %1, m.Nama, "
-                                 "TransPerpus.TglKembali, TransPerpus.Ops")
-                      .arg(QLatin1String(kItemName)),
-                  "TransPerpus_TglPinjam",
-                  "TransPerpus.TglPinjam between ? and date(?,'start of month','+1 month','-1 day')",
-                  "TransPerpus.Id"),
+        historyMovements("TransPerpus.TglPinjam between ? and date(?,'start of month','+1 month','-1 day')"),
         {first, first}};
+}
+
+ReportQuery HistoryDayStatement(const QString& day) {
+    return {historyMovements("TransPerpus.TglPinjam>=? and TransPerpus.TglPinjam<?"), PrefixBounds(day)};
 }
 
 }  // namespace zelkor

@@ -65,4 +65,7 @@ std::vector<GridColumn> HistoryColumns();
 // names looked up.
 ReportQuery HistoryStatement(int year, int month);
 
+// The same for the movements recorded on one day ("yyyy-mm-dd").
+ReportQuery HistoryDayStatement(const QString& day);
+
 }  // namespace zelkor
