@@ -163,7 +163,5 @@ CREATE TABLE IF NOT EXISTS useradmin (
 -- visits left out), so that no other statement takes it instead of the index it
 -- reads today, in the order it reads its rows.
 CREATE INDEX IF NOT EXISTS TransPerpus_Kode_TglPinjam ON TransPerpus(KodeTrans, TglPinjam) WHERE TglPinjam IS NOT NULL;
-CREATE INDEX IF NOT EXISTS TransPerpus_Returned ON TransPerpus(TglReturn, Status)
-    WHERE Status>0 AND TglReturn IS NOT NULL;
-CREATE INDEX IF NOT EXISTS TransPerpus_Open_Due ON TransPerpus(IdItemPerpus, TglKembali, Status)
-    WHERE Status<1 AND IdItemPerpus<>'KUNJUNG';
+CREATE INDEX IF NOT EXISTS TransPerpus_Returned ON TransPerpus(TglReturn, Status) WHERE Status>0 AND TglReturn IS NOT NULL;
+CREATE INDEX IF NOT EXISTS TransPerpus_Open_Due ON TransPerpus(IdItemPerpus, TglKembali, Status) WHERE Status<1 AND IdItemPerpus<>'KUNJUNG';

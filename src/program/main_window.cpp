@@ -6,6 +6,7 @@
 #include <QIcon>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
 #include <QShortcut>
@@ -95,6 +96,11 @@ QMdiSubWindow* MainWindow::openChild(QWidget* form) {
     QMdiSubWindow* sub = mdi_->addSubWindow(form);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setWindowTitle(form->windowTitle());
+    // The window's own menu binds Ctrl+F4 too, which made the key ambiguous, and
+    // lost once the window is maximised: the main window's shortcut alone closes.
+    if (QMenu* menu = sub->systemMenu())
+        for (QAction* action : menu->actions())
+            if (action->shortcut() == QKeySequence(Qt::CTRL | Qt::Key_F4)) action->setShortcut({});
     sub->show();
     form->setFocus();
     return sub;
@@ -122,6 +128,14 @@ void MainWindow::createMenu() {
     auto* f5 = new QShortcut(QKeySequence(Qt::Key_F5), this);
     connect(f5, &QShortcut::activated, this, [this] {
         if (overview_) overview_->refresh();
+    });
+    // Ctrl+F4 closes the child window in front, as its close button does (a form
+    // with unsaved work still asks first); the keyboard had no way to close a list.
+    // The background with the start page stays.
+    auto* closeChild = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F4), this);
+    connect(closeChild, &QShortcut::activated, this, [this] {
+        QMdiSubWindow* sub = mdi_->activeSubWindow();
+        if (sub && sub->objectName() != QLatin1String("welcomeSubWindow")) sub->close();
     });
     for (const MenuPopup& popup : MenuTable()) {
         QMenu* menu = menuBar()->addMenu(QString::fromUtf8(popup.text));

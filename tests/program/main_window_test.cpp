@@ -149,6 +149,17 @@ TEST_F(MainWindowTest, KeyboardReachesTheMenuAndTheCommands) {
     QTest::keyClick(window.get(), Qt::Key_F1);
     ASSERT_EQ(env.messages.shown.size(), 1u);
     EXPECT_EQ(env.messages.shown[0].caption, "Tentang Kami");
+    // Ctrl+F4 closes the list in front, never the background with the start page.
+    window->runCommand(cmd::History);
+    QMdiArea* mdi = window->mdiArea();
+    ASSERT_EQ(mdi->subWindowList().size(), 2);
+    for (int press = 0; press < 2; ++press) {
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : window.get(), Qt::Key_F4,
+                        Qt::ControlModifier);
+        QTest::qWait(0);  // deleteLater
+    }
+    ASSERT_EQ(mdi->subWindowList().size(), 1);
+    EXPECT_EQ(mdi->subWindowList()[0]->windowTitle(), "Welcome");
     QTest::keyClick(window.get(), Qt::Key_Q, Qt::ControlModifier);  // Keluar: code 1, no question
     EXPECT_EQ(exits, std::vector<int>{1});
     EXPECT_EQ(env.messages.shown.size(), 1u);
