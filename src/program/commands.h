@@ -43,8 +43,13 @@ enum Id : int {
     // The transaction history has a toolbar button but no menu entry; its
     // command lies outside the menu's range.
     History = 6100,
+    // The till's commands came after the menu resource; they follow History.
+    TillClose = 6101,
+    WaiveFines = 6102,
+    ReportDebts = 6103,
+    ReportDailyTakings = 6104,
     // Added to the File menu after the first menu: the printer for each kind of paper.
-    PrinterSettings = 6101,
+    PrinterSettings = 6105,
 };
 }  // namespace cmd
 

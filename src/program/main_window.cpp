@@ -35,6 +35,8 @@
 #include "program/welcome_window.h"
 #include "reports/history_form.h"
 #include "reports/report_form.h"
+#include "till/till.h"
+#include "till/till_report_form.h"
 #include "ui/scaling.h"
 
 namespace zelkor {
@@ -193,6 +195,15 @@ void MainWindow::createCommands() {
     for (int id : {cmd::ReportRental, cmd::ReportLoans, cmd::ReportReturns, cmd::ReportVisits,
                    cmd::ReportFines, cmd::ReportNotReturned, cmd::ReportLostItems})
         c.set(id, [this, id] { showReport(id); });
+    c.set(cmd::TillClose, [this] { OpenTillClose(ctx_, this); });
+    c.set(cmd::WaiveFines, [this] {
+        if (administratorOnly()) OpenFineWaiver(ctx_, this);
+    });
+    c.set(cmd::ReportDebts,
+          [this] { openChild(new TillReportForm(ctx_, TillReportForm::Kind::Debts))->showMaximized(); });
+    c.set(cmd::ReportDailyTakings, [this] {
+        openChild(new TillReportForm(ctx_, TillReportForm::Kind::DailyTakings))->showMaximized();
+    });
     c.set(cmd::About, [this] { showAbout(); });
     c.set(cmd::DownloadOther, [] {});  // no action
 }
