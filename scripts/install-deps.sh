@@ -8,6 +8,7 @@ PACKAGES=(
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-charts-dev libqt6opengl6-dev
   libsqlite3-dev sqlite3 libsodium-dev
   libxlsxwriter-dev libminizip-dev zlib1g-dev liborcus-dev libboost-dev libfreexl-dev
+  libzint-dev zbar-tools
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils libcups2-dev
   fonts-liberation fonts-dejavu-core

@@ -33,6 +33,8 @@ const char* const kMemberLabels[DeskForm::MemberRowCount] = {"Id Member", "Nama"
 const QString kUnknownMember = QStringLiteral("Id Member tidak ditemukan..");
 // A member typed in Data Member stays inactive until "Aktif" is ticked there.
 const QString kInactiveMember = QStringLiteral("Member %1 tidak aktif, centang Aktif di Data Member..");
+const QString kItemCodeInMember =
+    QStringLiteral("%1 adalah kode item, bukan Id Member.. Pakai PEMINJAMAN, RENTAL atau PENGEMBALIAN.");
 const QString kMemberLocked =
     QStringLiteral("Transaksi belum disimpan: tekan Simpan, atau Trans Baru untuk member lain..");
 
@@ -268,6 +270,7 @@ void DeskForm::memberNumberChanged() {
 void DeskForm::lookUpMember() {
     clearMemberPanel();
     inactiveMember_.clear();
+    itemCodeInMember_.clear();
     ctx_.run(kMemberLookupSql, {memberNumber_->text()}, [this](const DbRow& row) {
         if (row.text(0).isEmpty()) return;
         if (row.text(MemberRowCount).toInt() == 0) {
@@ -276,6 +279,8 @@ void DeskForm::lookUpMember() {
         }
         for (int i = 0; i < MemberRowCount && i < row.columnCount(); ++i) member_.setCell(i, 1, row.text(i));
     });
+    if (memberValue(MemberId).isEmpty() && inactiveMember_.isEmpty() && !memberNumber_->text().isEmpty())
+        ctx_.run(kItemCodeSql, {memberNumber_->text()}, StoreScalar(itemCodeInMember_));
     showOpenDebts();
 }
 
@@ -432,10 +437,25 @@ bool DeskForm::eventFilter(QObject* watched, QEvent* event) {
         removeChosenRow();
         return true;
     }
-    if (watched == memberNumber_ && event->type() == QEvent::KeyPress && memberNumber_->isReadOnly() &&
-        !static_cast<QKeyEvent*>(event)->text().trimmed().isEmpty() && !triedToChangeMember_) {
-        triedToChangeMember_ = true;
-        updateControls();
+    if (watched == memberNumber_ && event->type() == QEvent::KeyPress && memberNumber_->isReadOnly()) {
+        // A scanner types the code and Enter: an item code among them is named as such.
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            // Whatever was typed before the scan is ahead of it: the longest end that
+            // is an item code is the one scanned.
+            itemCodeInMember_.clear();
+            const QString typed = scannedWhileLocked_.right(64);
+            for (qsizetype from = 0; from < typed.size() && itemCodeInMember_.isEmpty(); ++from)
+                ctx_.run(kItemCodeSql, {typed.mid(from)}, StoreScalar(itemCodeInMember_));
+            scannedWhileLocked_.clear();
+            updateControls();
+        } else if (!key->text().isEmpty() && key->text().front().isPrint()) {
+            scannedWhileLocked_ += key->text();
+        }
+        if (!key->text().trimmed().isEmpty() && !triedToChangeMember_) {
+            triedToChangeMember_ = true;
+            updateControls();
+        }
     }
     return QDialog::eventFilter(watched, event);
 }
@@ -479,7 +499,11 @@ void DeskForm::clearTransaction() {
 
 void DeskForm::updateControls() {
     const bool locked = hasUnsavedRows();
-    if (!locked) triedToChangeMember_ = false;
+    if (!locked) {
+        triedToChangeMember_ = false;
+        scannedWhileLocked_.clear();
+        if (itemCodeInMember_ != memberNumber_->text()) itemCodeInMember_.clear();  // scanned while locked
+    }
     // The cart belongs to the member it was collected for: the number cannot change
     // under it until it is saved or given up with Trans Baru.
     memberNumber_->setReadOnly(locked);
@@ -506,7 +530,9 @@ void DeskForm::updateControls() {
     dibayar_->setReadOnly(saved_);
 
     QString hint;
-    if (triedToChangeMember_)
+    if (!itemCodeInMember_.isEmpty())
+        hint = kItemCodeInMember.arg(itemCodeInMember_);
+    else if (triedToChangeMember_)
         hint = kMemberLocked;
     else if (!memberNumber_->text().isEmpty() && !memberFound)
         hint = inactiveMember_.isEmpty() ? kUnknownMember : kInactiveMember.arg(inactiveMember_);

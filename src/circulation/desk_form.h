@@ -178,6 +178,10 @@ class DeskForm : public QDialog {
     std::vector<FineWaiver> waivers_;   // fines waived on this cart's returns
     bool triedToChangeMember_ = false;  // tried to change the locked member number
     QString inactiveMember_;            // the number typed is this inactive member's
+    // A scanned item code landing in the member field is told apart from an unknown
+    // member: what was scanned into the locked field, and the item code read.
+    QString scannedWhileLocked_;
+    QString itemCodeInMember_;
     // The member the cart is collected for, taken with its first row: Simpan books
     // the cart to this member, and the number field is held to it until then.
     struct CartMember {

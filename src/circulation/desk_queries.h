@@ -11,6 +11,10 @@ namespace zelkor {
 inline const QString kMemberLookupSql =
     QStringLiteral("select Id, Nama, Alamat, Kategori, DurasiPinjam, Status>0 from MEMBER WHERE Id = ?");
 
+// Whether a text in the member field is an item's code (a label scanned there).
+inline const QString kItemCodeSql =
+    QStringLiteral("select Id from ItemPerpus where Id = ? and Id <> 'KUNJUNG' limit 1");
+
 // The visit price of a member category (BERKUNJUNG).
 inline const QString kVisitTariffSql =
     QStringLiteral("select HargaRental from ItemPerpus Where Id='KUNJUNG' and Pengarang=?");

@@ -11,6 +11,7 @@
 #include "collection/catalogue_blocks.h"
 #include "collection/record_list.h"
 #include "collection/record_toolbar.h"
+#include "labels/label_dialog.h"
 #include "reports/grid_export.h"
 #include "ui/grid_view.h"
 #include "ui/scaling.h"
@@ -48,11 +49,15 @@ void CatalogueForm::createLayout() {
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     outer->setSpacing(0);
-    outer->addWidget(CreateRecordToolbar(
-        this, {{RecordCommand::Spreadsheet, kSpreadsheetTip}, {RecordCommand::Browser, kBrowserTip}},
-        [this](RecordCommand c) {
-            c == RecordCommand::Spreadsheet ? exportSpreadsheet() : exportBrowser();
-        }));
+    outer->addWidget(CreateRecordToolbar(this,
+                                         {{RecordCommand::Spreadsheet, kSpreadsheetTip},
+                                          {RecordCommand::Browser, kBrowserTip},
+                                          {RecordCommand::Labels, kLabelsTip}},
+                                         [this](RecordCommand c) {
+                                             if (c == RecordCommand::Spreadsheet) exportSpreadsheet();
+                                             if (c == RecordCommand::Browser) exportBrowser();
+                                             if (c == RecordCommand::Labels) printLabels();
+                                         }));
 
     QLineEdit* field = list_->searchField();
     field->setFont(FontFromText(QStringLiteral("Arial Unicode MS,9,0")));
@@ -97,6 +102,25 @@ void CatalogueForm::exportSpreadsheet() {
 
 void CatalogueForm::exportBrowser() {
     ReportGridToBrowser(ctx_, kReportTitle, grid());
+}
+
+// Each block is one item, its lines named by "Kolom"; the block under the selection
+// mark is the one chosen. The catalogue shows the copies on the shelf, not those
+// held, so labels go one per item.
+void CatalogueForm::printLabels() {
+    std::vector<ItemLabel> found;
+    int chosen = -1;
+    for (int row = 0; row < grid().rowCount(); ++row) {
+        const QString name = grid().cell(row, 1), value = grid().cell(row, 2);
+        if (name == QLatin1String("Id")) found.push_back({value, {}, {}, 1});
+        if (found.empty()) continue;
+        if (name == QLatin1String("NamaItem")) found.back().title = value;
+        if (name == QLatin1String("Rak")) found.back().shelf = value;
+        if (row == grid().selectedRow() && !name.isEmpty()) chosen = int(found.size()) - 1;
+    }
+    std::vector<ItemLabel> one;
+    if (chosen >= 0) one.push_back(found[std::size_t(chosen)]);
+    PrintItemLabels(ctx_, this, one, found, false);
 }
 
 // The main window gives the form the focus when it opens it: the cursor goes to "Cari".

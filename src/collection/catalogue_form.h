@@ -10,7 +10,8 @@
 //         Rak          A4
 //     (empty line)
 //
-// The grid goes to the spreadsheet or the browser like every list.
+// The grid goes to the spreadsheet or the browser like every list, and the items
+// found (or the one under the selection) to "Cetak Label".
 #include <QWidget>
 
 namespace zelkor {
@@ -36,6 +37,7 @@ class CatalogueForm : public QWidget {
     void load();
     void exportSpreadsheet();
     void exportBrowser();
+    void printLabels();
 
   protected:
     void focusInEvent(QFocusEvent* event) override;

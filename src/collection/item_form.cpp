@@ -3,6 +3,8 @@
 #include <QLineEdit>
 
 #include "collection/record_rules.h"
+#include "collection/record_toolbar.h"
+#include "labels/label_dialog.h"
 
 namespace zelkor {
 
@@ -32,6 +34,7 @@ RecordFormDesign ItemDesign() {
     s.addTip = QStringLiteral("Tambah Data Rekening Baru");
     s.saveTip = QStringLiteral("Edit / Ubah Data Rekening");
     s.deleteTip = QStringLiteral("Hapus Item Data Rekening");
+    s.paperCommand = RecordCommand::Labels;
     return s;
 }
 
@@ -76,6 +79,22 @@ RecordKey ItemForm::keyForSave(const QString& code) const {
 RecordKey ItemForm::keyForRow(int row) const {
     const RecordKey key = RecordForm::keyForRow(row);
     return key.values.value(0) == kTariffCode ? tariffKey(categoryOf(row)) : key;
+}
+
+// The chosen row, and every row the search found; the visit tariffs are no items.
+void ItemForm::printOnPaper() {
+    const int code = gridColumnOf(QStringLiteral("Id")), title = gridColumnOf(QStringLiteral("NamaItem")),
+              shelf = gridColumnOf(QStringLiteral("Rak")), stock = gridColumnOf(QStringLiteral("JmlStock"));
+    const auto label = [&](int row) {
+        return ItemLabel{grid().cell(row, code), grid().cell(row, title), grid().cell(row, shelf),
+                         grid().cell(row, stock).toInt()};
+    };
+    std::vector<ItemLabel> chosen, found;
+    for (int row = 0; row < grid().rowCount(); ++row)
+        if (grid().cell(row, code) != kTariffCode) found.push_back(label(row));
+    if (const int row = grid().selectedRow(); row >= 0 && grid().cell(row, code) != kTariffCode)
+        chosen.push_back(label(row));
+    PrintItemLabels(ctx(), this, chosen, found);
 }
 
 RecordKey ItemForm::tariffKey(const QString& category) {

@@ -19,6 +19,7 @@ class ItemForm : public RecordForm {
     StoredRecord storedRecord(const QStringList& shown) const override;
     RecordKey keyForSave(const QString& code) const override;
     RecordKey keyForRow(int row) const override;
+    void printOnPaper() override;  // Cetak Label
 
   private:
     static RecordKey tariffKey(const QString& category);

@@ -11,7 +11,9 @@
 
 #include "app/app_context.h"
 #include "collection/record_rules.h"
+#include "collection/record_toolbar.h"
 #include "core/dates.h"
+#include "labels/card_dialog.h"
 #include "ui/scaling.h"
 
 namespace zelkor {
@@ -44,6 +46,7 @@ RecordFormDesign MemberDesign() {
     s.addTip = QStringLiteral("Tambah Data Member Baru");
     s.saveTip = QStringLiteral("Edit / Ubah Data Member");
     s.deleteTip = QStringLiteral("Hapus Item Data Member");
+    s.paperCommand = RecordCommand::Cards;
     s.labelWidth = 97;
     s.fieldWidth = 190;
     s.newRecordClearsSearch = true;
@@ -137,6 +140,21 @@ void MemberForm::pickBirthDate() {
     calendar->move(birth_->mapToGlobal(QPoint(0, birth_->height())));
     calendar->show();
     calendar->setFocus();
+}
+
+// The chosen member, and every member the search found (a class, by its category).
+void MemberForm::printOnPaper() {
+    const int id = gridColumnOf(QStringLiteral("Id")), name = gridColumnOf(QStringLiteral("Nama")),
+              category = gridColumnOf(QStringLiteral("Kategori")),
+              days = gridColumnOf(QStringLiteral("DurasiPinjam"));
+    const auto card = [&](int row) {
+        return MemberCard{grid().cell(row, id), grid().cell(row, name), grid().cell(row, category),
+                          grid().cell(row, days)};
+    };
+    std::vector<MemberCard> chosen, found;
+    for (int row = 0; row < grid().rowCount(); ++row) found.push_back(card(row));
+    if (const int row = grid().selectedRow(); row >= 0) chosen.push_back(card(row));
+    PrintMemberCards(ctx(), this, chosen, found);
 }
 
 QString MemberForm::refusal() const {

@@ -20,6 +20,7 @@ class MemberForm : public RecordForm {
 
   protected:
     QString refusal() const override;
+    void printOnPaper() override;  // Cetak Kartu
 
   private:
     void addGenderRow();

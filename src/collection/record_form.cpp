@@ -27,6 +27,10 @@ std::vector<GridColumn> GridColumns(const std::vector<RecordColumn>& columns) {
     return out;
 }
 
+QString PaperTip(RecordCommand c) {
+    return c == RecordCommand::Cards ? kCardsTip : kLabelsTip;
+}
+
 }  // namespace
 
 QStringList RecordFormDesign::columnNames() const {
@@ -65,14 +69,15 @@ void RecordForm::createLayout() {
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     outer->setSpacing(0);
-    outer->addWidget(CreateRecordToolbar(this,
-                                         {{RecordCommand::Add, design_.addTip},
-                                          {RecordCommand::Save, design_.saveTip},
-                                          {RecordCommand::Delete, design_.deleteTip},
-                                          {RecordCommand::Spreadsheet, kSpreadsheetTip},
-                                          {RecordCommand::Browser, kBrowserTip},
-                                          {RecordCommand::Import, kImportTip}},
-                                         [this](RecordCommand c) { run(c); }));
+    std::vector<RecordTool> tools{{RecordCommand::Add, design_.addTip},
+                                  {RecordCommand::Save, design_.saveTip},
+                                  {RecordCommand::Delete, design_.deleteTip},
+                                  {RecordCommand::Spreadsheet, kSpreadsheetTip},
+                                  {RecordCommand::Browser, kBrowserTip}};
+    if (design_.paperCommand != RecordCommand::Add)
+        tools.push_back({design_.paperCommand, PaperTip(design_.paperCommand)});
+    tools.push_back({RecordCommand::Import, kImportTip});
+    outer->addWidget(CreateRecordToolbar(this, tools, [this](RecordCommand c) { run(c); }));
 
     auto* body = new QHBoxLayout;
     body->setContentsMargins(Scaled(this, 9), Scaled(this, 2), Scaled(this, 8), Scaled(this, 8));
@@ -240,7 +245,8 @@ void RecordForm::run(RecordCommand command) {
     // In the order of RecordCommand.
     static constexpr void (RecordForm::*kHandlers[])() = {
         &RecordForm::newRecord,         &RecordForm::save,          &RecordForm::remove,
-        &RecordForm::exportSpreadsheet, &RecordForm::exportBrowser, &RecordForm::openImport};
+        &RecordForm::exportSpreadsheet, &RecordForm::exportBrowser, &RecordForm::openImport,
+        &RecordForm::printOnPaper,      &RecordForm::printOnPaper};
     (this->*kHandlers[static_cast<int>(command)])();
 }
 

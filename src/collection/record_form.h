@@ -68,6 +68,9 @@ struct RecordFormDesign {
     int labelWidth = 81;   // design pixels from a row's label to its control
     int fieldWidth = 198;  // a text row's field
     bool newRecordClearsSearch = false;
+    // Labels or Cards: the form's entry for printing its records on paper; none
+    // when left at Add.
+    RecordCommand paperCommand{};
 
     QStringList columnNames() const;  // the stored columns, in grid order
 };
@@ -97,6 +100,7 @@ class RecordForm : public QWidget {
     void exportSpreadsheet();         // entry 4
     void exportBrowser();             // entry 5
     void openImport();                // entry 7
+    virtual void printOnPaper() {}    // labels or cards, when the design has the entry
 
   protected:
     RecordForm(AppContext& ctx, RecordFormDesign design, QWidget* parent);

@@ -29,6 +29,10 @@ CommandLook LookOf(RecordCommand c) {
             return {"IMAGE_DOCEXCEL", "spreadsheet", QKeySequence(Qt::CTRL | Qt::Key_E)};
         case RecordCommand::Browser:
             return {"IMAGE_PRINTER", "browser", QKeySequence(Qt::CTRL | Qt::Key_P)};
+        case RecordCommand::Labels:
+            return {"IMAGE_BARCODE", "labels", QKeySequence(Qt::CTRL | Qt::Key_L)};
+        case RecordCommand::Cards:
+            return {"IMAGE_MEMBER_CARD", "cards", QKeySequence(Qt::CTRL | Qt::Key_K)};
         case RecordCommand::Import:
             break;
     }

@@ -11,7 +11,7 @@ class QWidget;
 
 namespace zelkor {
 
-enum class RecordCommand { Add, Save, Delete, Spreadsheet, Browser, Import };
+enum class RecordCommand { Add, Save, Delete, Spreadsheet, Browser, Import, Labels, Cards };
 
 struct RecordTool {
     RecordCommand command;
@@ -23,6 +23,7 @@ struct RecordTool {
 //   Add    IMAGE_DATA_ADD     Ctrl+N      Spreadsheet  IMAGE_DOCEXCEL  Ctrl+E
 //   Save   IMAGE_DISK_BLUE    Ctrl+S      Browser      IMAGE_PRINTER   Ctrl+P
 //   Delete IMAGE_DATA_DELETE  Ctrl+Del    Import       IMAGE_EXCEL     Ctrl+I
+//   Labels IMAGE_BARCODE      Ctrl+L      Cards        IMAGE_MEMBER_CARD Ctrl+K
 QToolBar* CreateRecordToolbar(QWidget* form, const std::vector<RecordTool>& tools,
                               const std::function<void(RecordCommand)>& run);
 
@@ -30,5 +31,7 @@ QToolBar* CreateRecordToolbar(QWidget* form, const std::vector<RecordTool>& tool
 inline const QString kSpreadsheetTip = QStringLiteral("Export Ke Excel");
 inline const QString kBrowserTip = QStringLiteral("Cetak Ke Broswer");
 inline const QString kImportTip = QStringLiteral("Import Data Dari Excel");
+inline const QString kLabelsTip = QStringLiteral("Cetak Label");
+inline const QString kCardsTip = QStringLiteral("Cetak Kartu");
 
 }  // namespace zelkor

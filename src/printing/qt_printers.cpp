@@ -3,6 +3,7 @@
 #include <cups/cups.h>
 
 #include <QFontMetricsF>
+#include <QPageSize>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -25,7 +26,8 @@ bool QueueAcceptsJobs(const QString& printer) {
 
 class QtPrintContext : public PrintContext {
   public:
-    explicit QtPrintContext(QString printerName) : printerName_(std::move(printerName)) {}
+    QtPrintContext(QString printerName, int paperWidthMm)
+        : printerName_(std::move(printerName)), paperWidthMm_(paperWidthMm) {}
     ~QtPrintContext() override { release(); }
 
     bool open() override {
@@ -38,6 +40,11 @@ class QtPrintContext : public PrintContext {
         printer_ = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
         printer_->setOutputFormat(QPrinter::NativeFormat);
         printer_->setFullPage(false);  // positions are shares of the printable area
+        // A receipt roll: the same lines, spread over its width instead of a page's.
+        if (paperWidthMm_ > 0)
+            printer_->setPageSize(QPageSize(QSizeF(paperWidthMm_, 297), QPageSize::Millimeter,
+                                            QStringLiteral("Struk %1 mm").arg(paperWidthMm_),
+                                            QPageSize::ExactMatch));
         if (!printer_->isValid())
             return fail(QStringLiteral("Printer ") + info.printerName() +
                         QStringLiteral(" tidak dapat dipakai."));
@@ -126,6 +133,7 @@ class QtPrintContext : public PrintContext {
     }
 
     QString printerName_;
+    int paperWidthMm_ = 0;
     std::unique_ptr<QPrinter> printer_;
     QPainter painter_;
     QString face_ = QStringLiteral("Arial");
@@ -137,7 +145,8 @@ class QtPrintContext : public PrintContext {
 }  // namespace
 
 std::unique_ptr<PrintContext> QtPrinters::create() {
-    return std::make_unique<QtPrintContext>(printerName_);
+    const Choice c = choose_ ? choose_() : Choice{printerName_};
+    return std::make_unique<QtPrintContext>(c.name, c.paperWidthMm);
 }
 
 }  // namespace zelkor

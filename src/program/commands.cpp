@@ -10,6 +10,7 @@ const std::vector<MenuPopup>& MenuTable() {
           {cmd::BackUp, "&BackUp"},
           {cmd::Restore, "Re&store"},
           {cmd::DatabaseConnection, "Koneksi &Database"},
+          {cmd::PrinterSettings, "&Pengaturan Printer"},
           {cmd::Exit, "&Keluar"}}},
         {cmd::DataPopup,
          "&Data",

@@ -53,6 +53,8 @@ enum Id : int {
     LoanRules = 6105,
     LibraryCalendar = 6106,
     OverdueList = 6107,
+    // Added to the File menu after the first menu: the printer for each kind of paper.
+    PrinterSettings = 6108,
 };
 }  // namespace cmd
 

@@ -8,6 +8,7 @@
 #include <QElapsedTimer>
 
 #include "app/startup.h"
+#include "labels/paper_printers.h"
 #include "printing/qt_printers.h"
 #include "program/bench_probe.h"
 #include "program/first_start_dialog.h"
@@ -29,9 +30,14 @@ int main(int argc, char** argv) {
     zelkor::QtMessages messages;
     zelkor::SystemClock clock;
     zelkor::QtFileDialogs files;
-    zelkor::QtPrinters printers;  // the default printer, looked up for every job
-    const zelkor::AppServices services{messages, clock, files, printers};
     const zelkor::Places places = zelkor::ChoosePlaces(QDir::currentPath());
+    // Receipts and vouchers: the receipt printer of "Pengaturan Printer", else the
+    // default printer, looked up for every job.
+    zelkor::QtPrinters printers([settings = places.configDir] {
+        const zelkor::PaperPrinters p = zelkor::ReadPaperPrinters(settings);
+        return zelkor::QtPrinters::Choice{p.receipt, p.receiptWidthMm};
+    });
+    const zelkor::AppServices services{messages, clock, files, printers};
     // The export modules write laporan/ into the working directory.
     if (places.perUser) QDir::setCurrent(places.dataDir);
     auto ctx = places.perUser

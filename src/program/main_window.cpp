@@ -27,6 +27,7 @@
 #include "collection/lost_item_form.h"
 #include "collection/member_form.h"
 #include "core/dates.h"
+#include "labels/printer_settings_dialog.h"
 #include "overview/overview_page.h"
 #include "program/images.h"
 #include "program/status_bar.h"
@@ -171,6 +172,7 @@ void MainWindow::createCommands() {
         if (administratorOnly() && RestoreDatabase(ctx_)) reloadChildForms();
     });
     c.set(cmd::DatabaseConnection, [this] { switchLibrary(); });
+    c.set(cmd::PrinterSettings, [this] { PrinterSettingsDialog(ctx_, this).exec(); });
     c.set(cmd::Exit, [this] { exitProgram(); });
     c.set(cmd::Items, [this] {
         // One item form: a second press brings the open one forward.

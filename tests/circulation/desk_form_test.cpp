@@ -15,6 +15,7 @@ void SetUpMembers(TestEnv& env) {
     env.addMember("M01", "Budi", "Umum", 7);
     env.addMember("M0", "Ani", "Pelajar", 3);
     env.addMember("M02", "Citra", "Umum", 7, "0");  // inactive
+    env.addItem("b-01.x 2", "Matematika");          // an item label scanned in the wrong field
     env.addTariff("Umum", "1500");
 }
 
@@ -95,6 +96,10 @@ TEST_F(DeskFormTest, PickerButtonsNeedAnActiveMemberAndTheHintSaysWhy) {
         {"M02", {"browse"}, "Member M02 tidak aktif, centang Aktif di Data Member.."},
         {"M0", {"rental", "borrow", "returns", "browse"}, ""},
         {"M01x", {"browse"}, unknown},
+        {"b-01.x 2",
+         {"browse"},
+         "b-01.x 2 adalah kode item, bukan Id Member.. Pakai PEMINJAMAN, RENTAL atau "
+         "PENGEMBALIAN."},
     };
     for (const auto& c : cases) {
         DeskDriver d(env);

@@ -231,6 +231,13 @@ TEST_F(DeskScenarioTest, MemberIsLockedWhileTheCartHoldsUnsavedRows) {
         if (i == 0) d.click("visit");
     }
 
+    // An item label scanned into the locked field (the code, then Enter) is named.
+    QTest::keyClicks(number, "B01");
+    QTest::keyClick(number, Qt::Key_Return);
+    EXPECT_EQ(number->text(), "M01");
+    EXPECT_TRUE(d.label("memberHint").startsWith("B01 adalah kode item, bukan Id Member.."))
+        << d.label("memberHint").toStdString();
+
     d.click("save");
     d.click("print");
     ASSERT_EQ(d.printed.size(), 1u);

@@ -1,13 +1,18 @@
 // "Katalog": the blocks of a search, the stock worked out by the database, literal
 // searches, the keyboard and both exports.
 #include <gtest/gtest.h>
+#include <QAction>
+#include <QCheckBox>
 #include <QFile>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QTest>
 
 #include "collection/catalogue_form.h"
+#include "labels/label_dialog.h"
 #include "record_driver.h"
 #include "support/files.h"
+#include "support/modal.h"
 #include "ui/grid_view.h"
 
 using namespace zelkor;
@@ -164,6 +169,23 @@ TEST_F(CatalogueTest, FromTheSearchIntoTheBlocksByKeyboard) {
     QTest::keyClick(view, Qt::Key_F, Qt::ControlModifier);
     EXPECT_TRUE(searchField()->hasFocus());
     EXPECT_EQ(searchField()->selectedText(), "Fisika");
+}
+
+// Ctrl+L: the block under the selection is the item chosen, every block is found;
+// the catalogue knows the copies on the shelf only, so no label per copy.
+TEST_F(CatalogueTest, LabelsForTheBlockChosenOrEveryBlockFound) {
+    search("");
+    form->grid().select(11);  // B02's title line
+    QStringList offered;
+    WhenModal<LabelDialog>([&](LabelDialog* dialog) {
+        for (const char* name : {"chosenItems", "foundItems"})
+            offered << dialog->findChild<QRadioButton*>(name)->text();
+        EXPECT_FALSE(dialog->findChild<QCheckBox*>("perCopy")->isEnabled());
+        dialog->reject();
+    });
+    form->findChild<QAction*>("labels")->trigger();
+    EXPECT_EQ(offered, QStringList({"Item &terpilih (1)", "Semua &hasil cari (3)"}));
+    EXPECT_TRUE(env.messages.shown.empty());
 }
 
 TEST_F(CatalogueTest, BothExportsReceiveTheBlocksAsTheyStand) {

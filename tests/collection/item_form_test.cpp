@@ -1,10 +1,16 @@
 // "Form Data Item Perpustakaan": listing, searching, saving, deleting and following
 // the grid, driven as an operator does.
 #include <gtest/gtest.h>
+#include <QCheckBox>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QRadioButton>
+#include <QSpinBox>
 
 #include "collection/entry_messages.h"
 #include "collection/import_dialog.h"
 #include "collection/item_form.h"
+#include "labels/label_dialog.h"
 #include "record_driver.h"
 #include "support/modal.h"
 
@@ -264,6 +270,30 @@ TEST_F(ItemFormTest, SearchLooksForTheTextAsTypedInSixColumns) {
     // Only Enter searches.
     d->type("search", "Kimia");
     EXPECT_EQ(d->grid().rowCount(), 0);
+
+    // Labels for a search that found nothing are refused before any dialog.
+    d->press("labels");
+    EXPECT_EQ(env.messages.texts(), QStringList({"Tidak ada item untuk dicetak labelnya.."}));
+}
+
+// A label per copy of every item found, from place 20 of the first 3 x 8 sheet:
+// B01 (3 copies) and B03 (4) take its last five places and two of the next sheet.
+TEST_F(ItemFormTest, LabelsForTheItemsFoundFromAChosenPlace) {
+    d->search("A1");
+    int pages = 0;
+    WhenModal<LabelDialog>([&](LabelDialog* dialog) {
+        EXPECT_EQ(dialog->findChild<QRadioButton*>("foundItems")->text(), "Semua &hasil cari (2)");
+        dialog->findChild<QCheckBox*>("perCopy")->setChecked(true);
+        dialog->findChild<QSpinBox*>("start")->setValue(20);
+        WhenModal<QPrintPreviewDialog>([&](QPrintPreviewDialog* preview) {
+            pages = preview->findChild<QPrintPreviewWidget*>()->pageCount();
+            preview->reject();
+        });
+        dialog->accept();
+    });
+    d->press("labels");
+    EXPECT_EQ(pages, 2);
+    EXPECT_TRUE(env.messages.shown.empty());  // the preview given up prints nothing and says nothing
 }
 
 TEST_F(ItemFormTest, TheFieldsFollowTheGridWhileTheMouseIsOverIt) {

@@ -110,6 +110,21 @@ TEST_F(CupsPrint, PaymentReceiptReadsBackLineByLine) {
     EXPECT_TRUE(Output("pdfinfo", {job}).contains(QRegularExpression("Title:\\s+Untitled")));
 }
 
+// A receipt roll chosen in the printer settings: the page is the roll's width
+// (80 mm is 227 points), and the lines still read back in their columns.
+TEST_F(CupsPrint, ReceiptOnARollOfTheChosenWidth) {
+    const PrintLayout layout{"Courier New", 8, {{10, 15, token_}, {10, 115, "Total 7500"}}};
+    const QSet<QString> before = SpoolFiles();
+    QtPrinters printers([] { return QtPrinters::Choice{{}, 80}; });
+    QString why;
+    ASSERT_TRUE(PrintLayoutJob(printers, layout, &why)) << why.toStdString();
+    const QString job = FindJob(before, token_);
+    ASSERT_FALSE(job.isEmpty());
+    ExpectLinesInOrder(layout, job);
+    const QString info = Output("pdfinfo", {job});
+    EXPECT_TRUE(info.contains(QRegularExpression("Page size:\\s+22[67](\\.\\d+)? x"))) << info.toStdString();
+}
+
 // A queue of its own that turns jobs down, so the shared default printer is
 // never touched while other tests print.
 class RefusingQueue : public CupsPrint {

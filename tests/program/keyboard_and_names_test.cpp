@@ -32,6 +32,8 @@
 #include "collection/item_form.h"
 #include "collection/lost_item_form.h"
 #include "collection/member_form.h"
+#include "labels/label_dialog.h"
+#include "labels/printer_settings_dialog.h"
 #include "overview/overview_page.h"
 #include "program/first_start_dialog.h"
 #include "reports/history_form.h"
@@ -116,6 +118,8 @@ TEST(KeyboardAndNames, EveryFormNamesItsInputsAndLettersItsCommands) {
         f.push_back(std::make_unique<ReportForm>(ctx));
         f.push_back(std::make_unique<HistoryForm>(ctx));
         f.push_back(std::make_unique<OverviewPage>(ctx));
+        f.push_back(std::make_unique<LabelDialog>(1, 3));
+        f.push_back(std::make_unique<PrinterSettingsDialog>(ctx));
         f.push_back(std::make_unique<FirstStartDialog>(Places{env.dir(), env.dir(), true}, QString(),
                                                        env.files, QDate(2016, 3, 7)));
         return f;

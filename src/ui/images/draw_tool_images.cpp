@@ -12,6 +12,7 @@
 #include <QPainterPath>
 #include <cstdio>
 #include <initializer_list>
+#include <iterator>
 
 namespace {
 
@@ -198,15 +199,64 @@ void cashOut(QPainter& p) {
     cashArrow(p, false, hex(0xe74c3c));
 }
 
+// Black bars of differing widths across `r`: a printed code.
+void bars(QPainter& p, QRectF r) {
+    static constexpr double kWidths[] = {1, 0.5, 0.5, 1.5, 0.5, 1, 0.5, 1.5, 1, 0.5, 0.5, 1};
+    p.setPen(Qt::NoPen);
+    p.setBrush(hex(0x17202a));
+    qreal x = r.left();
+    for (std::size_t i = 0; i < std::size(kWidths) && x < r.right(); ++i) {
+        const qreal w = kWidths[i] * r.width() / 13.0;
+        if (i % 2 == 0) p.drawRect(QRectF(x, r.top(), w, r.height()));
+        x += w + r.width() / 26.0;
+    }
+}
+
+// A white label with rounded corners and a code on it: item labels.
+void barcodeLabel(QPainter& p) {
+    p.setPen(QPen(hex(0x7f8c8d), 1.0));
+    p.setBrush(Qt::white);
+    p.drawRoundedRect(QRectF(2, 6, 28, 20), 3, 3);
+    bars(p, QRectF(6, 9, 20, 11));
+    p.setPen(QPen(hex(0x5d6d7e), 1.2));
+    p.drawLine(QPointF(9, 23), QPointF(23, 23));
+}
+
+// A blue card with a person and a code along its foot: member cards.
+void memberCard(QPainter& p) {
+    QLinearGradient g(0, 5, 0, 27);
+    g.setColorAt(0, hex(0x85c1e9));
+    g.setColorAt(1, hex(0x2e86c1));
+    p.setPen(QPen(hex(0x1b4f72), 1.0));
+    p.setBrush(g);
+    p.drawRoundedRect(QRectF(1.5, 5, 29, 22), 3, 3);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::white);
+    p.drawEllipse(QPointF(9, 11.5), 3, 3);
+    p.drawPie(QRectF(4, 14, 10, 8), 0, 180 * 16);
+    p.drawRect(QRectF(16, 9, 11, 2));
+    p.drawRect(QRectF(16, 13, 8, 2));
+    p.drawRoundedRect(QRectF(4, 20.5, 24, 5), 1, 1);
+    bars(p, QRectF(6, 21.3, 20, 3.4));
+}
+
 struct Drawing {
     const char* name;
     void (*draw)(QPainter&);
 };
 
 const Drawing kDrawings[] = {
-    {"IMAGE_DATA_ADD", dataAdd},   {"IMAGE_DISK_BLUE", diskBlue}, {"IMAGE_DATA_DELETE", dataDelete},
-    {"IMAGE_DOCEXCEL", docExcel},  {"IMAGE_PRINTER", printer},    {"IMAGE_EXCEL", excel},
-    {"IMAGE_DATA_EDIT", dataEdit}, {"IMAGE_DOWN", cashIn},        {"IMAGE_UP", cashOut},
+    {"IMAGE_DATA_ADD", dataAdd},
+    {"IMAGE_DISK_BLUE", diskBlue},
+    {"IMAGE_DATA_DELETE", dataDelete},
+    {"IMAGE_DOCEXCEL", docExcel},
+    {"IMAGE_PRINTER", printer},
+    {"IMAGE_EXCEL", excel},
+    {"IMAGE_DATA_EDIT", dataEdit},
+    {"IMAGE_DOWN", cashIn},
+    {"IMAGE_UP", cashOut},
+    {"IMAGE_BARCODE", barcodeLabel},
+    {"IMAGE_MEMBER_CARD", memberCard},
 };
 
 }  // namespace
