@@ -10,13 +10,15 @@
 //         Rak          A4
 //     (empty line)
 //
-// The grid goes to the spreadsheet or the browser like every list.
+// The blocks go to the spreadsheet or the browser like every list.
 #include <QWidget>
+
+#include "collection/catalogue_blocks.h"
+#include "ui/grid_data.h"
 
 namespace zelkor {
 
 class AppContext;
-class GridData;
 class RecordList;
 
 class CatalogueForm : public QWidget {
@@ -28,7 +30,9 @@ class CatalogueForm : public QWidget {
     // The window class: the command brings an open catalogue forward by it.
     static constexpr char kWindowClass[] = "FORM_ZELKOR_FORM9_CLASS";
 
+    // The lines shown (the selection is kept there); their text is items().cell().
     GridData& grid();
+    const CatalogueItems& items() const { return items_; }
 
   public slots:
     void search();  // Enter in the search field
@@ -45,6 +49,8 @@ class CatalogueForm : public QWidget {
 
     AppContext& ctx_;
     RecordList* list_ = nullptr;
+    CatalogueItems items_;
+    GridData blocks_;  // every block with its text, made for an export
 };
 
 }  // namespace zelkor
