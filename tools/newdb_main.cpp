@@ -7,8 +7,7 @@
 #include <string>
 
 #include "accounts/password_hash.h"
-#include "db/database.h"
-#include "db/schema.h"
+#include "empty_library.h"
 #include "tool_support.h"
 
 using namespace zelkor;
@@ -73,23 +72,6 @@ bool askPassword(std::string* out) {
     return true;
 }
 
-bool fillDatabase(const std::string& file, const QString& hash, std::string* error) {
-    QString message;
-    auto db = Database::open(QString::fromLocal8Bit(file.c_str()), &message);
-    if (!db) {
-        *error = message.toStdString();
-        return false;
-    }
-    Transaction tx(*db);
-    DbResult r = tx.beginResult();
-    if (r) r = ApplySchema(*db);
-    if (r)
-        r = db->exec("insert into useradmin (User, Password) values (?, ?)", {QStringLiteral("admin"), hash});
-    if (r) r = tx.commit();
-    if (!r) *error = r.error.toStdString();
-    return r.ok;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -110,7 +92,7 @@ int main(int argc, char** argv) {
     }
 
     const int rc = MakeNewFile("zelkor-newdb", file, [&](const std::string& temp, std::string* error) {
-        return fillDatabase(temp, hash, error);
+        return FillEmptyLibrary(temp, hash, error);
     });
     if (rc != kExitOk) return rc;
     std::cout << "Created " << o.path << ": an empty library with the administrator account \"admin\".\n";

@@ -147,17 +147,21 @@ bool RefuseExisting(const char* tool, const NewFile& file) {
     return true;
 }
 
+bool FillAndCommit(NewFile& file, const FillNewFile& fill, std::string* error, bool* existed) {
+    try {
+        return file.create(error) && fill(file.tempPath(), error) && file.commit(error, existed);
+    } catch (const std::exception& e) {
+        *error = e.what();
+        return false;
+    }
+}
+
 int MakeNewFile(const char* tool, NewFile& file, const FillNewFile& fill) {
     std::string error;
     bool existed = false;
-    try {
-        if (!file.create(&error) || !fill(file.tempPath(), &error) || !file.commit(&error, &existed)) {
-            std::cerr << tool << ": " << error << "; nothing was created.\n";
-            return existed ? kExitFileExists : kExitFailed;
-        }
-    } catch (const std::exception& e) {
-        std::cerr << tool << ": " << e.what() << "; nothing was created.\n";
-        return kExitFailed;
+    if (!FillAndCommit(file, fill, &error, &existed)) {
+        std::cerr << tool << ": " << error << "; nothing was created.\n";
+        return existed ? kExitFileExists : kExitFailed;
     }
     return kExitOk;
 }

@@ -51,7 +51,12 @@ bool RefuseExisting(const char* tool, const NewFile& file);
 // by returning false with `error` set, or by throwing.
 using FillNewFile = std::function<bool(const std::string& tempPath, std::string* error)>;
 
-// Creates `file`, fills it with `fill` and gives it the target's name. kExitOk
+// Creates `file`, fills it with `fill` and gives it the target's name; false with
+// the reason in `error` otherwise (`existed` set when the target appeared
+// meanwhile), having left nothing behind. What the program's own windows use.
+bool FillAndCommit(NewFile& file, const FillNewFile& fill, std::string* error, bool* existed = nullptr);
+
+// FillAndCommit for a tool: kExitOk
 // when that all worked; otherwise says why on stderr ("`tool`: why; nothing was
 // created.") and returns the exit code, kExitFileExists when the target appeared
 // meanwhile.

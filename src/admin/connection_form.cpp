@@ -88,7 +88,8 @@ void ConnectionForm::save() {
     if (!db) return refuse(error);
 
     const ConnSettings conn{path, ctx_.connText2, ctx_.connText3};
-    if (!WriteLineFile(QDir(ctx_.workDir).filePath(QStringLiteral("conn.txt")), ConnLine(conn), &error)) {
+    if (!WriteLineFile(QDir(ctx_.configFolder()).filePath(QStringLiteral("conn.txt")), ConnLine(conn),
+                       &error)) {
         ctx_.messages().show(QStringLiteral("File conn.txt tidak dapat disimpan: %1. Koneksi database tidak "
                                             "berubah..")
                                  .arg(error),

@@ -128,7 +128,7 @@ void IdentityForm::save() {
                              kInfo, MsgButtons::Ok, MsgIcon::None);
         return;
     }
-    const QDir dir(ctx_.workDir);
+    const QDir dir(ctx_.configFolder());
     QString error;
     auto written = [&](const QString& file, const QString& line) {
         if (WriteLineFile(dir.filePath(file), line, &error)) return true;

@@ -20,7 +20,7 @@ struct AppServices {
 };
 
 class AppContext {
-public:
+  public:
     AppContext(std::unique_ptr<Database> db, AppServices services);
 
     // ---- the connection --------------------------------------------------
@@ -35,12 +35,12 @@ public:
     QString identityField5;  // carried, only written back into sekolah.txt
 
     // ---- the run -----------------------------------------------------------
-    QString todayText;        // "yyyy-mm-dd", fixed when the main window is created
-    QString currentOperator;  // the logged-in operator, shown in status bar part 1
-    int gridFollowFlag = 0;   // shared by the record forms' follow-the-selection timers
+    QString todayText;              // "yyyy-mm-dd", fixed when the main window is created
+    QString currentOperator;        // the logged-in operator, shown in status bar part 1
+    int gridFollowFlag = 0;         // shared by the record forms' follow-the-selection timers
     QString memberBrowserCategory;  // the member browser's chosen category, kept for the run
-    QString reportCode;       // "0001".."0007", the report the Hasil menu asks for
-    QString importTarget;     // "ItemPerpus" or "Member"
+    QString reportCode;             // "0001".."0007", the report the Hasil menu asks for
+    QString importTarget;           // "ItemPerpus" or "Member"
     const GridData* exportGrid = nullptr;
     QString rememberedPicture;
     // Wrong passwords in a row per user name in this run, and when the next try of
@@ -51,7 +51,9 @@ public:
     };
     std::map<QString, FailedLogins> failedLogins;
     QString programDir;  // folder of the program (modules, images)
-    QString workDir;     // working directory (conn.txt, perpus.txt, laporan/)
+    QString workDir;     // the data folder: backups, laporan/, image/, a relative library path
+    QString configDir;   // conn.txt, perpus.txt, sekolah.txt; empty: the working directory
+    QString configFolder() const { return configDir.isEmpty() ? workDir : configDir; }
 
     // ---- services ----------------------------------------------------------
     MessageService& messages() { return services_.messages; }
@@ -71,7 +73,7 @@ public:
     // returns false. The common case of every form.
     bool run(const QString& sql, const QVariantList& values = {}, const Database::RowCallback& onRow = {});
 
-private:
+  private:
     std::unique_ptr<Database> db_;
     AppServices services_;
 };

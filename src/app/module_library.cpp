@@ -7,8 +7,9 @@
 namespace zelkor {
 
 ModuleLibrary::ModuleLibrary(const QString& programDir, const QString& name) {
-    if (!programDir.isEmpty()) {
-        lib_.setFileName(QDir(programDir).filePath(name));
+    for (const QString& dir : {programDir, QStringLiteral(ZELKOR_MODULE_DIR)}) {
+        if (dir.isEmpty()) continue;
+        lib_.setFileName(QDir(dir).filePath(name));
         if (lib_.load()) return;
     }
     lib_.setFileName(name);

@@ -2,7 +2,9 @@
 // A module of the program (exptohtml, exptoxls, xlstodb): a separate library
 // loaded by its bare name for one use and released when this object goes.
 // Beside the program (programDir) first, so a copy there wins over one installed
-// elsewhere; then the platform's library search path.
+// elsewhere (the build folder); then the program's own library folder of the
+// installed package (ZELKOR_MODULE_DIR, e.g. /usr/lib/x86_64-linux-gnu/zelkor);
+// then the platform's library search path.
 #include <QFunctionPointer>
 #include <QLibrary>
 #include <QString>

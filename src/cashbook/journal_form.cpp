@@ -202,8 +202,23 @@ void JournalForm::openEntry(EntrySide side, int followFlag) {
 }
 
 void JournalForm::lineSaved(const SavedLine& line) {
-    // A line dated in another month belongs to that month's list.
-    if (!line.date.startsWith(MonthPrefix(year_, month_) + QLatin1Char('-'))) return;
+    // A line dated in another month belongs to that month's list; one dated
+    // before this month counts in every balance shown here.
+    const QString prefix = MonthPrefix(year_, month_) + QLatin1Char('-');
+    if (!line.date.startsWith(prefix)) {
+        if (line.date < prefix) load();
+        return;
+    }
+    // A line dated before others of the month takes its place by date, and the
+    // balances after it change: the month is listed afresh with it chosen.
+    const int last = grid_.rowCount() - 1;
+    if (last >= 0 && !(balanceLine_ && last == 0) &&
+        std::pair(line.date, line.code) < std::pair(grid_.cell(last, ColTanggal), grid_.cell(last, ColId))) {
+        list(year_, month_);
+        for (int row = 0; row < grid_.rowCount(); ++row)
+            if (grid_.cell(row, ColId) == line.code) grid_.select(row);
+        return;
+    }
     QString balance;
     if (const DbResult r = JournalLineBalance(ctx_.db(), line.code, balance); !r) ctx_.sqlError(r.error);
     const QString amount = QString::number(line.amount);

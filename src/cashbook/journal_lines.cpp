@@ -13,52 +13,41 @@ namespace {
 // ?1 is the first day of the month, "yyyy-mm-01"; the month ends where SQLite's
 // date function says.
 #define ZK_MONTH "Tanggal between ?1 and date(?1,'start of month','+1 month','-1 day')"
-#define ZK_LO "(select min(Id) from Kas where " ZK_MONTH ")"
-#define ZK_HI "(select max(Id) from Kas where " ZK_MONTH ")"
 
-// The month's first Id.
-const QString kFirstIdSql = QStringLiteral("select " ZK_LO);
-
-// The month's Id range: its own lines and any line of another month whose Id
-// sorts between them (it counts in the balances that follow it). A line without
-// an Id is listed first and counts nowhere: no Id is greater than it or equal.
-const QString kRangeSql = QStringLiteral(
-    "select Id, Tanggal, Kategori, Uraian, Masuk, Keluar, Ops, Masuk-Keluar, " ZK_MONTH
-    " from Kas where Id between " ZK_LO " and " ZK_HI " or (Id is null and " ZK_MONTH ") order by Id");
+// The month's lines in the order of their balances: by date, then Id. A line
+// without an Id is listed and counts nowhere: no Id is greater than it or equal.
+const QString kMonthSql = QStringLiteral(
+    "select Id, Tanggal, Kategori, Uraian, Masuk, Keluar, Ops, Masuk-Keluar from Kas where " ZK_MONTH
+    " order by Tanggal, Id");
 
 // The same with SQLite doing the sums, for journals holding real numbers or sums
 // beyond 64 bits: one leading row carries the sum before the month, so each
 // balance is SQLite's sum of the same values in the same order.
 const QString kWindowSql = QStringLiteral(
     "select Id, Tanggal, Kategori, Uraian, Masuk, Keluar, case when Id is null then null else Saldo end, Ops "
-    "from (select *, sum(d) over (order by Id) as Saldo from ("
+    "from (select *, sum(d) over (order by Tanggal, Id) as Saldo from ("
     "select null as Id, null as Tanggal, null as Kategori, null as Uraian, null as Masuk, null as Keluar, "
-    "null as Ops, 0 as Listed, (select sum(Masuk-Keluar) from Kas where Id < " ZK_LO
-    ") as d "
-    "union all select Id, Tanggal, Kategori, Uraian, Masuk, Keluar, Ops, " ZK_MONTH
-    ", case when Id is null then null else Masuk-Keluar end from Kas where Id between " ZK_LO " and " ZK_HI
-    " or (Id is null and " ZK_MONTH "))) where Listed order by Id");
+    "null as Ops, 0 as Listed, (select sum(Masuk-Keluar) from Kas where Tanggal < ?1 and Id is not null) as "
+    "d "
+    "union all select Id, Tanggal, Kategori, Uraian, Masuk, Keluar, Ops, 1, "
+    "case when Id is null then null else Masuk-Keluar end from Kas where " ZK_MONTH
+    ")) where Listed order by Tanggal, Id");
 
-// Everything before an Id (?1), line by line.
-const QString kBeforeSql = QStringLiteral("select sum(Masuk-Keluar) from Kas where Id < ?1");
+// Everything dated before the month (?1), line by line.
+const QString kBeforeSql =
+    QStringLiteral("select sum(Masuk-Keluar) from Kas where Tanggal < ?1 and Id is not null");
 
-// The same from the days kept in KasBlok: the days before the Id's own (?1) whole,
-// and, when KasBlok still counts every line of Kas, the lines of its own day
-// before it one by one (kDayBeforeSql).
+// The same from the days kept in KasBlok, when they still count every line of Kas.
 const QString kDaysBeforeSql = QStringLiteral(
     "select (select count(*) from Kas) = (select coalesce(sum(Baris), 0) from KasBlok), "
     "coalesce(sum(Angka), 0), coalesce(sum(Jumlah), 0), coalesce(sum(Lain), 0) "
-    "from KasBlok where Blok < substr(?1, 1, 8)");
-const QString kDayBeforeSql =
-    QStringLiteral("select Masuk-Keluar from Kas where Id >= substr(?1, 1, 8) and Id < ?1");
+    "from KasBlok where Blok < ?1");
 
-// The days stand only for Ids compared as plain text.
+// The days stand only for dates compared as plain text.
 const QString kKasSql =
     QStringLiteral("select sql from sqlite_master where type='table' and name='Kas' collate nocase");
 
 #undef ZK_MONTH
-#undef ZK_LO
-#undef ZK_HI
 
 // The grid's columns: "n.", Id, Tanggal, Kategori, Uraian, Masuk, Keluar, Saldo, Ops.
 constexpr int kSaldoColumn = 7;
@@ -84,79 +73,68 @@ class WholeSum {
     qint64 total_ = 0;
 };
 
-bool PlainTextIds(Database& db) {
+bool PlainTextColumns(Database& db) {
     QString sql;
     db.exec(kKasSql, {}, [&](const DbRow& row) { sql = row.text(0); });
     return !sql.contains(QLatin1String("collate"), Qt::CaseInsensitive);
 }
 
-// The sum before `first` from the days, or nothing when they cannot give it.
-std::optional<WholeSum> SumBeforeByDays(Database& db, const QString& first) {
+// The sum before the month from the days, or nothing when they cannot give it.
+std::optional<WholeSum> SumBeforeByDays(Database& db, const QString& monthStart) {
     bool usable = false;
     WholeSum sum;
-    const DbResult r = db.exec(kDaysBeforeSql, {first}, [&](const DbRow& row) {
+    const DbResult r = db.exec(kDaysBeforeSql, {monthStart}, [&](const DbRow& row) {
         const QVariant total = row.typedValue(2);
         usable = row.text(0) == QLatin1String("1") && row.text(3) == QLatin1String("0") &&
                  total.typeId() == QMetaType::LongLong;
         sum = WholeSum(row.text(1).toLongLong(), total.toLongLong());
     });
     if (!r || !usable) return std::nullopt;
-    bool whole = true;
-    const DbResult day = db.exec(kDayBeforeSql, {first},
-                                 [&](const DbRow& row) { whole = whole && sum.add(row.typedValue(0)); });
-    if (!day || !whole) return std::nullopt;
     return sum;
 }
 
-// The sum before `first`, line by line; nothing when it is no whole number.
-std::optional<WholeSum> SumBeforeByLines(Database& db, const QVariant& first, DbResult& r) {
+// The sum before the month, line by line; nothing when it is no whole number.
+std::optional<WholeSum> SumBeforeByLines(Database& db, const QString& monthStart, DbResult& r) {
     QVariant before;
-    r = db.exec(kBeforeSql, {first}, [&](const DbRow& row) { before = row.typedValue(0); });
+    r = db.exec(kBeforeSql, {monthStart}, [&](const DbRow& row) { before = row.typedValue(0); });
     WholeSum sum;
     if (!r || !sum.add(before)) return std::nullopt;
     return sum;
 }
 
-// The month's range carried on from `sum` in whole numbers, appended to the grid
-// as it arrives; a line's balance is written once the last line of its Id is in.
-// False in `whole`, with the grid as it was, when a value needs SQLite's own
-// arithmetic.
+// The month's lines carried on from `sum` in whole numbers, appended to the grid
+// as they arrive; a line's balance is written once the last line of its date and
+// Id is in. False in `whole`, with the grid as it was, when a value needs
+// SQLite's own arithmetic.
 DbResult AppendWholeNumberLines(Database& db, const QString& monthStart, WholeSum sum, GridData& grid,
                                 bool& whole) {
     const int first = grid.rowCount();
-    // The lines of one Id are peers: each balance counts all of them.
-    QString groupId;
-    bool groupOpen = false;
-    std::vector<int> groupRows;  // the group's lines that are listed
+    // The lines of one date and Id are peers: each balance counts all of them.
+    QString groupKey;
+    std::vector<int> groupRows;
     whole = true;
     auto flush = [&] {
         const QString saldo = sum.text();
         for (int r : groupRows) grid.setCell(r, kSaldoColumn, saldo);
         groupRows.clear();
-        groupOpen = false;
     };
     const GridData::Batch batch(grid);
-    const DbResult r = db.exec(kRangeSql, {monthStart}, [&](const DbRow& row) {
+    const DbResult r = db.exec(kMonthSql, {monthStart}, [&](const DbRow& row) {
         if (!whole) return;
-        auto append = [&] {
-            const int at = grid.rowCount();
+        const int at = grid.rowCount();
+        {
             GridData::NewRow cells(grid);
             cells.add(QString::number(at + 1) + QLatin1Char('.'));
             for (int i = 0; i < 6; ++i) cells.addUtf8(row.utf8(i));
             cells.add({});  // the balance
             cells.addUtf8(row.utf8(6));
-            return at;
-        };
-        if (row.isNull(0)) {  // no Id: listed, counted nowhere, no balance
-            append();
-            return;
         }
-        QString id = row.text(0);
-        if (groupOpen && id != groupId) flush();
+        if (row.isNull(0)) return;  // no Id: counted nowhere, no balance
+        QString key = row.text(1) + QLatin1Char('\n') + row.text(0);
+        if (!groupRows.empty() && key != groupKey) flush();
         whole = sum.add(row.typedValue(7));
-        groupId = std::move(id);
-        groupOpen = true;
-        if (row.utf8(8) == "1") groupRows.push_back(append());
+        groupKey = std::move(key);
+        groupRows.push_back(at);
     });
     if (r && whole) flush();
     if (!whole)
@@ -172,18 +150,16 @@ QString MonthStart(int year, int month) {
 
 DbResult JournalMonthLines(Database& db, int year, int month, GridData& grid) {
     const QString first = MonthStart(year, month);
-    QVariant lo;
-    DbResult r = db.exec(kFirstIdSql, {first}, [&](const DbRow& row) { lo = row.typedValue(0); });
-    if (!r) return r;
-
-    const bool textIds = lo.typeId() == QMetaType::QString && !lo.toString().isEmpty() && PlainTextIds(db);
+    DbResult r;
     std::optional<WholeSum> before;
-    if (textIds) before = SumBeforeByDays(db, lo.toString());
-    if (textIds && !before) before = SumBeforeByLines(db, lo, r);
-    if (!r) return r;
-    if (before || lo.isNull()) {
+    if (PlainTextColumns(db)) {
+        before = SumBeforeByDays(db, first);
+        if (!before) before = SumBeforeByLines(db, first, r);
+        if (!r) return r;
+    }
+    if (before) {
         bool whole = false;
-        r = AppendWholeNumberLines(db, first, before.value_or(WholeSum()), grid, whole);
+        r = AppendWholeNumberLines(db, first, *before, grid, whole);
         if (!r || whole) return r;
     }
     const GridData::Batch batch(grid);
@@ -191,8 +167,11 @@ DbResult JournalMonthLines(Database& db, int year, int month, GridData& grid) {
 }
 
 DbResult JournalLineBalance(Database& db, const QString& id, QString& balance) {
-    return db.exec(QStringLiteral("select sum(Masuk-Keluar) from Kas where Id <= ?"), {id},
-                   [&](const DbRow& row) { balance = row.text(0); });
+    return db.exec(
+        QStringLiteral("select sum(s.Masuk-s.Keluar) from (select Tanggal, Id from Kas where Id = ?1 "
+                       "limit 1) as t, Kas as s where s.Id is not null and (s.Tanggal < t.Tanggal or "
+                       "(s.Tanggal = t.Tanggal and s.Id <= t.Id))"),
+        {id}, [&](const DbRow& row) { balance = row.text(0); });
 }
 
 DbResult BalanceBroughtForward(Database& db, int year, int month, QString& balance) {

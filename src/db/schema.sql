@@ -84,20 +84,21 @@ CREATE TABLE IF NOT EXISTS Kas (
     Ops      TEXT
 );
 CREATE INDEX IF NOT EXISTS Kas_Tanggal ON Kas(Tanggal);
--- The journal's running balance sums Masuk-Keluar over every line up to an Id,
--- and a month's lines are found by date: both read these indexes alone, never
--- the table, so a month of a large journal lists in milliseconds.
+-- The journal's running balance sums Masuk-Keluar over every line before it by
+-- date, then Id, and a month's lines are found by date: both read these indexes
+-- alone, never the table, so a month of a large journal lists in milliseconds.
 CREATE INDEX IF NOT EXISTS Kas_Id_Saldo ON Kas(Id, Masuk, Keluar);
 CREATE INDEX IF NOT EXISTS Kas_Tanggal_Saldo ON Kas(Tanggal, Id, Masuk, Keluar);
 
--- The balance before a month, by day: for each day of Id (the first 8 characters
--- of a text Id) the lines, those whose Masuk-Keluar is a number, the sum of the
--- whole numbers among them, and the lines a day cannot stand for (a real amount,
--- an Id that is not a text: those days are summed line by line). Lines without
--- an Id count in no balance; they are kept under an empty blob, which sorts
--- after every text, so that Baris counts every line of Kas. The triggers
--- keep it; the journal checks it against Kas before trusting it, and a library
--- whose days no longer match its lines gets them afresh when it is opened.
+-- The balance before a month, by day: for each date of Tanggal the lines, those
+-- whose Masuk-Keluar is a number, the sum of the whole numbers among them, and
+-- the lines a day cannot stand for (a real amount: those days are summed line
+-- by line). A line counts in the balances after it in date order, then Id:
+-- lines without an Id or a date count in no balance and are kept under an empty
+-- blob, which sorts after every text; a date stored as a number sorts before
+-- every text and is kept under ''. So Baris counts every line of Kas. The
+-- triggers keep it; the journal checks it against Kas before trusting it, and a
+-- library whose days no longer match its lines gets them afresh when it is opened.
 -- A whole number counts in Jumlah only below 2^40 (amounts have at most 12
 -- digits); a larger one, written outside the program, counts in Lain as a real
 -- does. A day's Jumlah so stays an exact sum of that day's lines, far inside the
@@ -113,35 +114,39 @@ CREATE TABLE IF NOT EXISTS KasBlok (
 );
 -- A line counted in (Arah 1) or out (Arah -1) of its day: the one place that
 -- knows how, for the three triggers of Kas below.
-CREATE VIEW IF NOT EXISTS KasBlokUbah AS SELECT NULL AS Id, NULL AS Masuk, NULL AS Keluar, NULL AS Arah WHERE 0;
+CREATE VIEW IF NOT EXISTS KasBlokUbah AS
+    SELECT NULL AS Id, NULL AS Tanggal, NULL AS Masuk, NULL AS Keluar, NULL AS Arah WHERE 0;
 CREATE TRIGGER IF NOT EXISTS KasBlokUbah_Insert INSTEAD OF INSERT ON KasBlokUbah BEGIN
-    INSERT INTO KasBlok SELECT b, 0, 0, 0, 0 FROM (SELECT CASE typeof(new.Id) WHEN 'text' THEN substr(new.Id, 1, 8) WHEN 'null' THEN x'' ELSE '' END AS b)
-        WHERE NOT EXISTS (SELECT 1 FROM KasBlok WHERE Blok = b);
-    UPDATE KasBlok SET Baris = Baris + new.Arah, Angka = Angka + new.Arah * (new.Masuk - new.Keluar IS NOT NULL),
-        Jumlah = Jumlah + new.Arah * CASE WHEN typeof(new.Masuk - new.Keluar) = 'integer'
-                                               AND new.Masuk - new.Keluar BETWEEN -1099511627775 AND 1099511627775
-                                          THEN new.Masuk - new.Keluar ELSE 0 END,
-        Lain = Lain + new.Arah * (typeof(new.Masuk - new.Keluar) = 'real' OR typeof(new.Id) <> 'text'
-                                  OR (typeof(new.Masuk - new.Keluar) = 'integer'
-                                      AND NOT new.Masuk - new.Keluar BETWEEN -1099511627775 AND 1099511627775))
-        WHERE Blok = CASE typeof(new.Id) WHEN 'text' THEN substr(new.Id, 1, 8) WHEN 'null' THEN x'' ELSE '' END;
-    DELETE FROM KasBlok WHERE Baris = 0 AND Blok = CASE typeof(new.Id) WHEN 'text' THEN substr(new.Id, 1, 8) WHEN 'null' THEN x'' ELSE '' END;
+    INSERT INTO KasBlok
+        SELECT b, new.Arah, new.Arah * (d IS NOT NULL),
+               new.Arah * CASE WHEN typeof(d) = 'integer' AND d BETWEEN -1099511627775 AND 1099511627775 THEN d ELSE 0 END,
+               new.Arah * (typeof(d) = 'real' OR (typeof(d) = 'integer' AND NOT d BETWEEN -1099511627775 AND 1099511627775))
+        FROM (SELECT CASE WHEN new.Id IS NULL THEN x'' WHEN typeof(new.Tanggal) = 'text' THEN new.Tanggal
+                          WHEN typeof(new.Tanggal) IN ('integer', 'real') THEN '' ELSE x'' END AS b,
+                     new.Masuk - new.Keluar AS d)
+        WHERE 1
+        ON CONFLICT (Blok) DO UPDATE SET Baris = Baris + excluded.Baris, Angka = Angka + excluded.Angka,
+            Jumlah = Jumlah + excluded.Jumlah, Lain = Lain + excluded.Lain;
+    DELETE FROM KasBlok WHERE Baris = 0
+        AND Blok = CASE WHEN new.Id IS NULL THEN x'' WHEN typeof(new.Tanggal) = 'text' THEN new.Tanggal
+                        WHEN typeof(new.Tanggal) IN ('integer', 'real') THEN '' ELSE x'' END;
 END;
 CREATE TRIGGER IF NOT EXISTS Kas_Blok_Insert AFTER INSERT ON Kas BEGIN
-    INSERT INTO KasBlokUbah VALUES (new.Id, new.Masuk, new.Keluar, 1);
+    INSERT INTO KasBlokUbah VALUES (new.Id, new.Tanggal, new.Masuk, new.Keluar, 1);
 END;
 CREATE TRIGGER IF NOT EXISTS Kas_Blok_Delete AFTER DELETE ON Kas BEGIN
-    INSERT INTO KasBlokUbah VALUES (old.Id, old.Masuk, old.Keluar, -1);
+    INSERT INTO KasBlokUbah VALUES (old.Id, old.Tanggal, old.Masuk, old.Keluar, -1);
 END;
-CREATE TRIGGER IF NOT EXISTS Kas_Blok_Update AFTER UPDATE OF Id, Masuk, Keluar ON Kas BEGIN
-    INSERT INTO KasBlokUbah VALUES (old.Id, old.Masuk, old.Keluar, -1);
-    INSERT INTO KasBlokUbah VALUES (new.Id, new.Masuk, new.Keluar, 1);
+CREATE TRIGGER IF NOT EXISTS Kas_Blok_Update AFTER UPDATE OF Id, Tanggal, Masuk, Keluar ON Kas BEGIN
+    INSERT INTO KasBlokUbah VALUES (old.Id, old.Tanggal, old.Masuk, old.Keluar, -1);
+    INSERT INTO KasBlokUbah VALUES (new.Id, new.Tanggal, new.Masuk, new.Keluar, 1);
 END;
 DELETE FROM KasBlok WHERE (SELECT count(*) FROM Kas) <> (SELECT coalesce(sum(Baris), 0) FROM KasBlok);
 INSERT INTO KasBlok
     SELECT b, count(*), count(d), sum(CASE WHEN typeof(d) = 'integer' AND d BETWEEN -1099511627775 AND 1099511627775 THEN d ELSE 0 END),
-           sum(typeof(d) = 'real' OR typeof(Id) <> 'text' OR (typeof(d) = 'integer' AND NOT d BETWEEN -1099511627775 AND 1099511627775))
-    FROM (SELECT Id, CASE typeof(Id) WHEN 'text' THEN substr(Id, 1, 8) WHEN 'null' THEN x'' ELSE '' END AS b,
+           sum(typeof(d) = 'real' OR (typeof(d) = 'integer' AND NOT d BETWEEN -1099511627775 AND 1099511627775))
+    FROM (SELECT CASE WHEN Id IS NULL THEN x'' WHEN typeof(Tanggal) = 'text' THEN Tanggal
+                      WHEN typeof(Tanggal) IN ('integer', 'real') THEN '' ELSE x'' END AS b,
                  Masuk - Keluar AS d
           FROM Kas WHERE NOT EXISTS (SELECT 1 FROM KasBlok))
     GROUP BY b;
@@ -150,3 +155,15 @@ CREATE TABLE IF NOT EXISTS useradmin (
     User     TEXT NOT NULL PRIMARY KEY,
     Password TEXT
 );
+
+-- The start page counts a year of movements by month: loans, rentals and visits
+-- by their date, returns by the date returned, and the open movements with their
+-- due date. Each count reads one of these indexes alone, never the table. Each is
+-- partial on a condition only those counts state (a range on the date, or the
+-- visits left out), so that no other statement takes it instead of the index it
+-- reads today, in the order it reads its rows.
+CREATE INDEX IF NOT EXISTS TransPerpus_Kode_TglPinjam ON TransPerpus(KodeTrans, TglPinjam) WHERE TglPinjam IS NOT NULL;
+CREATE INDEX IF NOT EXISTS TransPerpus_Returned ON TransPerpus(TglReturn, Status)
+    WHERE Status>0 AND TglReturn IS NOT NULL;
+CREATE INDEX IF NOT EXISTS TransPerpus_Open_Due ON TransPerpus(IdItemPerpus, TglKembali, Status)
+    WHERE Status<1 AND IdItemPerpus<>'KUNJUNG';

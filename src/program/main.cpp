@@ -1,20 +1,28 @@
 // Zelkor + Rental: start-up. Reads conn.txt, opens the database, creates the
-// main window (which runs the login) and runs it until it is closed.
+// main window (which runs the login) and runs it until it is closed. Started
+// from a folder without conn.txt (as from the desktop's menu), the run keeps its
+// files in the user's folders and offers the first-start window when it has no
+// library to open.
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 
-#include "program/bench_probe.h"
-#include "program/images.h"
-#include "program/main_window.h"
 #include "app/startup.h"
 #include "printing/qt_printers.h"
+#include "program/bench_probe.h"
+#include "program/first_start_dialog.h"
+#include "program/images.h"
+#include "program/main_window.h"
 #include "ui/qt_services.h"
 
 int main(int argc, char** argv) {
     QElapsedTimer sinceMain;
     sinceMain.start();
     QApplication app(argc, argv);
+    // The name of the user's folders (~/.config/zelkor, ~/.local/share/zelkor)
+    // and the desktop entry the windows belong to.
+    QCoreApplication::setApplicationName(QStringLiteral("zelkor"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("id.zelkor.Zelkor"));
     zelkor::InitProgramImages();
     zelkor::InstallStartupBenchProbe(sinceMain);
 
@@ -22,8 +30,13 @@ int main(int argc, char** argv) {
     zelkor::SystemClock clock;
     zelkor::QtFileDialogs files;
     zelkor::QtPrinters printers;  // the default printer, looked up for every job
-    auto ctx = zelkor::StartUp(QDir::currentPath(), QCoreApplication::applicationDirPath(),
-                               zelkor::AppServices{messages, clock, files, printers});
+    const zelkor::AppServices services{messages, clock, files, printers};
+    const zelkor::Places places = zelkor::ChoosePlaces(QDir::currentPath());
+    // The export modules write laporan/ into the working directory.
+    if (places.perUser) QDir::setCurrent(places.dataDir);
+    auto ctx = places.perUser
+                   ? zelkor::StartUpForUser(places, QCoreApplication::applicationDirPath(), services)
+                   : zelkor::StartUp(places, QCoreApplication::applicationDirPath(), services);
     if (!ctx) return zelkor::kExitStopped;  // no window was created
 
     zelkor::MainWindow window(*ctx);

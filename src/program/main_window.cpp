@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QShortcut>
+#include <QVBoxLayout>
 
 #include "accounts/login_form.h"
 #include "accounts/operator_list.h"
@@ -25,6 +26,7 @@
 #include "collection/lost_item_form.h"
 #include "collection/member_form.h"
 #include "core/dates.h"
+#include "overview/overview_page.h"
 #include "program/images.h"
 #include "program/status_bar.h"
 #include "program/toolbar.h"
@@ -69,6 +71,15 @@ bool MainWindow::finishCreation() {
     // Fixed for the whole run, also when it goes on past midnight.
     ctx_.todayText = IsoDate(ctx_.clock().today());
     readIdentity();
+    // Read once the window is on the screen: on a large library that takes a
+    // moment the window need not wait for.
+    QTimer::singleShot(0, overview_, &OverviewPage::refresh);
+    // A desk save, a journal line, an import or another program on the same file
+    // changes the library; the page follows within a second, at the cost of one
+    // look at SQLite's change counter when nothing changed.
+    connect(&overviewWatch_, &QTimer::timeout, overview_, &OverviewPage::refreshIfChanged,
+            Qt::UniqueConnection);
+    overviewWatch_.start(1000);
     return true;
 }
 
@@ -92,6 +103,7 @@ void MainWindow::reloadChildForms() {
     for (QMdiSubWindow* sub : mdi_->subWindowList())
         if (QWidget* form = sub->widget(); form && form->metaObject()->indexOfSlot("load()") >= 0)
             QMetaObject::invokeMethod(form, "load");
+    if (overview_) overview_->refresh();
 }
 
 QWidget* MainWindow::findChildForm(const QString& objectName) const {
@@ -105,6 +117,11 @@ void MainWindow::createMenu() {
     auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
     connect(f10, &QShortcut::activated, this,
             [this] { menuBar()->setActiveAction(menuBar()->actions().value(0)); });
+    // F5 reads the start page again, wherever the focus is in the window.
+    auto* f5 = new QShortcut(QKeySequence(Qt::Key_F5), this);
+    connect(f5, &QShortcut::activated, this, [this] {
+        if (overview_) overview_->refresh();
+    });
     for (const MenuPopup& popup : MenuTable()) {
         QMenu* menu = menuBar()->addMenu(QString::fromUtf8(popup.text));
         menu->setProperty("commandId", popup.id);
@@ -179,11 +196,19 @@ void MainWindow::openBackground() {
     QMdiSubWindow* sub = mdi_->addSubWindow(new WelcomeWindow);
     sub->setObjectName(QStringLiteral("welcomeSubWindow"));
     sub->setWindowTitle(QStringLiteral("Welcome"));
+    // The start page over the background picture; it reads the library once the
+    // day is fixed (finishCreation).
+    if (!overview_) {
+        overview_ = new OverviewPage(ctx_, sub->widget());
+        (new QVBoxLayout(sub->widget()))->addWidget(overview_);
+        connect(overview_, &OverviewPage::listRequested, this,
+                [this](OverviewPage::List list) { openOverviewList(static_cast<int>(list)); });
+    }
     sub->showMaximized();
 }
 
 void MainWindow::readIdentity() {
-    ApplyIdentity(ctx_, ReadIdentityFile(QDir(ctx_.workDir).filePath(QStringLiteral("perpus.txt"))));
+    ApplyIdentity(ctx_, ReadIdentityFile(QDir(ctx_.configFolder()).filePath(QStringLiteral("perpus.txt"))));
     status_->setPartText(3, ctx_.libraryName);
 }
 
@@ -264,6 +289,30 @@ void MainWindow::showAbout() {
                                         "kunjungan, item hilang dan buku kas dalam satu program.\n\n"
                                         "Dibuat oleh tim pengembang Zelkor."),
                          QStringLiteral("Tentang Kami"), MsgButtons::Ok, MsgIcon::Information);
+}
+
+void MainWindow::openOverviewList(int list) {
+    switch (static_cast<OverviewPage::List>(list)) {
+        case OverviewPage::List::TodayHistory:
+            showHistory();
+            if (auto* history = bringForward<HistoryForm>()) history->showDay(ctx_.todayText);
+            break;
+        case OverviewPage::List::MonthReturns:
+            showReport(cmd::ReportReturns);
+            break;
+        case OverviewPage::List::NotReturned:
+            showReport(cmd::ReportNotReturned);
+            break;
+        case OverviewPage::List::TodayJournal:
+            runCommand(cmd::CashJournal);
+            if (auto* journal = bringForward<JournalForm>()) {
+                const QDate today = ParseIsoDate(ctx_.todayText);
+                journal->chooseMonth(today.year(), today.month());
+            }
+            break;
+        case OverviewPage::List::None:
+            break;
+    }
 }
 
 bool RunLoginForm(MainWindow& window) {

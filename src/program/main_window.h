@@ -14,6 +14,7 @@ namespace zelkor {
 
 class AppContext;
 class MainStatusBar;
+class OverviewPage;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -57,6 +58,9 @@ class MainWindow : public QMainWindow {
     // a slot load() reads its data again, so none shows rows that are gone.
     void reloadChildForms();
 
+    // "Ringkasan", the start page in the background window; null before the login.
+    OverviewPage* overview() const { return overview_; }
+
     // CurrentOperator is the text of status bar part 1.
     QString currentOperator() const;
     void setCurrentOperator(const QString& user);
@@ -82,11 +86,14 @@ class MainWindow : public QMainWindow {
     void showReport(int command);
     void showHistory();
     void showAbout();
+    void openOverviewList(int list);  // an OverviewPage::List
 
     AppContext& ctx_;
     QMdiArea* mdi_ = nullptr;
     MainStatusBar* status_ = nullptr;
     QTimer clock_;
+    QTimer overviewWatch_;  // reads the start page again when the library changed
+    OverviewPage* overview_ = nullptr;
     CommandTable commands_;
     ExitHandler exit_;
     LoginStep login_;

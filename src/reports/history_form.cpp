@@ -20,7 +20,13 @@ HistoryForm::HistoryForm(AppContext& ctx, QWidget* parent)
 }
 
 void HistoryForm::produce() {
+    setWindowTitle(QStringLiteral("HISTORY TRANSAKSI"));
     fill(HistoryStatement(year(), month()));
+}
+
+void HistoryForm::showDay(const QString& day) {
+    setWindowTitle(QStringLiteral("HISTORY TRANSAKSI ") + day);
+    fill(HistoryDayStatement(day));
 }
 
 }  // namespace zelkor

@@ -16,6 +16,8 @@ class HistoryForm : public MonthGridForm {
   public slots:
     // The movements of the chosen month and year.
     void produce();
+    // Only the movements recorded on one day ("yyyy-mm-dd"), until another month is chosen.
+    void showDay(const QString& day);
 
   protected:
     QString browserTitle() const override { return QString::fromLatin1(kHistoryTitle); }

@@ -173,17 +173,31 @@ std::vector<GridColumn> HistoryColumns() {
             col("Operator", 100, Align::Left)};
 }
 
+namespace {
+
+// The movements `where` selects in Id order, the item's and the member's codes
+// shown as names (kHistoryNames).
+QString historyMovements(const char* where) {
+    return movements(QStringLiteral("TransPerpus.Id, TransPerpus.TglPinjam, TransPerpus.KodeTrans, "
+                                    "TransPerpus.IdItemPerpus, TransPerpus.IdMember, TransPerpus.TglKembali, "
+                                    "TransPerpus.Ops"),
+                     "TransPerpus_TglPinjam", where, "TransPerpus.Id");
+}
+const std::vector<NamedColumn> kHistoryNames = {{3, NameOf::Item}, {4, NameOf::Member}};
+
+}  // namespace
+
 ReportQuery HistoryStatement(int year, int month) {
     const QString first = MonthPrefix(year, month) + QStringLiteral("-01");
     return {
-        movements(QStringLiteral("TransPerpus.Id, TransPerpus.TglPinjam, TransPerpus.KodeTrans, "
-                                 "TransPerpus.IdItemPerpus, TransPerpus.IdMember, TransPerpus.TglKembali, "
-                                 "TransPerpus.Ops"),
-                  "TransPerpus_TglPinjam",
-                  "TransPerpus.TglPinjam between ? and date(?,'start of month','+1 month','-1 day')",
-                  "TransPerpus.Id"),
+        historyMovements("TransPerpus.TglPinjam between ? and date(?,'start of month','+1 month','-1 day')"),
         {first, first},
-        {{3, NameOf::Item}, {4, NameOf::Member}}};
+        kHistoryNames};
+}
+
+ReportQuery HistoryDayStatement(const QString& day) {
+    return {historyMovements("TransPerpus.TglPinjam>=? and TransPerpus.TglPinjam<?"), PrefixBounds(day),
+            kHistoryNames};
 }
 
 }  // namespace zelkor

@@ -70,4 +70,7 @@ std::vector<GridColumn> HistoryColumns();
 // codes whose names are shown.
 ReportQuery HistoryStatement(int year, int month);
 
+// The same for the movements recorded on one day ("yyyy-mm-dd").
+ReportQuery HistoryDayStatement(const QString& day);
+
 }  // namespace zelkor

@@ -221,7 +221,7 @@ TEST_F(RestoreTest, BackupsMadeToAttackTheLibrary) {
         env.exec("update useradmin set Password = 'baru' where User = 'admin'");
         EXPECT_EQ(env.rows("select Masuk from Kas order by Id"), QStringList({"500", "1500"}));
         EXPECT_EQ(env.rows("select Blok, Jumlah from KasBlok order by Blok"),
-                  QStringList({"20160301|500", "20160307|1500"}));
+                  QStringList({"2016-03-01|500", "2016-03-07|1500"}));
         EXPECT_EQ(env.rows("select Password from useradmin"), QStringList({"baru"}));
     }
     EXPECT_EQ(FilesIn(env.dir()).filter(".sementara"), QStringList()) << "the working copy goes";

@@ -216,6 +216,28 @@ TEST_F(EntryFormTest, ALineOfAnotherMonthIsNotListedHere) {
         QStringList({"1.|2016030709050201|2016-02-29|Sumbangan|Saldo lalu + Februari|100|0|100|admin"}));
 }
 
+// A line entered late for an earlier date takes its place by date: the balances
+// of the lines dated after it count it, here and in the months that follow.
+TEST_F(EntryFormTest, ABackDatedLineTakesItsPlaceByDate) {
+    j.line("2016030100000001", "2016-03-10", "7000", "0", "Sumbangan", "Kas awal");
+    j.chooseMonth(3);
+    env.messages.answers = {MsgAnswer::No, MsgAnswer::No};
+    inForm(kIncome, [&](EntryForm& f) {
+        Child<QDateEdit>(&f, "date")->setDate(QDate(2016, 3, 5));
+        Book(f, "Sumbangan", "Terlambat", "100");
+    });
+    EXPECT_EQ(j.rows(),
+              QStringList({"1.|2016030709050201|2016-03-05|Sumbangan|Saldo lalu + Terlambat|100|0|100|admin",
+                           "2.|2016030100000001|2016-03-10|Sumbangan|Kas awal|7000|0|7100|siti"}));
+    EXPECT_EQ(j.form.grid().selectedRow(), 0);
+    env.clock.advance(60);
+    inForm(kIncome, [&](EntryForm& f) {
+        Child<QDateEdit>(&f, "date")->setDate(QDate(2016, 2, 1));
+        Book(f, "Sumbangan", "Februari", "5");
+    });
+    EXPECT_EQ(Column(j.form.grid(), JournalForm::ColSaldo), QStringList({"105", "7105"}));
+}
+
 // Tab leaves the date for the next field: it never walks into the month, where
 // the next Alt+Down would change it unseen.
 TEST_F(EntryFormTest, TabLeavesTheDate) {

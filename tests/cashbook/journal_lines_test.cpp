@@ -1,6 +1,6 @@
-// The journal's running balance against the statement it replaces: on awkward
+// The journal's running balance against the plain statement: on awkward
 // journals every listed line, every balance and every brought-forward balance
-// must read exactly as the correlated subquery gives them.
+// must read exactly as a correlated subquery over date, then Id, gives them.
 #include <gtest/gtest.h>
 
 #include <QRandomGenerator>
@@ -15,14 +15,17 @@
 namespace zelkor {
 namespace {
 
-// The statement a month was always listed with: the balance summed afresh for
-// every line.
+// The month listed by one plain statement: the balance summed afresh for every
+// line over the lines dated before it, or on its date up to its Id; a line
+// without an Id counts nowhere and has no balance.
 QStringList ReferenceLines(Database& db, int year, int month) {
     const QString first = MonthPrefix(year, month) + "-01";
     const QString sql =
         "select t1.Id, t1.Tanggal, t1.Kategori, t1.Uraian, t1.Masuk, t1.Keluar, (SELECT Sum(Masuk-Keluar) AS "
-        "Total FROM Kas WHERE id <= T1.ID) AS Saldo, t1.Ops from Kas as t1 WHERE t1.Tanggal between '" +
-        first + "' and date('" + first + "','start of month','+1 month','-1 day') Order By t1.Id";
+        "Total FROM Kas WHERE id is not null and t1.id is not null and (Tanggal < t1.Tanggal or (Tanggal = "
+        "t1.Tanggal and id <= T1.ID))) AS Saldo, t1.Ops "
+        "from Kas as t1 WHERE t1.Tanggal between '" +
+        first + "' and date('" + first + "','start of month','+1 month','-1 day') Order By t1.Tanggal, t1.Id";
     QStringList out;
     const DbResult r = db.exec(sql, {}, [&](const DbRow& row) {
         QStringList cells;
@@ -110,6 +113,14 @@ const std::vector<Journal> kJournals = {
       {"20160306", "2016-03-06", " 30", "0"}}},
     {"only missing amounts before the month",
      {{"20160101", "2016-01-10", kNull, kNull}, {"20160301", "2016-03-01", "5", "0"}}},
+    {"dates entered late, missing, stored as numbers or blobs",
+     {{"2016030100000001", "2016-03-05", "100", "0"},
+      {"2016031000000001", "2016-03-02", "7", "0"},
+      {"2016030100000002", kNull, "1000", "0"},
+      {"2016030100000003", qint64(20160301), "30", "0"},
+      {"2016030100000004", "2016-03-05", "1", "0"},
+      {"2016030100000005", QByteArray("2016-01-01"), "9", "0"},
+      {"2015123100000001", "2016-02-29", "2", "0"}}},
     {"real numbers",
      {{"20160201", "2016-02-01", "1500.0", "0"},
       {"20160301", "2016-03-01", "1500", "0"},
@@ -186,11 +197,11 @@ TEST(JournalBalance, RandomJournals) {
 QStringList RecomputedDays(test::TestEnv& env) {
     return env.rows(
         "select quote(b), count(*), count(d), sum(case when typeof(d)='integer' and d between -1099511627775 "
-        "and 1099511627775 then d else 0 end), sum(typeof(d)='real' or typeof(Id)<>'text' or "
-        "(typeof(d)='integer' and d not between -1099511627775 and 1099511627775)) from (select Id, case "
-        "typeof(Id) when 'text' then "
-        "substr(Id,1,8) when 'null' then x'' else '' end as b, Masuk-Keluar as d from Kas) group by b order "
-        "by b");
+        "and 1099511627775 then d else 0 end), sum(typeof(d)='real' or (typeof(d)='integer' and d not "
+        "between "
+        "-1099511627775 and 1099511627775)) from (select case when Id is null then x'' when typeof(Tanggal)="
+        "'text' then Tanggal when typeof(Tanggal) in ('integer','real') then '' else x'' end as b, "
+        "Masuk-Keluar as d from Kas) group by b order by b");
 }
 
 // Every way a line can change keeps the day sums right, and the listing with them.
@@ -204,6 +215,7 @@ TEST(JournalBalance, DaySumsFollowEveryChange) {
         "delete from Kas where Id='2016030100000002'",
         "update Kas set Masuk='250' where Id='2016022800000001'",
         "update Kas set Id='2016030200000009' where Id='2016030100000001'",
+        "update Kas set Tanggal='2016-02-27' where Id='2016030200000009'",
         "update Kas set Masuk='1500.0' where Id='2016030500000001'",
         "update Kas set Masuk='15' where Id='2016030500000001'",
         "insert or replace into Kas (Id,Tanggal,Masuk,Keluar) values "
@@ -253,15 +265,22 @@ TEST(JournalBalance, DaysThatMissLinesAreNotTrusted) {
               RecomputedDays(env));
 }
 
-TEST(JournalBalance, OneLineBalanceCountsEveryLineUpToItsId) {
+TEST(JournalBalance, OneLineBalanceCountsEveryLineBeforeItByDate) {
     test::TestEnv env;
     Insert(env.db(), {{"20160301", "2016-03-01", "100", "0"},
                       {"20150301", "2015-03-01", "1500.0", "0"},
+                      {"20170302", "2016-03-01", "0", "30"},
                       {"20160302", "2016-03-02", "0", "30"}});
-    for (const QString id : {"20150301", "20160301", "20160302", "2"}) {
+    for (const QString id : {"20150301", "20160301", "20170302", "20160302", "2"}) {
         QString balance = "unset";
         EXPECT_TRUE(JournalLineBalance(env.db(), id, balance).ok);
-        EXPECT_EQ(balance, env.scalar("SELECT Sum(Masuk-Keluar) FROM Kas WHERE id <= '" + id + "'"))
+        EXPECT_EQ(
+            balance,
+            env.scalar(
+                "select Saldo from (select Id, (select sum(Masuk-Keluar) from Kas where "
+                "Id is not null and (Tanggal < t.Tanggal or (Tanggal = t.Tanggal and Id <= t.Id))) as Saldo "
+                "from Kas as t) where Id = '" +
+                id + "'"))
             << id.toStdString();
     }
 }
