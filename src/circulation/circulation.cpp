@@ -7,7 +7,9 @@
 #include "circulation/rental_picker.h"
 #include "circulation/return_list.h"
 #include "circulation/tariff_form.h"
+#include "core/money.h"
 #include "printing/receipts.h"
+#include "till/amount_dialog.h"
 
 namespace zelkor {
 
@@ -28,6 +30,13 @@ DeskHooks StandardDeskHooks(AppContext& ctx) {
     hooks.rental = &OpenOver<RentalPicker>;
     hooks.borrow = &OpenOver<BorrowPicker>;
     hooks.returns = &OpenOver<ReturnList>;
+    hooks.payDebts = [](DeskForm& desk) {
+        if (const auto amount = AskDebtPayment(&desk, desk.openDebtTotal())) desk.addDebtPayment(*amount);
+    };
+    hooks.waiveFine = [](DeskForm& desk, int row) {
+        if (const auto w = AskFineWaiver(&desk, AmountValue(desk.cart().cell(row, CartBiaya))))
+            desk.waiveFine(row, w->amount, w->reason);
+    };
     hooks.print = [&ctx](const ReceiptData& desk, ReceiptKind kind) {
         ReceiptData d = desk;
         FillReceiptContext(d, ctx);

@@ -14,6 +14,7 @@
 #include "circulation/desk_save.h"
 #include "circulation/form_parts.h"
 #include "db/row_sinks.h"
+#include "till/debts.h"
 #include "ui/grid_view.h"
 #include "ui/scaling.h"
 
@@ -52,6 +53,7 @@ DeskForm::DeskForm(AppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx
 void DeskForm::createColumns() {
     member_.setColumns({{QStringLiteral("1"), 100, Align::Left}, {QStringLiteral("2"), 180, Align::Left}});
     for (const char* label : kMemberLabels) member_.appendRow({QString::fromLatin1(label), QString()});
+    member_.appendRow({QStringLiteral("Tanggungan"), QString()});  // what the member still owes
     SetUpCartColumns(cart_);
 }
 
@@ -127,6 +129,8 @@ void DeskForm::createControls() {
     memberHint_->setStyleSheet(QStringLiteral("color: #a00000;"));
 
     newButton_ = button(QStringLiteral("&Trans Baru"), "newTransaction", 16, 374, 269, 45, kBold9);
+    payDebtButton_ = button(QStringLiteral("Ba&yar Tanggungan"), "payDebts", 16, 426, 269, 32, kBold9);
+    waiveButton_ = button(QStringLiteral("&Hapus Denda"), "waiveFine", 304, 426, 282, 32, kBold9);
     saveButton_ = button(QStringLiteral("&Simpan"), "save", 304, 374, 138, 45, kBold10);
     printButton_ = button(QStringLiteral("&Cetak"), "print", 448, 374, 138, 45, kBold10);
 
@@ -155,8 +159,8 @@ void DeskForm::createControls() {
     // Simpan and Cetak; so a Tab after Dibayar lands on Simpan, not on closing the desk.
     memberView_->setFocusPolicy(Qt::NoFocus);  // a display panel, nothing to do there
     ChainTabOrder({newButton_, memberNumber_, browseButton_, rentalButton_, borrowButton_, returnButton_,
-                   visitButton_, cartView_, receiptKind_, potongan_, dibayar_, saveButton_, printButton_,
-                   closeButton_});
+                   visitButton_, payDebtButton_, cartView_, waiveButton_, receiptKind_, potongan_, dibayar_,
+                   saveButton_, printButton_, closeButton_});
 
     connect(memberNumber_, &QLineEdit::textChanged, this, &DeskForm::memberNumberChanged);
     connect(browseButton_, &QPushButton::clicked, this, &DeskForm::openBrowse);
@@ -164,6 +168,8 @@ void DeskForm::createControls() {
     connect(borrowButton_, &QPushButton::clicked, this, &DeskForm::openBorrow);
     connect(returnButton_, &QPushButton::clicked, this, &DeskForm::openReturns);
     connect(visitButton_, &QPushButton::clicked, this, &DeskForm::addVisit);
+    connect(payDebtButton_, &QPushButton::clicked, this, &DeskForm::openDebtPayment);
+    connect(waiveButton_, &QPushButton::clicked, this, &DeskForm::openFineWaiver);
     connect(saveButton_, &QPushButton::clicked, this, &DeskForm::save);
     connect(printButton_, &QPushButton::clicked, this, &DeskForm::print);
     connect(newButton_, &QPushButton::clicked, this, &DeskForm::newTransaction);
@@ -262,6 +268,7 @@ void DeskForm::lookUpMember() {
         }
         for (int i = 0; i < MemberRowCount && i < row.columnCount(); ++i) member_.setCell(i, 1, row.text(i));
     });
+    showOpenDebts();
 }
 
 void DeskForm::openBrowse() {
@@ -311,6 +318,8 @@ void DeskForm::save() {
     request.memberId = cartMember_.id;
     request.memberName = cartMember_.name;
     request.potonganText = potongan_->text();
+    request.dibayar = AmountValue(dibayar_->text());
+    request.waivers = waivers_;
 
     const SaveOutcome outcome = SaveCart(ctx_.db(), cart_, request);
     if (!outcome.ok) {
@@ -319,6 +328,7 @@ void DeskForm::save() {
         return;
     }
     saved_ = true;
+    showOpenDebts();
     updateControls();
     ctx_.messages().info(QStringLiteral("Transaksi berhasil disimpan.."), kDeskCaption);
     waitForNextMember();
@@ -365,6 +375,10 @@ void DeskForm::removeChosenRow() {
             QStringLiteral("Hapus ") + cart_.cell(row, CartNamaItem) + QStringLiteral(" dari transaksi ini?"),
             kDeskCaption))
         return;
+    // A waiver goes with its row: the same return added again carries its whole fine.
+    const QString kode = cart_.cell(row, CartKode);
+    if (cart_.cell(row, CartTrans) == kTransReturn)
+        std::erase_if(waivers_, [&kode](const FineWaiver& w) { return w.idTrans == kode; });
     RemoveCartRow(cart_, row);
     showTotals();
     updateControls();
@@ -437,6 +451,7 @@ void DeskForm::showTotals() {
 void DeskForm::clearTransaction() {
     clearMemberPanel();
     cart_.clearRows();
+    waivers_.clear();
     cartMember_ = {};
     {
         const QSignalBlocker block(potongan_);
@@ -460,9 +475,16 @@ void DeskForm::updateControls() {
 
     const bool memberFound = !memberValue(MemberId).isEmpty();
     const bool adding = !saved_ && memberFound;
-    bool hasVisit = false;  // one visit per transaction
-    for (int r = 0; r < cart_.rowCount(); ++r)
+    bool hasVisit = false;   // one visit per transaction
+    bool paysDebts = false;  // and one payment of debts
+    bool hasFine = false;
+    for (int r = 0; r < cart_.rowCount(); ++r) {
         hasVisit = hasVisit || cart_.cell(r, CartTrans) == kTransKunjung;
+        paysDebts = paysDebts || cart_.cell(r, CartTrans) == kTransBayarTanggungan;
+        hasFine = hasFine || chargedReturn(r);
+    }
+    waiveButton_->setEnabled(adding && hasFine && MayWaive(ctx_.currentOperator));
+    payDebtButton_->setEnabled(adding && openDebts_ > 0 && !paysDebts);
     for (QPushButton* b : {rentalButton_, borrowButton_, returnButton_}) b->setEnabled(adding);
     visitButton_->setEnabled(adding && !hasVisit);
     saveButton_->setEnabled(!saved_);
@@ -481,7 +503,8 @@ void DeskForm::updateControls() {
 }
 
 void DeskForm::clearMemberPanel() {
-    for (int r = 0; r < MemberRowCount; ++r) member_.setCell(r, 1, QString());
+    for (int r = 0; r < member_.rowCount(); ++r) member_.setCell(r, 1, QString());
+    openDebts_ = 0;
 }
 
 }  // namespace zelkor

@@ -15,9 +15,11 @@
 // The desk opens those dialogs through the hooks in DeskHooks; a hook left empty
 // makes its button do nothing.
 #include <QDialog>
+#include <cstdint>
 #include <functional>
 
 #include "circulation/cart.h"
+#include "circulation/desk_save.h"
 #include "printing/receipt_data.h"
 #include "ui/grid_data.h"
 
@@ -42,6 +44,13 @@ struct DeskHooks {
     std::function<void(DeskForm&)> rental;
     std::function<void(DeskForm&)> borrow;
     std::function<void(DeskForm&)> returns;
+    // "Bayar Tanggungan": asks how much of the member's open debts is paid, then
+    // calls addDebtPayment. Called only while the member owes something.
+    std::function<void(DeskForm&)> payDebts;
+    // "Hapus Denda": asks how much of the fine on cart row `row` is waived and why,
+    // then calls waiveFine. Called only for the administrator, on a return row with
+    // a fine.
+    std::function<void(DeskForm&, int row)> waiveFine;
     // "Cetak": prints the receipt of the kind chosen in the "Struk" list. Called only
     // after this transaction was saved; the desk is not changed by printing.
     std::function<void(const ReceiptData&, ReceiptKind)> print;
@@ -74,6 +83,19 @@ class DeskForm : public QDialog {
     // Jumlah, Jml. Netto from the cart and the discount; presets Dibayar to the net
     // amount (Sisa 0) and puts the focus in Dibayar with its text selected.
     void recomputeTotals();
+
+    // Adds "BAYAR TANGGUNGAN" rows paying `amount` off the member's open debts,
+    // oldest first, and recomputes the totals. False (nothing added) when the amount
+    // is not above 0, more than is open, or the cart already pays debts.
+    bool addDebtPayment(std::int64_t amount);
+    // Takes `amount` off the fine of return row `row` before Simpan, with a reason;
+    // Simpan keeps the waiver beside the return and books only what is left. False
+    // (nothing changed) for anyone but the administrator, a row that is no return,
+    // no reason, or an amount not from 1 to the row's Biaya.
+    bool waiveFine(int row, std::int64_t amount, const QString& reason);
+    const std::vector<FineWaiver>& fineWaivers() const { return waivers_; }
+    // What the member found owes, as the member panel shows it.
+    std::int64_t openDebtTotal() const { return openDebts_; }
 
     // Writes the member number field, which runs the member lookup exactly as typing
     // does. While the cart holds rows not yet saved the member stays as it is: so
@@ -112,6 +134,8 @@ class DeskForm : public QDialog {
     void openRental();           // RENTAL
     void openBorrow();           // PEMINJAMAN
     void openReturns();          // PENGEMBALIAN
+    void openDebtPayment();      // Bayar Tanggungan
+    void openFineWaiver();       // Hapus Denda, on the chosen return row
     void addVisit();             // BERKUNJUNG
     void save();                 // Simpan
     void print();                // Cetak
@@ -138,12 +162,16 @@ class DeskForm : public QDialog {
     // Jumlah, Jml. Netto, the preset Dibayar and Sisa from the cart and Potongan.
     void showTotals();
     void clearMemberPanel();
+    void showOpenDebts();               // the member panel's "Tanggungan" row
+    bool chargedReturn(int row) const;  // a return row with a fine left to waive
 
     AppContext& ctx_;
     DeskHooks hooks_;
     GridData member_;
     GridData cart_;
     bool saved_ = false;
+    std::int64_t openDebts_ = 0;        // what the member found owes
+    std::vector<FineWaiver> waivers_;   // fines waived on this cart's returns
     bool triedToChangeMember_ = false;  // tried to change the locked member number
     QString inactiveMember_;            // the number typed is this inactive member's
     // The member the cart is collected for, taken with its first row: Simpan books
@@ -159,6 +187,8 @@ class DeskForm : public QDialog {
     QPushButton* borrowButton_ = nullptr;
     QPushButton* returnButton_ = nullptr;
     QPushButton* visitButton_ = nullptr;
+    QPushButton* payDebtButton_ = nullptr;
+    QPushButton* waiveButton_ = nullptr;
     GridView* memberView_ = nullptr;
     GridView* cartView_ = nullptr;
     QComboBox* receiptKind_ = nullptr;

@@ -29,7 +29,8 @@ bool ConfirmCart(MessageService& messages, const GridData& cart, const CartTotal
                                          QStringLiteral(" kurang dari Jml. Netto ") +
                                          QString::number(totals.netto) + QStringLiteral(", masih kurang ") +
                                          QString::number(totals.netto - dibayar) +
-                                         QStringLiteral(". Simpan transaksi ini?"),
+                                         QStringLiteral(", dicatat sebagai tanggungan member. "
+                                                        "Simpan transaksi ini?"),
                                      kDeskCaption);
         case CartCheck::Ok:
             break;
@@ -48,6 +49,9 @@ void TellSaveFailed(AppContext& ctx, const GridData& cart, const SaveOutcome& ou
     QString text;
     if (outcome.returnedAlready >= 0) {
         text = rowProblem(outcome.returnedAlready, "sudah dikembalikan atau datanya tidak ada lagi");
+    } else if (outcome.debtNotOpen >= 0) {
+        text =
+            rowProblem(outcome.debtNotOpen, "sudah dibayar atau dihapus, sisa tanggungannya kurang dari itu");
     } else if (outcome.noCopyLeft >= 0) {
         text = rowProblem(outcome.noCopyLeft,
                           "tidak tersedia lagi, semua eksemplarnya sedang dipinjam atau di-rental");

@@ -4,8 +4,9 @@
 
 #include "circulation/cart.h"
 #include "circulation/picker_queries.h"
-#include "db/row_sinks.h"
 #include "core/money.h"
+#include "db/row_sinks.h"
+#include "till/debts.h"
 
 namespace zelkor {
 
@@ -39,6 +40,9 @@ Booking BookingFor(const GridData& cart, int r, const SaveRequest& request) {
     if (trans == kTransKunjung)
         return {true, QStringLiteral("Penerimaan Administrasi Kunjungan"),
                 QStringLiteral("Administrasi ") + request.memberName};
+    if (trans == kTransBayarTanggungan)
+        return {true, QStringLiteral("Penerimaan Tanggungan"),
+                QStringLiteral("Bayar Tanggungan ") + request.memberName};
     return {};
 }
 
@@ -52,6 +56,12 @@ std::vector<SaveStatement> BuildSaveStatements(const GridData& cart, const SaveR
         const QString trans = cart.cell(r, CartTrans);
         if (trans == kTransReturn) {
             out.push_back({kReturnMovement, {request.date, cart.cell(r, CartKode)}, r});
+        } else if (trans == kTransBayarTanggungan) {
+            const qint64 amount = AmountValue(cart.cell(r, CartBiaya));
+            out.push_back({kTakeFromDebtSql, {amount, cart.cell(r, CartKode), request.memberId}, -1, r});
+            out.push_back({kInsertDebtPaymentSql,
+                           {request.stamp + cart.cell(r, CartNo), cart.cell(r, CartKode), request.date,
+                            amount, request.ops}});
         } else {
             out.push_back({kInsertMovement,
                            {request.stamp + QString::number(r + 1), request.date, request.memberId, trans,
@@ -76,10 +86,34 @@ std::vector<SaveStatement> BuildSaveStatements(const GridData& cart, const SaveR
     const std::int64_t potongan = AmountValue(request.potonganText);
     if (potongan > 0) {
         out.push_back({kInsertKas,
-                       {request.stamp + QString::number(lastBooked + 1), request.date,
+                       {request.stamp + QString::number(++lastBooked), request.date,
                         QStringLiteral("Potongan"), QStringLiteral("Potongan untuk : ") + request.memberName,
                         QString::number(-potongan), request.ops}});
     }
+
+    // What was not paid comes off the journal on a line of its own, so the day's
+    // sum is the money in the drawer, and stays owed by the member.
+    const std::int64_t netto = ComputeTotals(cart, request.potonganText).netto;
+    const std::int64_t shortfall = netto - request.dibayar.value_or(netto);
+    if (netto > 0 && shortfall > 0 && AmountFits(netto) && shortfall <= netto) {
+        out.push_back(
+            {kInsertKas,
+             {request.stamp + QString::number(lastBooked + 1), request.date, QStringLiteral("Kurang Bayar"),
+              QStringLiteral("Kurang bayar : ") + request.memberName, QString::number(-shortfall),
+              request.ops}});
+        out.push_back({kInsertDebtSql,
+                       {request.stamp, request.date, request.memberId, qint64(shortfall), request.ops}});
+        for (int r = 0; r < rows; ++r) {
+            const QString trans = cart.cell(r, CartTrans);
+            if (trans == kTransBayarTanggungan) continue;
+            const QString movement =
+                trans == kTransReturn ? cart.cell(r, CartKode) : request.stamp + QString::number(r + 1);
+            out.push_back({kInsertDebtSourceSql, {request.stamp, movement}});
+        }
+    }
+    for (const FineWaiver& w : request.waivers)
+        out.push_back({kInsertFineWaiverSql,
+                       {request.stamp, w.idTrans, qint64(w.amount), w.reason.trimmed(), request.ops}});
     return out;
 }
 
@@ -104,6 +138,11 @@ SaveOutcome SaveCart(Database& db, const GridData& cart, const SaveRequest& requ
         if (s.returnRow >= 0 && r.changes != 1) {
             outcome.ok = false;
             outcome.returnedAlready = s.returnRow;
+            return outcome;
+        }
+        if (s.debtRow >= 0 && r.changes != 1) {
+            outcome.ok = false;
+            outcome.debtNotOpen = s.debtRow;
             return outcome;
         }
         ++outcome.statements;

@@ -163,7 +163,74 @@ CREATE TABLE IF NOT EXISTS useradmin (
 -- visits left out), so that no other statement takes it instead of the index it
 -- reads today, in the order it reads its rows.
 CREATE INDEX IF NOT EXISTS TransPerpus_Kode_TglPinjam ON TransPerpus(KodeTrans, TglPinjam) WHERE TglPinjam IS NOT NULL;
-CREATE INDEX IF NOT EXISTS TransPerpus_Returned ON TransPerpus(TglReturn, Status)
-    WHERE Status>0 AND TglReturn IS NOT NULL;
-CREATE INDEX IF NOT EXISTS TransPerpus_Open_Due ON TransPerpus(IdItemPerpus, TglKembali, Status)
-    WHERE Status<1 AND IdItemPerpus<>'KUNJUNG';
+CREATE INDEX IF NOT EXISTS TransPerpus_Returned ON TransPerpus(TglReturn, Status) WHERE Status>0 AND TglReturn IS NOT NULL;
+CREATE INDEX IF NOT EXISTS TransPerpus_Open_Due ON TransPerpus(IdItemPerpus, TglKembali, Status) WHERE Status<1 AND IdItemPerpus<>'KUNJUNG';
+
+-- What members owe. A transaction paid short at the desk leaves a debt of the
+-- shortfall (Jumlah) on its member; Sisa is what is still open. Payments and
+-- waivers lower Sisa by an update that names the amount they take, so a debt is
+-- never paid or waived beyond what is open, whichever copy of the program comes
+-- second. Amounts are whole numbers of at most 12 digits.
+CREATE TABLE IF NOT EXISTS Tanggungan (
+    Id       TEXT NOT NULL PRIMARY KEY,
+    Tanggal  TEXT NOT NULL,
+    IdMember TEXT NOT NULL,
+    Jumlah   INTEGER NOT NULL CHECK (typeof(Jumlah) = 'integer' AND Jumlah BETWEEN 1 AND 999999999999),
+    Sisa     INTEGER NOT NULL CHECK (typeof(Sisa) = 'integer' AND Sisa BETWEEN 0 AND Jumlah),
+    Ops      TEXT
+);
+-- A member's open debts when the member is chosen at the desk.
+CREATE INDEX IF NOT EXISTS Tanggungan_Member_Open ON Tanggungan(IdMember, Tanggal, Id, Sisa) WHERE Sisa > 0;
+CREATE INDEX IF NOT EXISTS Tanggungan_Tanggal ON Tanggungan(Tanggal);
+-- The movements a debt came from (the rows of the transaction paid short).
+CREATE TABLE IF NOT EXISTS TanggunganAsal (
+    IdTanggungan TEXT NOT NULL,
+    IdTrans      TEXT NOT NULL,
+    PRIMARY KEY (IdTanggungan, IdTrans)
+);
+-- Payments on a debt; Id is the journal line that booked the money.
+CREATE TABLE IF NOT EXISTS TanggunganBayar (
+    Id           TEXT NOT NULL PRIMARY KEY,
+    IdTanggungan TEXT NOT NULL,
+    Tanggal      TEXT NOT NULL,
+    Jumlah       INTEGER NOT NULL CHECK (typeof(Jumlah) = 'integer' AND Jumlah BETWEEN 1 AND 999999999999),
+    Ops          TEXT
+);
+CREATE INDEX IF NOT EXISTS TanggunganBayar_Tanggungan ON TanggunganBayar(IdTanggungan, Tanggal);
+-- Fines and debts waived by the administrator ("Hapus Denda"): nothing came in,
+-- so the journal is not touched; the reason, the operator and the time are kept.
+-- A waiver names the debt it lowered, or the movement whose fine it took off.
+CREATE TABLE IF NOT EXISTS HapusDenda (
+    Id           TEXT NOT NULL PRIMARY KEY,
+    Waktu        TEXT NOT NULL,
+    IdTanggungan TEXT,
+    IdTrans      TEXT,
+    Jumlah       INTEGER NOT NULL CHECK (typeof(Jumlah) = 'integer' AND Jumlah BETWEEN 1 AND 999999999999),
+    Alasan       TEXT NOT NULL CHECK (trim(Alasan) <> ''),
+    Ops          TEXT NOT NULL,
+    CHECK (IdTanggungan IS NOT NULL OR IdTrans IS NOT NULL)
+);
+CREATE INDEX IF NOT EXISTS HapusDenda_Tanggungan ON HapusDenda(IdTanggungan);
+-- The till closed by one operator for one day: what the journal says came in
+-- (Dicatat), what was counted in the drawer (Dihitung, with the count per
+-- banknote and coin in Rincian), and the difference, booked as a journal line
+-- of its own (IdKas; empty when the drawer matched).
+CREATE TABLE IF NOT EXISTS TutupKas (
+    Id       TEXT NOT NULL PRIMARY KEY,
+    Tanggal  TEXT NOT NULL,
+    Ops      TEXT NOT NULL,
+    Waktu    TEXT NOT NULL,
+    Dicatat  INTEGER NOT NULL,
+    Dihitung INTEGER NOT NULL CHECK (typeof(Dihitung) = 'integer' AND Dihitung BETWEEN 0 AND 999999999999),
+    Selisih  INTEGER NOT NULL,
+    Rincian  TEXT,
+    Catatan  TEXT,
+    IdKas    TEXT
+);
+CREATE INDEX IF NOT EXISTS TutupKas_Tanggal ON TutupKas(Tanggal, Ops);
+-- The journal lines each close covered: a line belongs to one close at most, and
+-- lines saved after a close belong to the next.
+CREATE TABLE IF NOT EXISTS TutupKasBaris (
+    IdKas   TEXT NOT NULL PRIMARY KEY,
+    IdTutup TEXT NOT NULL
+);

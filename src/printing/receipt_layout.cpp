@@ -29,6 +29,15 @@ void SmallHeader(PrintLayout& l, const ReceiptData& d) {
     Small(l, 5, QStringLiteral("Kategori   : ") + d.memberCategory);
 }
 
+// A negative Sisa is still owed by the member: the receipt says so with the amount,
+// never a negative change.
+bool PaidShort(const ReceiptData& d) {
+    return AmountValue(d.sisa) < 0;
+}
+QString Shortfall(const ReceiptData& d) {
+    return QString::number(-AmountValue(d.sisa));
+}
+
 QString SmallFooter(const ReceiptData& d) {
     return QStringLiteral("Crt: ") + d.printDate + QStringLiteral(" By : ") + d.currentOperator;
 }
@@ -99,7 +108,10 @@ PrintLayout PaymentReceiptLayout(const ReceiptData& d) {
     Small(l, last + 6, SmallAmount(QStringLiteral("Pot    :"), d.potongan));
     Small(l, last + 7, SmallAmount(QStringLiteral("Jml-Bsh:"), d.netto));
     Small(l, last + 8, SmallAmount(QStringLiteral("Dibayar:"), d.dibayar));
-    Small(l, last + 9, SmallAmount(QStringLiteral("Kembali:"), d.sisa));
+    Small(l, last + 9,
+          PaidShort(d)
+              ? QStringLiteral("Kurang bayar:") + Pad(2) + QStringLiteral("Rp.") + Stars10(Shortfall(d))
+              : SmallAmount(QStringLiteral("Kembali:"), d.sisa));
     Small(l, last + 10, kKeep);
     Small(l, last + 11, SmallFooter(d));
     return l;
@@ -133,7 +145,9 @@ PrintLayout MediumReceiptLayout(const ReceiptData& d) {
     Medium(l, last + 5, MediumAmount(QStringLiteral("Penerima              Potongan : Rp."), d.potongan));
     Medium(l, last + 6, MediumAmount(QStringLiteral("                      Jml. Bersih : Rp."), d.netto));
     Medium(l, last + 7, MediumAmount(QStringLiteral("                      Dibayar : Rp."), d.dibayar));
-    Medium(l, last + 8, MediumAmount(QStringLiteral("(__________)          Kembali : Rp."), d.sisa));
+    Medium(l, last + 8,
+           PaidShort(d) ? MediumAmount(QStringLiteral("(__________)     Kurang bayar : Rp."), Shortfall(d))
+                        : MediumAmount(QStringLiteral("(__________)          Kembali : Rp."), d.sisa));
     Medium(l, last + 9,
            QStringLiteral("   Dicetak tanggal ") + d.printDate + QLatin1Char(' ') + d.clockText +
                QStringLiteral(" oleh operator : ") + d.currentOperator);

@@ -43,6 +43,11 @@ enum Id : int {
     // The transaction history has a toolbar button but no menu entry; its
     // command lies outside the menu's range.
     History = 6100,
+    // The till's commands came after the menu resource; they follow History.
+    TillClose = 6101,
+    WaiveFines = 6102,
+    ReportDebts = 6103,
+    ReportDailyTakings = 6104,
 };
 }  // namespace cmd
 

@@ -6,6 +6,7 @@
 #include <QIcon>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
 #include <QShortcut>
@@ -33,6 +34,8 @@
 #include "program/welcome_window.h"
 #include "reports/history_form.h"
 #include "reports/report_form.h"
+#include "till/till.h"
+#include "till/till_report_form.h"
 #include "ui/scaling.h"
 
 namespace zelkor {
@@ -94,6 +97,11 @@ QMdiSubWindow* MainWindow::openChild(QWidget* form) {
     QMdiSubWindow* sub = mdi_->addSubWindow(form);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setWindowTitle(form->windowTitle());
+    // The window's own menu binds Ctrl+F4 too, which made the key ambiguous, and
+    // lost once the window is maximised: the main window's shortcut alone closes.
+    if (QMenu* menu = sub->systemMenu())
+        for (QAction* action : menu->actions())
+            if (action->shortcut() == QKeySequence(Qt::CTRL | Qt::Key_F4)) action->setShortcut({});
     sub->show();
     form->setFocus();
     return sub;
@@ -121,6 +129,14 @@ void MainWindow::createMenu() {
     auto* f5 = new QShortcut(QKeySequence(Qt::Key_F5), this);
     connect(f5, &QShortcut::activated, this, [this] {
         if (overview_) overview_->refresh();
+    });
+    // Ctrl+F4 closes the child window in front, as its close button does (a form
+    // with unsaved work still asks first); the keyboard had no way to close a list.
+    // The background with the start page stays.
+    auto* closeChild = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F4), this);
+    connect(closeChild, &QShortcut::activated, this, [this] {
+        QMdiSubWindow* sub = mdi_->activeSubWindow();
+        if (sub && sub->objectName() != QLatin1String("welcomeSubWindow")) sub->close();
     });
     for (const MenuPopup& popup : MenuTable()) {
         QMenu* menu = menuBar()->addMenu(QString::fromUtf8(popup.text));
@@ -177,6 +193,15 @@ void MainWindow::createCommands() {
     for (int id : {cmd::ReportRental, cmd::ReportLoans, cmd::ReportReturns, cmd::ReportVisits,
                    cmd::ReportFines, cmd::ReportNotReturned, cmd::ReportLostItems})
         c.set(id, [this, id] { showReport(id); });
+    c.set(cmd::TillClose, [this] { OpenTillClose(ctx_, this); });
+    c.set(cmd::WaiveFines, [this] {
+        if (administratorOnly()) OpenFineWaiver(ctx_, this);
+    });
+    c.set(cmd::ReportDebts,
+          [this] { openChild(new TillReportForm(ctx_, TillReportForm::Kind::Debts))->showMaximized(); });
+    c.set(cmd::ReportDailyTakings, [this] {
+        openChild(new TillReportForm(ctx_, TillReportForm::Kind::DailyTakings))->showMaximized();
+    });
     c.set(cmd::About, [this] { showAbout(); });
     c.set(cmd::DownloadOther, [] {});  // no action
 }

@@ -59,11 +59,6 @@ class OperatorsTest : public DbTest {
 }  // namespace
 
 TEST_F(OperatorsTest, ListShowsEveryOperatorButAdminByName) {
-    EXPECT_EQ(list->objectName(), "FORM_ZELKOR_FORM7_CLASS");
-    EXPECT_EQ(list->windowTitle(), "Data User");
-    ASSERT_EQ(list->grid().columnCount(), 2);
-    EXPECT_EQ(list->grid().column(0).header, "USER");
-    EXPECT_EQ(list->grid().column(1).header, "OPR");
     EXPECT_EQ(Rows(list->grid()), QStringList({"ani|OPERATOR", "tono|OPERATOR"}));
     for (QAction* a : list->findChildren<QAction*>())
         if (!a->objectName().isEmpty()) {
@@ -75,7 +70,6 @@ TEST_F(OperatorsTest, ListShowsEveryOperatorButAdminByName) {
 TEST_F(OperatorsTest, NewOperatorLogsInWithTheHashedInitialPassword) {
     add("siti");
     EXPECT_EQ(Told(env), QStringList({"Entry Data..: Data berhasil disimpan.."}));
-    EXPECT_EQ(env.messages.shown[0].icon, MsgIcon::Information);
     const QString stored = env.scalar("select Password from useradmin where User='siti'");
     EXPECT_TRUE(IsPasswordHash(stored)) << stored.toStdString();
     EXPECT_TRUE(CheckLogin(env.ctx(), "siti", "8406"));

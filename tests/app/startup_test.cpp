@@ -73,10 +73,8 @@ TEST(StartUp, AnythingButAnExistingLibraryStopsWithTheReasonAndMakesNoFile) {
         if (c.file) test::WriteBytes(env.dir.filePath(c.file), c.content);
         const QStringList before = QDir(env.dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
         EXPECT_EQ(env.start(), nullptr) << c.what;
-        ASSERT_EQ(env.messages.shown.size(), 1u) << c.what;
-        EXPECT_EQ(env.messages.shown[0].text, QString::fromUtf8(c.message).arg(env.dir.path())) << c.what;
-        EXPECT_EQ(env.messages.shown[0].caption, "Info");
-        EXPECT_EQ(env.messages.shown[0].buttons, MsgButtons::Ok);
+        EXPECT_EQ(env.messages.texts(), QStringList{QString::fromUtf8(c.message).arg(env.dir.path())})
+            << c.what;
         EXPECT_EQ(QDir(env.dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before) << c.what;
     }
 }
@@ -95,27 +93,25 @@ void writeOldLibrary(const QString& path) {
 }
 }  // namespace
 
+// The last line of conn.txt wins; a relative path is kept as read, an absolute one
+// used unchanged; an older library gains the newer indexes.
 TEST(StartUp, ExistingLibraryOpensAndGainsTheNewerIndexes) {
-    StartUpEnv env;
-    writeOldLibrary(env.dir.filePath("lama.db"));
-    env.conn("old.db;a;b\nlama.db;-;-\n");  // the last line wins
-    auto ctx = env.start();
-    ASSERT_NE(ctx, nullptr) << env.messages.shown.at(0).text.toStdString();
-    EXPECT_EQ(ctx->databasePath, "lama.db");  // kept as read
-    EXPECT_EQ(ctx->connText2, "");
-    EXPECT_EQ(ctx->connText3, "");
-    EXPECT_EQ(ctx->workDir, env.dir.path());
-    EXPECT_EQ(ctx->db().scalar("select count(*) from sqlite_master where name='Kas_Tanggal'"), "1");
-}
-
-TEST(StartUp, AbsolutePathIsUsedUnchanged) {
-    StartUpEnv env;
     QTemporaryDir elsewhere;
     writeOldLibrary(elsewhere.filePath("perpus.db"));
-    env.conn((elsewhere.filePath("perpus.db") + ";satu;dua").toUtf8());
-    auto ctx = env.start();
-    ASSERT_NE(ctx, nullptr);
-    EXPECT_EQ(ctx->databasePath, elsewhere.filePath("perpus.db"));
-    EXPECT_EQ(ctx->connText2, "satu");
-    EXPECT_EQ(ctx->connText3, "dua");
+    const QString absolute = elsewhere.filePath("perpus.db");
+    const struct {
+        QString conn, path, text2, text3;
+    } cases[] = {{"old.db;a;b\nlama.db;-;-\n", "lama.db", "", ""},
+                 {absolute + ";satu;dua", absolute, "satu", "dua"}};
+    for (const auto& c : cases) {
+        StartUpEnv env;
+        writeOldLibrary(env.dir.filePath("lama.db"));
+        env.conn(c.conn.toUtf8());
+        auto ctx = env.start();
+        ASSERT_NE(ctx, nullptr) << env.messages.shown.at(0).text.toStdString();
+        EXPECT_EQ(ctx->databasePath, c.path);
+        EXPECT_EQ(ctx->connText2 + "|" + ctx->connText3, c.text2 + "|" + c.text3);
+        EXPECT_EQ(ctx->workDir, env.dir.path());
+        EXPECT_EQ(ctx->db().scalar("select count(*) from sqlite_master where name='Kas_Tanggal'"), "1");
+    }
 }

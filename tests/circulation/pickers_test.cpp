@@ -1,16 +1,12 @@
 // The rental and borrow pickers over a real desk: choosing, searching, Sisip into the
 // cart, and what the desk's Simpan then stores.
 #include <gtest/gtest.h>
-#include <QSet>
 #include <QTimer>
 
 #include "app/app_context.h"
 #include "circulation/borrow_picker.h"
 #include "circulation/circulation.h"
-#include "circulation/member_browser.h"
 #include "circulation/rental_picker.h"
-#include "circulation/return_list.h"
-#include "circulation/tariff_form.h"
 #include "driver.h"
 
 using namespace zelkor;
@@ -354,30 +350,4 @@ TEST_F(PickersTest, TheDeskOpensItsDialogsModally) {
         EXPECT_TRUE(modal) << c.button;
     }
     EXPECT_EQ(desk.cart().rowCount(), 0);
-}
-
-// From the keyboard alone: every button of the desk and its dialogs, and every field
-// through its caption, has an Alt letter of its own within its window.
-TEST_F(PickersTest, EveryButtonAndFieldHasItsOwnAltLetter) {
-    RentalPicker rental(d->desk);
-    BorrowPicker borrow(d->desk);
-    MemberBrowser browser(d->desk);
-    ReturnList returns(d->desk);
-    TariffForm tariffs(env.ctx());
-    for (QWidget* form :
-         std::initializer_list<QWidget*>{&d->desk, &rental, &borrow, &browser, &returns, &tariffs}) {
-        QStringList texts;
-        for (QPushButton* b : form->findChildren<QPushButton*>(Qt::FindDirectChildrenOnly))
-            texts << b->text();
-        for (QLabel* l : form->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
-            if (l->buddy() && l->buddy()->focusPolicy() != Qt::NoFocus) texts << l->text();
-        QSet<QKeyCombination> letters;
-        for (const QString& text : texts) {
-            const QKeySequence key = QKeySequence::mnemonic(text);
-            EXPECT_FALSE(key.isEmpty()) << form->objectName().toStdString() << ": " << text.toStdString();
-            EXPECT_FALSE(letters.contains(key[0]))
-                << form->objectName().toStdString() << ": " << text.toStdString();
-            letters.insert(key[0]);
-        }
-    }
 }

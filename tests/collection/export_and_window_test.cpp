@@ -1,13 +1,9 @@
-// The record forms' ways out: both exports with their titles through real modules,
-// and the Data menu opening each form once, maximised.
+// The record forms' ways out: both exports with their titles through real modules.
 #include <gtest/gtest.h>
 #include <QFile>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 
 #include "collection/item_form.h"
 #include "collection/member_form.h"
-#include "program/main_window.h"
 #include "record_driver.h"
 #include "support/files.h"
 
@@ -63,31 +59,4 @@ TEST_F(RecordExportTest, BothGridsReachTheModulesWithTheirTitles) {
              "spreadsheet 1 10 No,Id,Nama_Member,Jenis_Kelamin,Tmp_Lahir,Tgl_Lahir,Alamat,Kategori,"
              "Durasi,Status;1,M01,Budi,Laki-laki,Bandung,2005-01-31,Jl Mawar 1,Siswa,7,1"}));
     EXPECT_TRUE(env.messages.shown.empty());
-}
-
-TEST(RecordWindowTest, TheDataMenuOpensEachFormOnceMaximised) {
-    TestEnv env;
-    MainWindow window(env.ctx());
-    window.show();
-    window.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    // Each opens ready for typing its first field.
-    for (const int command : {cmd::Items, cmd::Members}) {
-        window.runCommand(command);
-        EXPECT_EQ(QApplication::focusWidget()->objectName(), "code");
-    }
-    window.runCommand(cmd::Items);
-    window.runCommand(cmd::Members);
-    // One child each; the one opened last is in front, maximised.
-    QStringList open;
-    for (QMdiSubWindow* sub : window.mdiArea()->subWindowList()) open << sub->widget()->objectName();
-    EXPECT_EQ(open, QStringList({"FORM_ZELKOR_FORM6_CLASS", "FORM_ZELKOR_FORM8_CLASS"}));
-    EXPECT_EQ(window.mdiArea()->activeSubWindow()->widget()->objectName(), "FORM_ZELKOR_FORM8_CLASS");
-    EXPECT_TRUE(window.mdiArea()->activeSubWindow()->isMaximized());
-    // The command again brings the open item form to the front.
-    window.runCommand(cmd::Items);
-    QMdiSubWindow* front = window.mdiArea()->activeSubWindow();
-    EXPECT_EQ(front->widget()->objectName(), "FORM_ZELKOR_FORM6_CLASS");
-    EXPECT_TRUE(front->isMaximized());
-    EXPECT_EQ(front->windowTitle(), "Form Data Item Perpustakaan");
 }

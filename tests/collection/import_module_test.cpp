@@ -3,7 +3,7 @@
 
 #include "collection/import_module.h"
 #include "collection/import_records.h"
-#include "support/fixture.h"
+#include "support/form_driver.h"
 #include "workbooks.h"
 
 using namespace zelkor;
@@ -31,11 +31,6 @@ TEST(ImportModule, MissingModuleOrEntryIsToldAndNothingRead) {
     EXPECT_EQ(ReadWithModule(env.ctx(), "a.xls", "Id"), std::nullopt);
     env.ctx().programDir = QStringLiteral(NO_ENTRY_DIR);
     EXPECT_EQ(ReadWithModule(env.ctx(), "a.xls", "Id"), std::nullopt);
-    ASSERT_EQ(env.messages.shown.size(), 2u);
-    EXPECT_EQ(env.messages.shown[0].text, "tidak dapat membaca library..");
-    EXPECT_EQ(env.messages.shown[1].text, "tidak dapat membaca data yang dibaca library..");
-    for (const auto& m : env.messages.shown) {
-        EXPECT_EQ(m.caption, "Export To excel..");
-        EXPECT_EQ(m.icon, MsgIcon::Information);
-    }
+    EXPECT_EQ(Told(env), QStringList({"Export To excel..: tidak dapat membaca library..",
+                                      "Export To excel..: tidak dapat membaca data yang dibaca library.."}));
 }

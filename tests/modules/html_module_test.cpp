@@ -171,19 +171,6 @@ TEST_F(HtmlModuleTest, WordsBreakOnlyWhenTheyCannotFit) {
         EXPECT_LE(w.xMax, width) << w.text.toStdString() << " runs off the page";
 }
 
-TEST_F(HtmlModuleTest, EmptyGridGivesHeadersAndNoRows) {
-    GridData g;
-    g.addColumn("No", 40, Align::Center);
-    g.addColumn("Nama", 100);
-    g.addColumn("Jumlah", 80, Align::Right);
-    const auto reply = ReportGridToBrowser(env.ctx(), "LAPORAN HISTORY TRANSAKSI", g);
-    ASSERT_TRUE(reply);
-    const QString html = readAll(*reply);
-    EXPECT_TRUE(html.contains("<thead>\n<tr><th>No</th><th>Nama</th><th>Jumlah</th></tr>\n</thead>"));
-    EXPECT_TRUE(html.contains("<tbody>\n</tbody>"));
-    EXPECT_TRUE(html.contains("Jumlah data: 0"));
-}
-
 TEST_F(HtmlModuleTest, PackageFromAnotherCallerLosesNoText) {
     DirectModule module("exptohtml");
     const auto sData = reinterpret_cast<HtmlEntry>(module.entry());

@@ -12,6 +12,7 @@
 
 #include "module_fixture.h"
 #include "reports/grid_export.h"
+#include "support/files.h"
 #include "ui/grid_data.h"
 
 using namespace zelkor;
@@ -130,16 +131,22 @@ TEST_F(XlsModuleTest, LongListReadsBackRowForRow) {
     }
 }
 
-TEST_F(XlsModuleTest, EmptyGridGivesTheHeaderRowAlone) {
+// Both modules: an empty list gives its headers and no rows.
+TEST_F(XlsModuleTest, EmptyGridGivesTheHeadersAlone) {
     GridData g;
     g.addColumn("No", 40, Align::Center);
     g.addColumn("Nama", 100);
     g.addColumn("Jumlah", 80, Align::Right);
     env.ctx().exportGrid = &g;
-    const auto reply = ExportGridToSpreadsheet(env.ctx());
-    ASSERT_TRUE(reply && !reply->isEmpty());
-    EXPECT_EQ(ReadCells(*reply),
+    const auto sheet = ExportGridToSpreadsheet(env.ctx());
+    const auto page = ReportGridToBrowser(env.ctx(), "LAPORAN HISTORY TRANSAKSI", g);
+    ASSERT_TRUE(sheet && !sheet->isEmpty() && page);
+    EXPECT_EQ(ReadCells(*sheet),
               (QMap<QString, QString>{{"0,0", str("No")}, {"0,1", str("Nama")}, {"0,2", str("Jumlah")}}));
+    const QString html = QString::fromUtf8(ReadBytes(*page));
+    EXPECT_TRUE(html.contains("<thead>\n<tr><th>No</th><th>Nama</th><th>Jumlah</th></tr>\n</thead>"));
+    EXPECT_TRUE(html.contains("<tbody>\n</tbody>"));
+    EXPECT_TRUE(html.contains("Jumlah data: 0"));
 }
 
 TEST_F(XlsModuleTest, ListTooLongForOneSheetWritesNothing) {

@@ -25,12 +25,6 @@ using namespace zelkor::test;
 
 namespace {
 
-QStringList headersOf(const GridData& grid) {
-    QStringList out;
-    for (const GridColumn& c : grid.columns()) out << c.header;
-    return out;
-}
-
 // A small library whose March 2016 (the fixed clock's month) holds one of every
 // kind of movement, and whose March 2015 holds one more.
 void addLibrary(TestEnv& env) {
@@ -83,28 +77,25 @@ class ReportFormTest : public DbTest {
 
 }  // namespace
 
-TEST_F(ReportFormTest, EachReportOfTheMonthWithItsTitleColumnsAndRows) {
+TEST_F(ReportFormTest, EachReportOfTheMonthWithItsTitleAndRows) {
     struct Case {
         QString code, title;
-        QStringList headers, rows;
+        QStringList rows;
         QString note = {};
     };
     const Case cases[] = {
         // The rental returned in its month is no longer out, and the form says so.
         {"0001",
          "Laporan Transaksi Rental Per : 2016-03",
-         {"No.", "Tgl. Trans", "Peminjam", "Nama Item", "Tgl. Kembali", "Harga Rental"},
          {"1.|2016-03-03|Ani|Kamus Besar|2016-03-05|2000"},
          "Rental yang belum dikembalikan"},
         {"0002",
          "Laporan Transaksi Peminjaman Per : 2016-03",
-         {"No.", "Tgl. Trans", "Peminjam", "Nama Item", "Tgl. Kembali"},
          {"1.|2016-03-01|Ani|Laskar Pelangi|2016-03-08", "2.|2016-03-04||Laskar Pelangi|2016-03-11",
           "3.|2016-03-06|Budi|Laskar Pelangi|2016-03-13"}},
         // By the date of return: February's borrowing too, and the rental as "RENTAL".
         {"0003",
          "Laporan Transaksi Pengembalian Per : 2016-03",
-         {"No.", "Tgl. Trans", "Peminjam", "Nama Item", "Jatuh Tempo", "Transaksi"},
          {"1.|2016-03-03|Budi|Kamus Besar|2016-03-04|RENTAL",
           "2.|2016-03-05|Ani|BERKUNJUNG|2016-03-05|KUNJUNG",
           "3.|2016-03-05|Budi|BERKUNJUNG|2016-03-05|KUNJUNG",
@@ -113,21 +104,15 @@ TEST_F(ReportFormTest, EachReportOfTheMonthWithItsTitleColumnsAndRows) {
         // Each visitor pays the tariff of his own category; Umum has none.
         {"0004",
          "Laporan Transaksi Kunjungan Per : 2016-03",
-         {"No.", "Tgl. Trans", "Pengunjung", "Kategori", "Rp. Kunjung"},
          {"1.|2016-03-05|Ani|Siswa|500", "2.|2016-03-05|Budi|Guru|1000", "3.|2016-03-06|Cici|Umum|"}},
         // Stock 3 with 4 open movements (last year's among them): -1 on the shelf.
         {"0005",
          "Laporan Item Perpustakaan Yang Belum Dikembalikan",
-         {"No.", "Kode", "Nama Item", "Stock", "Dipinjam", "Jumlah"},
          {"1.|B1|Laskar Pelangi|3|4|-1", "2.|R1|Kamus Besar|3|1|2"}},
-        {"0006",
-         "Laporan Item Hilang Per : 2016",
-         {"No.", "Tgl. Trans", "Nama Item", "Jumlah", "Pelapor", "Keterangan"},
-         {"1.|2016-01-15|Laskar Pelangi|1|ANI|Sobek"}},
+        {"0006", "Laporan Item Hilang Per : 2016", {"1.|2016-01-15|Laskar Pelangi|1|ANI|Sobek"}},
         // Fines only: the rental and the visit fees of the same days are not fines.
         {"0007",
          "Laporan Penerimaan Sanksi Administrasi Per : 2016-03",
-         {"No.", "Tgl. Trans", "Uraian", "Rp. Sanksi"},
          {"1.|2016-03-03|Denda Laskar Pelangi|1500"}},
     };
     auto form = open("0002");
@@ -138,7 +123,6 @@ TEST_F(ReportFormTest, EachReportOfTheMonthWithItsTitleColumnsAndRows) {
         EXPECT_EQ(title(*form), c.title);
         EXPECT_EQ(form->title(), c.title);
         EXPECT_EQ(form->note(), c.note);
-        EXPECT_EQ(headersOf(form->grid()), c.headers);
         EXPECT_EQ(Rows(form->grid()), c.rows);
     }
     EXPECT_TRUE(env.messages.shown.empty());
@@ -230,8 +214,6 @@ TEST_F(ReportFormTest, BrowserAndSpreadsheetGetTheGridUnderTheTitleLine) {
 TEST_F(ReportFormTest, HistoryListsTheChosenMonthInIdOrderWithTheNames) {
     HistoryForm form(env.ctx());
     form.show();
-    EXPECT_EQ(headersOf(form.grid()), QStringList({"No.", "Id", "Tanggal", "Proses", "Nama Item", "Member",
-                                                   "Tgl. Kembali", "Operator"}));
     // A movement is listed under the month it was made, returned or not; a member
     // who is gone leaves an empty name.
     EXPECT_EQ(Rows(form.grid()),
@@ -315,9 +297,6 @@ TEST_F(ReportFormTest, HasilCommandsAndHistoriReuseTheOpenForm) {
     EXPECT_EQ(report->title(), "Laporan Penerimaan Sanksi Administrasi Per : 2016-02");
 
     window.runCommand(cmd::History);
-    window.runCommand(cmd::History);
-    EXPECT_EQ(forms(HistoryForm::kWindowClass), 1);
-    EXPECT_EQ(window.mdiArea()->activeSubWindow()->widget()->objectName(), HistoryForm::kWindowClass);
     window.runCommand(cmd::ReportVisits);
     EXPECT_EQ(window.mdiArea()->activeSubWindow()->widget(), report);
     EXPECT_EQ(forms(ReportForm::kWindowClass), 1);

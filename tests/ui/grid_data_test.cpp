@@ -175,10 +175,8 @@ TEST(GridData, ChecksFollowTheirRows) {
     grid.setChecked(1, true);
     grid.setChecked(3, true);
     grid.removeRow(0);
-    EXPECT_TRUE(grid.isChecked(0));
-    EXPECT_FALSE(grid.isChecked(1));
-    EXPECT_TRUE(grid.isChecked(2));
-    EXPECT_FALSE(grid.isChecked(3));
     grid.appendRow({"5."});
-    EXPECT_FALSE(grid.isChecked(3));
+    std::vector<bool> checks;
+    for (int r = 0; r < grid.rowCount(); ++r) checks.push_back(grid.isChecked(r));
+    EXPECT_EQ(checks, std::vector<bool>({true, false, true, false}));
 }
