@@ -18,6 +18,7 @@
 #include "admin/backup_restore.h"
 #include "admin/restore_check.h"
 #include "app/app_context.h"
+#include "bench_args.h"
 #include "bench_library.h"
 #include "db/library_file.h"
 #include "quiet_services.h"
@@ -52,6 +53,7 @@ void Measure(const char* what, int repeats, const std::function<bool()>& once) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (bench::AnswerHelp(argc, argv, "usage: bench_admin [library.db] [repeats]")) return 0;
     QCoreApplication app(argc, argv);
     const QString sample = bench::BenchLibrary(argc, argv);
     if (sample.isEmpty()) return 1;

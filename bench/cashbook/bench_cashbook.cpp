@@ -23,6 +23,7 @@
 #include <vector>
 
 #include "app/app_context.h"
+#include "bench_args.h"
 #include "bench_library.h"
 #include "cashbook/journal_form.h"
 #include "cashbook/journal_lines.h"
@@ -83,6 +84,10 @@ class FixedClock : public Clock {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (bench::AnswerHelp(
+            argc, argv,
+            "usage: bench_cashbook [library.db] [--months 2026-11,2026-06,2025-01] [--reference-lines N]"))
+        return 0;
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QStringList months = {"2026-11", "2026-06", "2025-01"};

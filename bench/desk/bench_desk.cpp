@@ -3,6 +3,7 @@
 // with the disk syncs each save costs.
 //
 //   bench_desk [library.db] [--in-place] [--saves N] [--journal wal|delete]
+//              [--idle-every N] [--disk-writer] [--sqlite-checkpoint]
 //
 // The library is the file named, else $ZELKOR_BENCH_DB, else the zelkor-demo
 // --scale 100 sample in the temporary folder (made the first time). It is copied
@@ -10,14 +11,26 @@
 // rows, unless --in-place. It opens as the program opens it (WAL with full sync on
 // a local disk); --journal delete puts it back on the rollback journal, for the
 // figures of the old way.
+//
+// The operator pauses between members, and once the WAL holds enough the program
+// moves its pages into the library in that pause (idle_checkpoint.h): --idle-every
+// N gives it that pause after every Nth save (1 by default; 0 never, so only the
+// WAL's bound moves them).
+// --sqlite-checkpoint leaves the moving to SQLite's own rule, inside the save that
+// takes the WAL past 1,000 pages, for the figures of the old way. --disk-writer
+// keeps another program writing and flushing a large file on the same disk all
+// through the saves.
+#include <unistd.h>
 #include <QApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <random>
+#include <thread>
 #include <vector>
 
 #include "app/app_context.h"
@@ -28,6 +41,7 @@
 #include "circulation/desk_queries.h"
 #include "circulation/desk_save.h"
 #include "db/database.h"
+#include "db/idle_checkpoint.h"
 #include "db/journal.h"
 #include "db/library_file.h"
 #include "db/sync_counter.h"
@@ -65,6 +79,24 @@ QStringList ActiveMembers(Database& db, int n) {
     return ids;
 }
 
+// Writes 1 MiB blocks to `path` and flushes them every 8 MiB until `stop`, starting
+// over at 256 MiB: a backup or a copy running beside the desk.
+std::thread DiskWriter(const QString& path, std::atomic<bool>& stop) {
+    return std::thread([path, &stop] {
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly)) return;
+        const QByteArray block(1 << 20, 'x');
+        for (int n = 0; !stop; ++n) {
+            if (n % 256 == 0) file.seek(0);
+            file.write(block);
+            if (n % 8 == 7) {
+                file.flush();
+                ::fdatasync(file.handle());
+            }
+        }
+    });
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -72,9 +104,12 @@ int main(int argc, char** argv) {
             qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
     bench::BenchArgs args(argc, argv,
-                          "usage: bench_desk [library.db] [--in-place] [--saves N] [--journal wal|delete]",
-                          {"--saves", "--journal"}, {"--in-place"});
+                          "usage: bench_desk [library.db] [--in-place] [--saves N] [--journal wal|delete] "
+                          "[--idle-every N] [--disk-writer] [--sqlite-checkpoint]",
+                          {"--saves", "--journal", "--idle-every"},
+                          {"--in-place", "--disk-writer", "--sqlite-checkpoint"});
     const int saves = args.number("--saves", 200, 1, 100000);
+    const int idleEvery = args.number("--idle-every", 1, 0, 100000);
     const QString journal = args.value("--journal", "wal");
     if (!args.ok()) return 2;
     if (journal != "wal" && journal != "delete") {
@@ -98,6 +133,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     if (journal == "delete") ChooseJournal(*db, JournalKind::Rollback);
+    if (args.flag("--sqlite-checkpoint")) db->execScript("PRAGMA wal_autocheckpoint=1000");
     db->execScript("PRAGMA wal_checkpoint(TRUNCATE)");  // the timed saves start from an empty WAL
     std::printf("journal %s, synchronous %s\n", qPrintable(db->scalar("PRAGMA journal_mode")),
                 qPrintable(db->scalar("PRAGMA synchronous")));
@@ -154,9 +190,14 @@ int main(int argc, char** argv) {
     // flush, which shows the work of the statements themselves.
     QDateTime stampTime(QDate(2099, 1, 1), QTime(8, 0, 0));
     std::mt19937 rng(7);
+    std::atomic<bool> stopWriter{false};
+    std::thread writer;
+    if (args.flag("--disk-writer"))
+        writer = DiskWriter(QFileInfo(path).absolutePath() + "/writer.bin", stopWriter);
     for (const bool flush : {true, false}) {
         if (!flush) ctx.db().exec("PRAGMA synchronous=OFF");
         Stats s, syncs;
+        qint64 walMax = 0;
         int failures = 0;
         for (int n = 0; n < saves; ++n) {
             const QString member = members[static_cast<int>(rng() % members.size())];
@@ -185,14 +226,21 @@ int main(int argc, char** argv) {
             s.us.push_back(Micros(Steady::now() - t0));
             syncs.us.push_back(static_cast<double>(counter.syncs() - syncsBefore));
             failures += !out.ok;
+            walMax = std::max(walMax, QFileInfo(path + "-wal").size());
+            // What the program does once the desk has been idle for a moment.
+            if (idleEvery > 0 && (n + 1) % idleEvery == 0 && ctx.db().idleCheckpoint())
+                ctx.db().idleCheckpoint()->runNow();
         }
         s.report(flush ? "save a 20-row cart (one transaction)" : "  the same without the disk flush");
         std::printf("  (%d failed; up to 20 movements + 13 journal lines per save)\n", failures);
         double total = 0;
         for (double v : syncs.us) total += v;
         std::sort(syncs.us.begin(), syncs.us.end());
-        std::printf("  disk syncs per save: mean %.2f, p50 %.0f, max %.0f\n", total / saves,
-                    syncs.us[syncs.us.size() / 2], syncs.us.back());
+        std::printf("  disk syncs per save: mean %.2f, p50 %.0f, max %.0f; largest WAL %.1f MB\n",
+                    total / saves, syncs.us[syncs.us.size() / 2], syncs.us.back(), walMax / 1e6);
     }
+    stopWriter = true;
+    if (writer.joinable()) writer.join();
+    QFile::remove(QFileInfo(path).absolutePath() + "/writer.bin");
     return 0;
 }

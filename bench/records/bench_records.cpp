@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "app/app_context.h"
+#include "bench_args.h"
 #include "bench_library.h"
 #include "bench_timing.h"
 #include "collection/item_form.h"
@@ -88,6 +89,7 @@ void MeasureForm(AppContext& ctx, const char* name, const QString& listSql, cons
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (bench::AnswerHelp(argc, argv, "usage: bench_records [library.db] [repeats]")) return 0;
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const QString source = bench::BenchLibrary(argc, argv);

@@ -1,12 +1,24 @@
 #include "bench_args.h"
 
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 
 namespace zelkor::bench {
+
+bool AnswerHelp(int argc, char** argv, const char* usage) {
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "-h") == 0 || std::strcmp(argv[i], "--help") == 0) {
+            std::printf("%s\n", usage);
+            return true;
+        }
+    return false;
+}
 
 BenchArgs::BenchArgs(int argc, char** argv, const char* usage, const QStringList& withValue,
                      const QStringList& flags, const QString& passThrough)
     : usage_(usage) {
+    if (AnswerHelp(argc, argv, usage)) std::exit(0);
     for (int i = 1; i < argc && ok_; ++i) {
         const QString arg = QString::fromLocal8Bit(argv[i]);
         if (!passThrough.isEmpty() && arg.startsWith(passThrough)) {
@@ -18,8 +30,6 @@ BenchArgs::BenchArgs(int argc, char** argv, const char* usage, const QStringList
                 values_[arg] = QString::fromLocal8Bit(argv[++i]);
         } else if (flags.contains(arg)) {
             flags_ << arg;
-        } else if (arg == QLatin1String("-h") || arg == QLatin1String("--help")) {
-            fail({});
         } else if (arg.startsWith(QLatin1Char('-')) && arg.size() > 1) {
             fail("unknown option " + arg);
         } else if (!path_.isEmpty()) {

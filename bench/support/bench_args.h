@@ -9,6 +9,10 @@
 
 namespace zelkor::bench {
 
+// True, after printing `usage` on stdout, when the command line asks for help
+// (-h, --help): then main returns 0 before doing anything.
+bool AnswerHelp(int argc, char** argv, const char* usage);
+
 class BenchArgs {
   public:
     // `withValue`: options followed by one value ("--rows"); `flags`: options alone
@@ -18,7 +22,8 @@ class BenchArgs {
               const QStringList& flags = {}, const QString& passThrough = {});
 
     // False (after printing why and the usage) when the command line is not one
-    // this benchmark understands; then main returns 2.
+    // this benchmark understands; then main returns 2. -h or --help prints the
+    // usage on stdout and ends the program.
     bool ok() const { return ok_; }
     QString path() const { return path_; }
     bool flag(const QString& name) const { return flags_.contains(name); }

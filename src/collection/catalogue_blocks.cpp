@@ -1,7 +1,5 @@
 #include "catalogue_blocks.h"
 
-#include "ui/grid_data.h"
-
 namespace zelkor {
 
 QString CatalogueListSql() {
@@ -17,25 +15,54 @@ QStringList CatalogueSearched() {
             QStringLiteral("Penerbit"), QStringLiteral("ISBN")};
 }
 
-Database::RowCallback AppendCatalogueBlocks(GridData& grid) {
-    // The column names are the same on every row: read once per statement. A broad
-    // search makes a million lines, so each goes into the grid without a QString or
-    // a list of its own: the value straight from SQLite's text.
-    return [&grid, block = 1, names = QStringList()](const DbRow& row) mutable {
+Database::RowCallback CatalogueItems::collect(GridData& lines) {
+    values_.clearRows();
+    names_.clear();
+    return [this, &lines](const DbRow& row) {
         const int columns = row.columnCount();
-        if (names.size() != columns) {
-            names.clear();
-            for (int i = 0; i < columns; ++i) names << row.name(i);
+        // The column names are the same on every row: read once per statement.
+        if (names_.size() != columns) {
+            names_.clear();
+            for (int i = 0; i < columns; ++i) names_ << row.name(i);
         }
-        for (int i = 0; i < columns; ++i) {
-            GridData::NewRow line(grid);
-            line.add(i == 0 ? QString::number(block) + QLatin1Char('.') : QString());
-            line.add(names[i]);
-            line.addUtf8(row.utf8(i));
+        {
+            GridData::NewRow item(values_);
+            for (int i = 0; i < columns; ++i) item.addUtf8(row.utf8(i));
         }
-        GridData::NewRow gap(grid);  // the empty line between two items
-        ++block;
+        for (int i = 0; i <= columns; ++i) {
+            GridData::NewRow line(lines);
+        }
     };
+}
+
+QString CatalogueItems::cell(int line, int column) const {
+    const int perItem = static_cast<int>(names_.size()) + 1;
+    const int item = line / perItem, field = line % perItem;
+    if (item >= count() || field == perItem - 1) return {};  // the empty line between two items
+    switch (column) {
+        case 0:
+            return field == 0 ? QString::number(item + 1) + QLatin1Char('.') : QString();
+        case 1:
+            return names_[field];
+        case 2:
+            return values_.cell(item, field);
+        default:
+            return {};
+    }
+}
+
+void CatalogueItems::writeBlocks(GridData& grid) const {
+    grid.clearRows();
+    GridData::Batch batch(grid);
+    for (int item = 0; item < count(); ++item) {
+        for (int field = 0; field < names_.size(); ++field) {
+            GridData::NewRow line(grid);
+            line.add(field == 0 ? QString::number(item + 1) + QLatin1Char('.') : QString());
+            line.add(names_[field]);
+            line.add(values_.cell(item, field));
+        }
+        GridData::NewRow gap(grid);
+    }
 }
 
 }  // namespace zelkor

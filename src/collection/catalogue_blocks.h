@@ -4,10 +4,9 @@
 #include <QStringList>
 
 #include "db/database.h"
+#include "ui/grid_data.h"
 
 namespace zelkor {
-
-class GridData;
 
 // Each item's result columns, in the order of its block: also the "Kolom" texts.
 // "Stock" is the stock held less the movements not yet returned, worked out by the
@@ -17,10 +16,26 @@ QString CatalogueListSql();
 // not searched).
 QStringList CatalogueSearched();
 
-// The rows of a catalogue statement as blocks: per result row one grid row for each
-// column ("No." = the block number and "." on the first row only, "Kolom" = the
-// column's name, "Data" = its value, empty for a missing one), then an empty row.
-// The block number starts at 1 with each callback made.
-Database::RowCallback AppendCatalogueBlocks(GridData& grid);
+// The items a catalogue statement found, shown as blocks: per item one line for
+// each column ("No." = the block number and "." on the first line only, "Kolom" =
+// the column's name, "Data" = its value, empty for a missing one), then an empty
+// line. A broad search finds a hundred thousand items, a million lines: the items
+// keep only their values, and a line's text is made when it is shown.
+class CatalogueItems {
+  public:
+    // Forgets the items, then keeps each row as an item and adds its block's lines,
+    // without their text, to `lines` (the grid the view selects in).
+    Database::RowCallback collect(GridData& lines);
+
+    int count() const { return values_.rowCount(); }
+    // The text of the cell of `line` and `column`.
+    QString cell(int line, int column) const;
+    // Every block with its text, for the exports.
+    void writeBlocks(GridData& grid) const;
+
+  private:
+    GridData values_;  // one row per item, its values in block order
+    QStringList names_;
+};
 
 }  // namespace zelkor

@@ -30,15 +30,20 @@ CatalogueForm::CatalogueForm(AppContext& ctx, QWidget* parent) : QWidget(parent)
                             {QStringLiteral("Kolom"), 300, Align::Left},
                             {QStringLiteral("Data"), 400, Align::Left}},
                            CatalogueListSql(), CatalogueSearched());
-    list_->setRowSink([](GridData& g) { return AppendCatalogueBlocks(g); });
+    list_->setRowSink([this](GridData& lines) { return items_.collect(lines); });
+    list_->view()->gridModel()->setCellText(
+        [this](int line, int column) { return items_.cell(line, column); });
+    blocks_.setColumns(grid().columns());
     list_->setCondition(kItemsOnly);
     // The grid stays empty until the first search.
     createLayout();
 }
 
 CatalogueForm::~CatalogueForm() {
+    // The view may outlive the items it reads (children go after the members).
+    list_->view()->gridModel()->setCellText({});
     // ExportGrid must not outlive the grid it names.
-    if (ctx_.exportGrid == &grid()) ctx_.exportGrid = nullptr;
+    if (ctx_.exportGrid == &blocks_) ctx_.exportGrid = nullptr;
 }
 
 GridData& CatalogueForm::grid() {
@@ -96,12 +101,14 @@ void CatalogueForm::load() {
 }
 
 void CatalogueForm::exportSpreadsheet() {
-    ctx_.exportGrid = &grid();
+    items_.writeBlocks(blocks_);
+    ctx_.exportGrid = &blocks_;
     ExportGridToSpreadsheet(ctx_);
 }
 
 void CatalogueForm::exportBrowser() {
-    ReportGridToBrowser(ctx_, kReportTitle, grid());
+    items_.writeBlocks(blocks_);
+    ReportGridToBrowser(ctx_, kReportTitle, blocks_);
 }
 
 // Each block is one item, its lines named by "Kolom"; the block under the selection
@@ -111,7 +118,7 @@ void CatalogueForm::printLabels() {
     std::vector<ItemLabel> found;
     int chosen = -1;
     for (int row = 0; row < grid().rowCount(); ++row) {
-        const QString name = grid().cell(row, 1), value = grid().cell(row, 2);
+        const QString name = items_.cell(row, 1), value = items_.cell(row, 2);
         if (name == QLatin1String("Id")) found.push_back({value, {}, {}, 1});
         if (found.empty()) continue;
         if (name == QLatin1String("NamaItem")) found.back().title = value;

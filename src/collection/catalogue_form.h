@@ -10,14 +10,16 @@
 //         Rak          A4
 //     (empty line)
 //
-// The grid goes to the spreadsheet or the browser like every list, and the items
+// The blocks go to the spreadsheet or the browser like every list, and the items
 // found (or the one under the selection) to "Cetak Label".
 #include <QWidget>
+
+#include "collection/catalogue_blocks.h"
+#include "ui/grid_data.h"
 
 namespace zelkor {
 
 class AppContext;
-class GridData;
 class RecordList;
 
 class CatalogueForm : public QWidget {
@@ -29,7 +31,9 @@ class CatalogueForm : public QWidget {
     // The window class: the command brings an open catalogue forward by it.
     static constexpr char kWindowClass[] = "FORM_ZELKOR_FORM9_CLASS";
 
+    // The lines shown (the selection is kept there); their text is items().cell().
     GridData& grid();
+    const CatalogueItems& items() const { return items_; }
 
   public slots:
     void search();  // Enter in the search field
@@ -47,6 +51,8 @@ class CatalogueForm : public QWidget {
 
     AppContext& ctx_;
     RecordList* list_ = nullptr;
+    CatalogueItems items_;
+    GridData blocks_;  // every block with its text, made for an export
 };
 
 }  // namespace zelkor

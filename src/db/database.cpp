@@ -2,6 +2,7 @@
 
 #include <sqlite3.h>
 
+#include "db/idle_checkpoint.h"
 #include "db/journal.h"
 
 namespace zelkor {
@@ -16,6 +17,10 @@ QString errorOf(sqlite3* db) {
 
 bool DbRow::isNull(int i) const {
     return sqlite3_column_type(stmt_, i) == SQLITE_NULL;
+}
+
+int DbRow::type(int i) const {
+    return sqlite3_column_type(stmt_, i);
 }
 
 QString DbRow::text(int i) const {
@@ -99,6 +104,10 @@ Database::Database(sqlite3* db, QString path) : db_(db), path_(std::move(path)) 
 Database::~Database() {
     for (auto& [sql, c] : cache_) sqlite3_finalize(c.stmt);
     sqlite3_close(db_);
+}
+
+void Database::checkpointWhenIdle() {
+    if (!idleCheckpoint_) idleCheckpoint_ = std::make_unique<IdleCheckpoint>(db_);
 }
 
 sqlite3_stmt* Database::prepared(const QString& sql, DbResult& result) {

@@ -16,12 +16,15 @@ struct sqlite3_stmt;
 
 namespace zelkor {
 
+class IdleCheckpoint;
+
 // One result row as the callbacks see it: texts, NULL told apart from empty.
 class DbRow {
   public:
     DbRow(sqlite3_stmt* stmt, int columns) : stmt_(stmt), columns_(columns) {}
     int columnCount() const { return columns_; }
     bool isNull(int i) const;
+    int type(int i) const;      // SQLite's storage class: SQLITE_TEXT, SQLITE_NULL, ...
     QString text(int i) const;  // empty for NULL
     // The value's text as the UTF-8 bytes SQLite holds (empty for NULL), valid
     // until the next row: sinks that copy it need no QString on the way.
@@ -76,6 +79,11 @@ class Database {
     sqlite3* handle() const { return db_; }
     QString path() const { return path_; }
 
+    // In WAL mode: the pages of commits move into the library when the program is
+    // idle, not inside a commit (idle_checkpoint.h). Null until asked for.
+    void checkpointWhenIdle();
+    IdleCheckpoint* idleCheckpoint() const { return idleCheckpoint_.get(); }
+
   private:
     explicit Database(sqlite3* db, QString path);
     sqlite3_stmt* prepared(const QString& sql, DbResult& result);
@@ -90,6 +98,8 @@ class Database {
     };
     std::unordered_map<QString, Cached> cache_;
     std::list<QString> ages_;
+    // Outlives the connection: its hook is called until the close.
+    std::unique_ptr<IdleCheckpoint> idleCheckpoint_;
 };
 
 // Rolls back unless commit() is called: for every action of several statements.

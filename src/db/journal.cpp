@@ -52,7 +52,10 @@ QString ChooseJournal(Database& db, JournalKind kind) {
         current);
     // The WAL is reused after each checkpoint; this keeps it from staying large
     // after one big action.
-    if (chosen == QLatin1String("wal")) db.execScript(QStringLiteral("PRAGMA journal_size_limit=8388608"));
+    if (chosen == QLatin1String("wal")) {
+        db.execScript(QStringLiteral("PRAGMA journal_size_limit=8388608"));
+        db.checkpointWhenIdle();
+    }
     return chosen;
 }
 

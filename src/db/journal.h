@@ -6,10 +6,9 @@
 // its pages to the "-wal" file beside the library and syncs that file once, so a
 // saved cart is on the disk when Simpan reports it saved, at one sync per save
 // instead of the rollback journal's four; the pages move into the library itself
-// at a checkpoint now and then (two more syncs). Two copies of the program on one
-// computer share the WAL through the "-shm" file. The last connection to close
-// moves everything into the library and removes both files; after a crash they
-// stay, and the next open finishes the work.
+// at a checkpoint while the program is idle (two more syncs; idle_checkpoint.h). Two copies of the program on
+// one computer share the WAL through the "-shm" file. The last connection to close moves everything into the
+// library and removes both files; after a crash they stay, and the next open finishes the work.
 //
 // WAL needs memory shared by everyone who opens the file, which one computer can
 // give and a network share cannot: a library on a share keeps the rollback

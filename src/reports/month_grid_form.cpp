@@ -81,7 +81,9 @@ void MonthGridForm::fill(const ReportQuery& query) {
     grid_.clearRows();
     {
         GridData::Batch batch(grid_);
-        ctx_.run(query.sql, query.values, AppendNumberedRow(grid_));
+        MovementNames names(ctx_.db());
+        ctx_.run(query.sql, query.values,
+                 query.names.empty() ? AppendNumberedRow(grid_) : names.appendNamedRow(grid_, query.names));
     }
     // Another month is read from its first row, not from where the last one was left.
     view_->scrollToTop();

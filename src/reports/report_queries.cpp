@@ -23,45 +23,39 @@ GridColumn col(const char* header, int width, Align align) {
 const GridColumn kNo = {QStringLiteral("No."), 50, Align::Center};
 
 // The movements `where` selects, read through the date index `index` and given in
-// `order`, with the member's name as m.Nama and the item's name as kItemName for
-// `columns` to show. A movement whose member or item is gone keeps its line with an
-// empty name.
+// `order`, with the member's name as m.Nama for `columns` to show (the visits).
+// A movement whose member is gone keeps its line with an empty name.
 //
-// The names come from two joins on indexes that hold each name beside its code, so
+// The name comes from a join on an index that holds each name beside its code, so
 // a lookup reads one index instead of an index and the table. Each movement meets
-// at most one member (Id is the key) and at most one item: item codes are unique
-// except "KUNJUNG", whose rows stay out of the join; a visit's item name is the
-// first "KUNJUNG" row, looked up as before. With joins on indexes that are not
-// unique SQLite would read the whole table to spare a sort, so the statement names
-// the indexes it reads.
-const char kItemName[] =
-    "case when TransPerpus.IdItemPerpus='KUNJUNG' "
-    "then (select NamaItem from ItemPerpus where ItemPerpus.Id=TransPerpus.IdItemPerpus) "
-    "else i.NamaItem end";
-enum class ItemJoin { Yes, No };
-QString movements(const QString& columns, const char* index, const char* where,
-                  const char* order = "TransPerpus.rowid", ItemJoin items = ItemJoin::Yes) {
-    const char* itemJoin =
-        items == ItemJoin::No
-            ? ""
-            : "left join ItemPerpus i indexed by ItemPerpus_Id_NamaItem on i.Id=TransPerpus.IdItemPerpus "
-              "and i.NamaItem is not null and TransPerpus.IdItemPerpus<>'KUNJUNG' ";
+// at most one member (Id is the key). With a join on an index that is not unique
+// SQLite would read the whole table to spare a sort, so the statement names the
+// index it reads.
+QString visits(const char* where) {
     return QStringLiteral(
-               "select %1 from TransPerpus indexed by %2 "
+               "select %1 from TransPerpus indexed by TransPerpus_TglPinjam "
                "left join Member m indexed by Member_Id_Nama on m.Id=TransPerpus.IdMember and m.Nama is not "
-               "null "
-               "%3where %4 order by %5")
-        .arg(columns, QLatin1String(index), QLatin1String(itemJoin), QLatin1String(where),
-             QLatin1String(order));
+               "null where %2 order by TransPerpus.rowid")
+        .arg(QLatin1String(kVisitColumns), QLatin1String(where));
 }
 
-// The movements with `date`, the member's name, the item's name, then `rest`, in
+// The movements `where` selects, read through the date index `index` and given in
+// `order`, with `columns`; the member's and the item's codes are shown as names
+// (MovementNames), looked up once per code rather than with every row.
+QString movements(const QString& columns, const char* index, const char* where,
+                  const char* order = "TransPerpus.rowid") {
+    return QStringLiteral("select %1 from TransPerpus indexed by %2 where %3 order by %4")
+        .arg(columns, QLatin1String(index), QLatin1String(where), QLatin1String(order));
+}
+
+// The movements with `date`, the member's code, the item's code, then `rest`, in
 // the order they were recorded.
 QString namedMovements(const char* date, const char* rest, const char* index, const char* where) {
-    return movements(QStringLiteral("%1, m.Nama, %2, %3")
-                         .arg(QLatin1String(date), QLatin1String(kItemName), QLatin1String(rest)),
+    return movements(QStringLiteral("%1, TransPerpus.IdMember, TransPerpus.IdItemPerpus, %2")
+                         .arg(QLatin1String(date), QLatin1String(rest)),
                      index, where);
 }
+const std::vector<NamedColumn> kMovementNames = {{1, NameOf::Member}, {2, NameOf::Item}};
 
 // "No.", "Tgl. Trans", "Peminjam", "Nama Item", then `rest`.
 std::vector<GridColumn> movementColumns(Align dateAlign, std::initializer_list<GridColumn> rest) {
@@ -85,33 +79,33 @@ std::vector<ReportDefinition> makeDefinitions() {
                         "TransPerpus_TglPinjam",
                         "TransPerpus.KodeTrans='RENTAL' and TransPerpus.TglPinjam>=? and TransPerpus.TglPinjam<? "
                         "and TransPerpus.Status<1"),
-         "Rental yang belum dikembalikan"},
+         "Rental yang belum dikembalikan", kMovementNames},
         {"0002", month, "Laporan Transaksi Peminjaman Per : ",
          movementColumns(C, {col("Tgl. Kembali", 100, C)}),
          namedMovements("TransPerpus.TglPinjam", "TransPerpus.TglKembali", "TransPerpus_TglPinjam",
-                        "TransPerpus.KodeTrans='PINJAM' and TransPerpus.TglPinjam>=? and TransPerpus.TglPinjam<?")},
+                        "TransPerpus.KodeTrans='PINJAM' and TransPerpus.TglPinjam>=? and TransPerpus.TglPinjam<?"),
+         nullptr, kMovementNames},
         {"0003", month, "Laporan Transaksi Pengembalian Per : ",
          movementColumns(C, {col("Jatuh Tempo", 100, C), col("Transaksi", 100, C)}),
          namedMovements("TransPerpus.TglReturn", "TransPerpus.TglKembali, TransPerpus.KodeTrans",
                         "TransPerpus_TglReturn",
-                        "TransPerpus.TglReturn>=? and TransPerpus.TglReturn<? and TransPerpus.Status>0")},
+                        "TransPerpus.TglReturn>=? and TransPerpus.TglReturn<? and TransPerpus.Status>0"),
+         nullptr, kMovementNames},
         {"0004", month, "Laporan Transaksi Kunjungan Per : ",
          {kNo, col("Tgl. Trans", 100, C), col("Pengunjung", 300, L), col("Kategori", 200, L),
           col("Rp. Kunjung", 200, L)},
-         movements(QLatin1String(kVisitColumns), "TransPerpus_TglPinjam",
-                   "TransPerpus.KodeTrans='KUNJUNG' and TransPerpus.TglPinjam>=? and TransPerpus.TglPinjam<?",
-                   "TransPerpus.rowid", ItemJoin::No)},
-        // Only the items with an open movement are counted, found through the open
-        // movements themselves instead of counting for every item.
+         visits("TransPerpus.KodeTrans='KUNJUNG' and TransPerpus.TglPinjam>=? and TransPerpus.TglPinjam<?")},
+        // Only the items with an open movement, found through the open movements
+        // themselves, each counted once in one pass over them instead of twice per
+        // item. The counts come in the order of their codes, which is the items'
+        // order: a code meets its item only when the two are equal.
         {"0005", ReportPeriod::None, "Laporan Item Perpustakaan Yang Belum Dikembalikan",
          {kNo, col("Kode", 100, C), col("Nama Item", 300, L), col("Stock", 100, C), col("Dipinjam", 100, C),
           col("Jumlah", 100, C)},
-         "select Id, NamaItem, JmlStock, "
-         "(select count(*) from TransPerpus Where TransPerpus.IdItemPerpus=ItemPerpus.Id And Status<1) "
-         "as Dipinjam, "
-         "JmlStock-(Select count(*) from TransPerpus Where TransPerpus.IdItemPerpus=ItemPerpus.Id "
-         "And Status<1) as Jml from itemperpus where Id<>'KUNJUNG' "
-         "and Id in (select IdItemPerpus from TransPerpus where Status<1) order by Id"},
+         "select i.Id, i.NamaItem, i.JmlStock, o.Dipinjam, i.JmlStock-o.Dipinjam as Jml "
+         "from (select IdItemPerpus, count(*) as Dipinjam from TransPerpus indexed by TransPerpus_Open_Item "
+         "where Status<1 group by IdItemPerpus) o "
+         "join ItemPerpus i on i.Id=o.IdItemPerpus where i.Id<>'KUNJUNG' order by o.IdItemPerpus"},
         {"0006", ReportPeriod::Year, "Laporan Item Hilang Per : ",
          {kNo, col("Tgl. Trans", 100, C), col("Nama Item", 200, L), col("Jumlah", 100, R),
           col("Pelapor", 200, L), col("Keterangan", 200, L)},
@@ -157,7 +151,7 @@ QString ReportTitle(const ReportDefinition& report, int year, int month) {
 
 ReportQuery ReportStatement(const ReportDefinition& report, int year, int month) {
     const QString prefix = periodPrefix(report, year, month);
-    return {report.sql, prefix.isEmpty() ? QVariantList() : PrefixBounds(prefix)};
+    return {report.sql, prefix.isEmpty() ? QVariantList() : PrefixBounds(prefix), report.names};
 }
 
 QVariantList PrefixBounds(const QString& prefix) {
@@ -181,13 +175,15 @@ std::vector<GridColumn> HistoryColumns() {
 
 namespace {
 
+// The movements `where` selects in Id order, the item's and the member's codes
+// shown as names (kHistoryNames).
 QString historyMovements(const char* where) {
-    return movements(
-        QStringLiteral("TransPerpus.Id, TransPerpus.TglPinjam, TransPerpus.KodeTrans, %1, m.Nama, "
-                       "TransPerpus.TglKembali, TransPerpus.Ops")
-            .arg(QLatin1String(kItemName)),
-        "TransPerpus_TglPinjam", where, "TransPerpus.Id");
+    return movements(QStringLiteral("TransPerpus.Id, TransPerpus.TglPinjam, TransPerpus.KodeTrans, "
+                                    "TransPerpus.IdItemPerpus, TransPerpus.IdMember, TransPerpus.TglKembali, "
+                                    "TransPerpus.Ops"),
+                     "TransPerpus_TglPinjam", where, "TransPerpus.Id");
 }
+const std::vector<NamedColumn> kHistoryNames = {{3, NameOf::Item}, {4, NameOf::Member}};
 
 }  // namespace
 
@@ -195,11 +191,13 @@ ReportQuery HistoryStatement(int year, int month) {
     const QString first = MonthPrefix(year, month) + QStringLiteral("-01");
     return {
         historyMovements("TransPerpus.TglPinjam between ? and date(?,'start of month','+1 month','-1 day')"),
-        {first, first}};
+        {first, first},
+        kHistoryNames};
 }
 
 ReportQuery HistoryDayStatement(const QString& day) {
-    return {historyMovements("TransPerpus.TglPinjam>=? and TransPerpus.TglPinjam<?"), PrefixBounds(day)};
+    return {historyMovements("TransPerpus.TglPinjam>=? and TransPerpus.TglPinjam<?"), PrefixBounds(day),
+            kHistoryNames};
 }
 
 }  // namespace zelkor

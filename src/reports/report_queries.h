@@ -12,6 +12,7 @@
 #include <QVariantList>
 #include <vector>
 
+#include "reports/movement_names.h"
 #include "ui/grid_data.h"
 
 namespace zelkor {
@@ -20,6 +21,9 @@ namespace zelkor {
 struct ReportQuery {
     QString sql;
     QVariantList values;
+    // The columns that give a member's or an item's code, shown as its name
+    // (MovementNames).
+    std::vector<NamedColumn> names = {};
 };
 
 // What a report's rows depend on besides the data.
@@ -34,6 +38,7 @@ struct ReportDefinition {
     // A line under the title saying what the list holds, where the title alone
     // would mislead; null for the others.
     const char* note = nullptr;
+    std::vector<NamedColumn> names = {};  // as in ReportQuery
 };
 
 // The report `code` asks for; null for any other text.
@@ -62,7 +67,7 @@ std::vector<GridColumn> HistoryColumns();
 
 // The movements whose TglPinjam lies from the first to the last day of the month
 // (compared as text, both ends included), in Id order, with the item and member
-// names looked up.
+// codes whose names are shown.
 ReportQuery HistoryStatement(int year, int month);
 
 // The same for the movements recorded on one day ("yyyy-mm-dd").

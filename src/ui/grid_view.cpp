@@ -46,6 +46,7 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
         case Qt::DisplayRole:
         case Qt::ToolTipRole:
             if (role == Qt::ToolTipRole) return {};
+            if (cellText_) return cellText_(index.row(), index.column());
             return grid_->cell(index.row(), index.column());
         case Qt::TextAlignmentRole:
             if (index.column() < grid_->columnCount())

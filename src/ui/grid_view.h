@@ -4,6 +4,7 @@
 // fills at once.
 #include <QAbstractTableModel>
 #include <QTableView>
+#include <functional>
 
 class QLineEdit;
 
@@ -18,6 +19,12 @@ class GridModel : public QAbstractTableModel, public GridListener {
     ~GridModel() override;
 
     GridData& grid() { return *grid_; }
+
+    // The text of each cell worked out when it is shown instead of read from the
+    // grid, whose rows then only count the lines and keep the selection: for a list
+    // too long to make every line of beforehand (the catalogue). Empty: the grid's.
+    using CellText = std::function<QString(int row, int column)>;
+    void setCellText(CellText cellText) { cellText_ = std::move(cellText); }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -47,6 +54,7 @@ class GridModel : public QAbstractTableModel, public GridListener {
     // announced it.
     int shownRows_ = 0;
     int shownColumns_ = 0;
+    CellText cellText_;
 };
 
 class GridView : public QTableView {

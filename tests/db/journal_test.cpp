@@ -6,9 +6,11 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTest>
 #include <csignal>
 
 #include "db/database.h"
+#include "db/idle_checkpoint.h"
 #include "db/journal.h"
 #include "db/library_file.h"
 #include "db/schema.h"
@@ -131,6 +133,35 @@ TEST(Journal, EveryCommitIsOnTheDiskWhenItReturns) {
     db->execScript("PRAGMA synchronous=NORMAL");
     ASSERT_TRUE(SaveKasLine(*db, "normal"));
     EXPECT_TRUE(counter.unsyncedWrites());
+    db.reset();
+}
+
+// A save pays for its own flush only: the WAL's pages move into the library once
+// the program is idle, or inside the commit that takes the WAL past its bound.
+TEST(Journal, PagesMoveIntoTheLibraryWhenIdleOrPastTheBound) {
+    QTemporaryDir dir;
+    const QString path = MakeLibrary(dir);
+    SyncCounter counter;
+    QString error;
+    auto db = OpenLibrary(path, &error);
+    ASSERT_TRUE(db) << error.toStdString();
+    const std::pair<int, bool> cases[] = {
+        {IdleCheckpoint::kBoundBytes + 1'000'000, true},  // past the bound
+        {5'000'000, false},                               // past SQLite's own 1,000 pages
+    };
+    for (const auto& [bytes, moved] : cases) {
+        Transaction t(*db);
+        db->exec(
+            "insert into Kas (Id, Tanggal, Kategori, Masuk, Keluar, Ops) "
+            "values (?, '2016-03-07', 'Potongan', '0', '0', hex(randomblob(?)))",
+            {QString::number(bytes), bytes / 2});
+        const std::uint64_t syncs = counter.syncs();
+        ASSERT_TRUE(t.commit().ok);
+        EXPECT_EQ(counter.syncs() - syncs > 1, moved) << bytes;
+    }
+    const std::uint64_t syncs = counter.syncs();
+    QTest::qWait(IdleCheckpoint::kIdleMs + 300);
+    EXPECT_GT(counter.syncs(), syncs) << "moved while idle";
     db.reset();
 }
 

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <QSet>
 
+#include "db/row_sinks.h"
 #include "reference_queries.h"
 #include "reports/report_queries.h"
 #include "support/fixture.h"
@@ -159,6 +160,20 @@ QStringList withoutVisitPrice(const QString& code, QStringList rows) {
     return rows;
 }
 
+// The rows as a form shows them, without the "No." column: the names in place of
+// the codes, NULL as an empty cell.
+QStringList shown(TestEnv& env, const QString& sql, const QVariantList& values,
+                  const std::vector<NamedColumn>& named = {}) {
+    GridData grid;
+    MovementNames names(env.db());
+    const DbResult r = env.db().exec(
+        sql, values, named.empty() ? AppendNumberedRow(grid) : names.appendNamedRow(grid, named));
+    EXPECT_TRUE(r.ok) << r.error.toStdString();
+    QStringList out;
+    for (int i = 0; i < grid.rowCount(); ++i) out << grid.row(i).mid(1).join('|');
+    return out;
+}
+
 QString plan(TestEnv& env, const QString& sql, const QVariantList& values) {
     QStringList steps;
     env.db().exec("explain query plan " + sql, values, [&](const DbRow& row) { steps << row.text(3); });
@@ -182,10 +197,10 @@ TEST_F(ReportRows, SameRowsInTheSameOrderAsTheSubstrScans) {
     for (const Period& p : kPeriods) {
         for (const ReportDefinition& r : ReportDefinitions()) {
             const ReportQuery q = ReportStatement(r, p.year, p.month);
-            cases.push_back({r.code, r.code, p, env.rows(q.sql, q.values)});
+            cases.push_back({r.code, r.code, p, shown(env, q.sql, q.values, q.names)});
         }
         const ReportQuery h = HistoryStatement(p.year, p.month);
-        cases.push_back({"history", {}, p, env.rows(h.sql, h.values)});
+        cases.push_back({"history", {}, p, shown(env, h.sql, h.values, h.names)});
     }
     for (const char* index : kReportIndexes) env.exec(QStringLiteral("drop index %1").arg(index));
 
@@ -196,7 +211,7 @@ TEST_F(ReportRows, SameRowsInTheSameOrderAsTheSubstrScans) {
                          .toStdString());
         const QString sql = c.code.isEmpty() ? reference::HistorySql(c.period.year, c.period.month)
                                              : reference::ReportSql(c.code, c.period.year, c.period.month);
-        EXPECT_EQ(withoutVisitPrice(c.code, c.rows), withoutVisitPrice(c.code, env.rows(sql)));
+        EXPECT_EQ(withoutVisitPrice(c.code, c.rows), withoutVisitPrice(c.code, shown(env, sql, {})));
         if (!c.rows.isEmpty()) ++nonEmpty;
     }
     EXPECT_GT(nonEmpty, 40);  // the comparison is not between empty lists
@@ -222,7 +237,7 @@ TEST_F(ReportRows, AnIndexServesEveryStatement) {
         const QStringList steps = plan(env, q.sql, q.values).split('\n');
         EXPECT_TRUE(steps.contains(step)) << code.toStdString() << ":\n" << steps.join('\n').toStdString();
         for (const QString& s : steps) {
-            if (s.startsWith("SCAN")) {
+            if (s.startsWith("SCAN") && s != "SCAN o") {  // "0005"'s counts, made in the scan allowed
                 EXPECT_EQ(s, step) << code.toStdString();
             }
         }
@@ -231,17 +246,11 @@ TEST_F(ReportRows, AnIndexServesEveryStatement) {
     EXPECT_TRUE(
         plan(env, h.sql, h.values).startsWith("SEARCH TransPerpus USING INDEX TransPerpus_TglPinjam"));
 
-    // The names of the long lists come from the name indexes alone.
-    const QString member = "SEARCH m USING COVERING INDEX Member_Id_Nama (Id=?) LEFT-JOIN";
-    const QString item = "SEARCH i USING COVERING INDEX ItemPerpus_Id_NamaItem (Id=?) LEFT-JOIN";
-    for (const char* code : {"0001", "0002", "0003", "0004"}) {
-        const ReportQuery q = ReportStatement(*FindReport(code), 2016, 3);
-        const QStringList steps = plan(env, q.sql, q.values).split('\n');
-        EXPECT_TRUE(steps.contains(member)) << code << ":\n" << steps.join('\n').toStdString();
-        EXPECT_EQ(steps.contains(item), code != QLatin1String("0004")) << code;
-    }
-    const QStringList steps = plan(env, h.sql, h.values).split('\n');
-    EXPECT_TRUE(steps.contains(member) && steps.contains(item)) << steps.join('\n').toStdString();
+    // The visitors' names come from the member name index alone.
+    const ReportQuery v = ReportStatement(*FindReport("0004"), 2016, 3);
+    const QStringList steps = plan(env, v.sql, v.values).split('\n');
+    EXPECT_TRUE(steps.contains("SEARCH m USING COVERING INDEX Member_Id_Nama (Id=?) LEFT-JOIN"))
+        << steps.join('\n').toStdString();
 }
 
 TEST_F(ReportRows, VisitsArePricedByTheVisitorsCategory) {
