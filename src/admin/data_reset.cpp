@@ -2,12 +2,14 @@
 
 #include <QCheckBox>
 #include <QHBoxLayout>
+#include <QHash>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "admin/database_copy.h"
 #include "app/app_context.h"
+#include "db/database.h"
 #include "ui/scaling.h"
 
 namespace zelkor {
@@ -31,6 +33,45 @@ const std::array<ResetChoice, 5>& ResetChoices() {
     return choices;
 }
 
+namespace {
+
+// What stands on an emptied table goes with it, in the same transaction: the debts
+// of members that are gone, the links and renewal counts of movements that are
+// gone, and the closes of journal lines that are gone. A debt stays when only its
+// movements go: the member still owes it.
+const QStringList& Dependents(const QString& table) {
+    static const QHash<QString, QStringList> dependents = {
+        {QStringLiteral("member"),
+         {QStringLiteral("Delete From TanggunganAsal"), QStringLiteral("Delete From TanggunganBayar"),
+          QStringLiteral("Delete From HapusDenda Where IdTanggungan Is Not Null"),
+          QStringLiteral("Delete From Tanggungan")}},
+        {QStringLiteral("transperpus"),
+         {QStringLiteral("Delete From TanggunganAsal"), QStringLiteral("Delete From Perpanjangan"),
+          QStringLiteral("Delete From HapusDenda Where IdTanggungan Is Null")}},
+        {QStringLiteral("kas"),
+         {QStringLiteral("Delete From TutupKasBaris"), QStringLiteral("Delete From TutupKas")}}};
+    static const QStringList none;
+    const auto it = dependents.constFind(table);
+    return it == dependents.constEnd() ? none : *it;
+}
+
+bool EmptyTable(AppContext& ctx, const QString& table) {
+    DbResult r;
+    {
+        Transaction tx(ctx.db());
+        r = tx.beginResult();
+        for (const QString& sql : QStringList{QStringLiteral("Delete From ") + table} + Dependents(table)) {
+            if (!r.ok) break;
+            r = ctx.db().exec(sql);
+        }
+        if (r.ok) r = tx.commit();
+    }  // rolled back here unless committed, before anything is said
+    if (!r.ok) ctx.sqlError(r.error);
+    return r.ok;
+}
+
+}  // namespace
+
 void ResetTables(AppContext& ctx, const std::vector<bool>& ticked) {
     QString safety;
     for (std::size_t i = 0; i < ResetChoices().size() && i < ticked.size(); ++i) {
@@ -47,7 +88,7 @@ void ResetTables(AppContext& ctx, const std::vector<bool>& ticked) {
                 return;
             }
         }
-        if (ctx.run(QStringLiteral("Delete From ") + QString::fromUtf8(ResetChoices()[i].table)))
+        if (EmptyTable(ctx, QString::fromUtf8(ResetChoices()[i].table)))
             ctx.messages().show(
                 QStringLiteral("Reset Data ") + text + QStringLiteral(" berhasil di eksekusi.."), kInfo,
                 MsgButtons::Ok, MsgIcon::None);

@@ -27,6 +27,15 @@ void RemoveCartRow(GridData& cart, int row) {
     for (int r = row; r < cart.rowCount(); ++r) cart.setCell(r, CartNo, QString::number(r + 1));
 }
 
+QSet<QString> MovementsInCart(const GridData& cart) {
+    QSet<QString> out;
+    for (int r = 0; r < cart.rowCount(); ++r) {
+        const QString trans = cart.cell(r, CartTrans);
+        if (trans == kTransReturn || trans == kTransPerpanjang) out.insert(cart.cell(r, CartKode));
+    }
+    return out;
+}
+
 std::int64_t CartSum(const GridData& cart) {
     std::int64_t sum = 0;
     for (int r = 0; r < cart.rowCount(); ++r)

@@ -1,6 +1,7 @@
 #pragma once
 // The desk's cart as plain data, and the arithmetic of its totals. No widgets here:
 // the desk shows what these functions compute, the save books from the same cart.
+#include <QSet>
 #include <QString>
 #include <cstdint>
 
@@ -39,6 +40,10 @@ void AppendCartRow(GridData& cart, const QString& kode, const QString& namaItem,
 // Takes row `row` out of the cart; the rows after it move up and are numbered anew,
 // so the numbers Simpan turns into identifiers stay 1, 2, 3...
 void RemoveCartRow(GridData& cart, int row);
+
+// The movements the cart already returns or renews: the return and renewal lists do
+// not offer them again, so a loan is never closed or fined twice in one save.
+QSet<QString> MovementsInCart(const GridData& cart);
 
 // The sum of the Biaya cells, rounded (halves to even) after every row added, as the
 // desk has always summed: sum = round(value(Biaya) + sum). Saturates instead of

@@ -48,13 +48,7 @@ void RenewList::createControls() {
 }
 
 void RenewList::load() {
-    // A loan already in this cart, returned or renewed, is not offered again.
-    QSet<QString> inCart;
-    const GridData& cart = desk_.cart();
-    for (int r = 0; r < cart.rowCount(); ++r) {
-        const QString trans = cart.cell(r, CartTrans);
-        if (trans == kTransReturn || trans == kTransPerpanjang) inCart.insert(cart.cell(r, CartKode));
-    }
+    const QSet<QString> inCart = MovementsInCart(desk_.cart());
     const LoanSettings settings = LoadLoanSettings(ctx_.db());
     const QString kategori = desk_.memberValue(DeskForm::MemberKategori);
     const QString memberDays = desk_.memberValue(DeskForm::MemberNPinjam);

@@ -49,14 +49,7 @@ void ReturnList::createControls() {
 }
 
 void ReturnList::load() {
-    // A movement already on its way back (or renewed) in this cart is not offered
-    // again, so it cannot be returned and fined twice in one transaction.
-    QSet<QString> inCart;
-    const GridData& cart = desk_.cart();
-    for (int r = 0; r < cart.rowCount(); ++r) {
-        const QString trans = cart.cell(r, CartTrans);
-        if (trans == kTransReturn || trans == kTransPerpanjang) inCart.insert(cart.cell(r, CartKode));
-    }
+    const QSet<QString> inCart = MovementsInCart(desk_.cart());
 
     // Days late and the fine as the loan rules and the calendar have them.
     const LoanSettings settings = LoadLoanSettings(ctx_.db());

@@ -142,3 +142,35 @@ TEST_F(ResetTest, BatalClosesWithoutAsking) {
     EXPECT_TRUE(env.messages.shown.empty());
     EXPECT_EQ(counts(), "2 1 1 1 1 1");
 }
+
+// What stands on an emptied table goes with it: no debt of a member that is gone, no
+// link to a movement that is gone, no close of journal lines that are gone.
+TEST_F(ResetTest, WhatStandsOnAnEmptiedTableGoesWithIt) {
+    const char* kLeft =
+        "select (select count(*) from Tanggungan) || (select count(*) from TanggunganAsal) || "
+        "(select count(*) from TanggunganBayar) || (select count(*) from HapusDenda) || "
+        "(select count(*) from Perpanjangan) || (select count(*) from TutupKas) || "
+        "(select count(*) from TutupKasBaris)";
+    const struct {
+        int choice;
+        const char* left;
+    } cases[] = {{2, "0001111"}, {3, "1010011"}, {5, "1111100"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.choice);
+        refill();
+        for (const char* table : {"Tanggungan", "TanggunganAsal", "TanggunganBayar", "HapusDenda",
+                                  "Perpanjangan", "TutupKas", "TutupKasBaris"})
+            env.exec(QString("delete from ") + table);
+        env.exec("insert into Tanggungan values ('D1', '2016-03-01', 'M01', 2000, 1500, 'admin')");
+        env.exec("insert into TanggunganAsal values ('D1', 'T1')");
+        env.exec("insert into TanggunganBayar values ('K1', 'D1', '2016-03-02', 500, 'admin')");
+        env.exec("insert into HapusDenda values ('W1', '2016-03-02', NULL, 'T1', 100, 'sakit', 'admin')");
+        env.exec("insert into Perpanjangan values ('T1', '1')");
+        env.exec(
+            "insert into TutupKas (Id, Tanggal, Ops, Waktu, Dicatat, Dihitung, Selisih) "
+            "values ('C1', '2016-03-02', 'admin', 'x', 1500, 1500, 0)");
+        env.exec("insert into TutupKasBaris values ('K1', 'C1')");
+        reset({c.choice}, {});
+        EXPECT_EQ(env.scalar(kLeft), c.left);
+    }
+}
