@@ -13,9 +13,7 @@ Database::RowCallback StoreScalar(QString& target) {
     };
 }
 
-namespace {
-// "12." for 12, without a QString.
-QStringView rowNumber(int n, char16_t (&buffer)[16]) {
+QStringView RowNumberText(int n, char16_t (&buffer)[16]) {
     char16_t* end = buffer + 16;
     char16_t* p = end;
     *--p = u'.';
@@ -26,7 +24,6 @@ QStringView rowNumber(int n, char16_t (&buffer)[16]) {
     } while (u != 0);
     return QStringView(p, end - p);
 }
-}  // namespace
 
 // The cells go from SQLite's UTF-8 straight into the grid: a QString per cell
 // was most of the time of filling a long list.
@@ -34,7 +31,7 @@ Database::RowCallback AppendNumberedRow(GridData& grid) {
     return [&grid](const DbRow& row) {
         char16_t number[16];
         GridData::NewRow cells(grid);
-        cells.add(rowNumber(grid.rowCount() + 1, number));
+        cells.add(RowNumberText(grid.rowCount() + 1, number));
         for (int i = 0; i < row.columnCount(); ++i) cells.addUtf8(row.utf8(i));
     };
 }

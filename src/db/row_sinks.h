@@ -3,6 +3,7 @@
 // value. Each returns a row callback for Database::exec.
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 
 #include "db/database.h"
 
@@ -19,6 +20,9 @@ Database::RowCallback StoreScalar(QString& target);
 // Appends the row to `grid`: column 0 is the row's position (rows already there + 1)
 // followed by ".", then the row's values in order.
 Database::RowCallback AppendNumberedRow(GridData& grid);
+// "12." for 12, written into `buffer` without a QString: the No. cell of a
+// numbered row.
+QStringView RowNumberText(int n, char16_t (&buffer)[16]);
 
 // When the grid has fewer columns than the row has values, first adds one column
 // per value headed by the upper-cased column name (left, width 100); then appends

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "db/row_sinks.h"
 #include "ui/grid_data.h"
 
 namespace zelkor {
@@ -17,19 +18,6 @@ sqlite3_stmt* prepare(Database& db, const char* sql) {
         return nullptr;
     }
     return stmt;
-}
-
-// "12." for 12, as AppendNumberedRow numbers its rows.
-QStringView rowNumber(int n, char16_t (&buffer)[16]) {
-    char16_t* end = buffer + 16;
-    char16_t* p = end;
-    *--p = u'.';
-    auto u = static_cast<unsigned>(n);
-    do {
-        *--p = static_cast<char16_t>(u'0' + u % 10);
-        u /= 10;
-    } while (u != 0);
-    return QStringView(p, end - p);
 }
 
 }  // namespace
@@ -57,7 +45,7 @@ Database::RowCallback MovementNames::appendNamedRow(GridData& grid, std::vector<
     return [this, &grid, names = std::move(names)](const DbRow& row) {
         char16_t number[16];
         GridData::NewRow cells(grid);
-        cells.add(rowNumber(grid.rowCount() + 1, number));
+        cells.add(RowNumberText(grid.rowCount() + 1, number));
         for (int i = 0; i < row.columnCount(); ++i) {
             const auto named =
                 std::find_if(names.begin(), names.end(), [i](const NamedColumn& n) { return n.column == i; });
