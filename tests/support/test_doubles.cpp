@@ -8,6 +8,7 @@ MsgAnswer ScriptedMessages::show(const QString& text, const QString& caption, Ms
                                  MsgIcon icon) {
     if (insideTransaction && insideTransaction())
         ADD_FAILURE() << "message shown inside an open transaction: " << text.toStdString();
+    if (onShow) onShow();
     shown.push_back({text, caption, buttons, icon});
     if (buttons == MsgButtons::Ok) return MsgAnswer::Ok;
     if (answers.empty()) return MsgAnswer::Yes;

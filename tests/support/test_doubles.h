@@ -26,6 +26,8 @@ class ScriptedMessages : public MessageService {
     // True while the database holds an open transaction: a box shown then fails
     // the test, since another desk would wait on it (the fixture sets it).
     std::function<bool()> insideTransaction;
+    // Runs as each box opens, to note what the program shows behind it.
+    std::function<void()> onShow;
     QStringList texts() const;
     void clear() { shown.clear(); }
 };
