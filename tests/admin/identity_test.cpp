@@ -69,15 +69,6 @@ TEST_F(IdentityTest, LanjutSavesTheIdentityInCapitalsAndInstallsTheNewLogo) {
     EXPECT_EQ(ReadBytes(LogoPath(env.ctx())).left(2), "BM");  // a real bitmap from a PNG
     EXPECT_EQ(QImage(LogoPath(env.ctx())).size(), QSize(20, 12));
     EXPECT_EQ(logoColour(), QColor(Qt::blue));
-
-    // Every later logo replaces the one before.
-    IdentityForm again(env.ctx());
-    again.show();
-    env.files.paths = {picture("hijau.bmp", Qt::green, 8, 8)};
-    Click(&again, "chooseLogo");
-    Click(&again, "save");
-    EXPECT_EQ(logoColour(), QColor(Qt::green));
-    EXPECT_EQ(line("perpus.txt"), "TAMAN BACA PELANGI;Jl. Kenanga 3;0274 555;perpus@harapan.sch.id;X5");
 }
 
 TEST_F(IdentityTest, TheNewIdentityIsShownAtOnceAndAfterARestart) {

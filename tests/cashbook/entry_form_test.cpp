@@ -213,22 +213,6 @@ TEST_F(EntryFormTest, ABackDatedLineTakesItsPlaceByDate) {
               QStringList({"1.|2016030709060201|2016-02-01|Sumbangan|Saldo lalu + Februari|5|0|5|admin"}));
 }
 
-// Tab leaves the date for the next field: it never walks into the month, where
-// the next Alt+Down would change it unseen.
-TEST_F(EntryFormTest, TabLeavesTheDate) {
-    inForm(kIncome, [&](EntryForm& f) {
-        auto* date = Child<QDateEdit>(&f, "date");
-        QApplication::setActiveWindow(&f);
-        date->setFocus();
-        QTest::keyClick(date, Qt::Key_Tab);
-        EXPECT_EQ(QApplication::focusWidget(), Child<QComboBox>(&f, "categorySelector"));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down, Qt::AltModifier);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-        EXPECT_EQ(date->date(), QDate(2016, 3, 7));
-        f.close();
-    });
-}
-
 // A line being looked at shows as it is and nothing in the form can change it.
 TEST_F(EntryFormTest, LookingAtALineWritesNothing) {
     j.line("2016030309000002", "2016-03-03", "0", "700", "ATK", "Kertas");

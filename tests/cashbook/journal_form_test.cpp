@@ -93,11 +93,7 @@ TEST_F(JournalFormTest, DeleteLeavesTheOtherLinesAsShownUntilTheMonthIsChosenAga
     EXPECT_EQ(j.rows(), march);
     env.messages.answers = {MsgAnswer::Yes};
     j.press("delete");
-    EXPECT_EQ(
-        Told(env).last(),
-        "Confirm Delete: Apakah anda yakin akan menghapus record ini? Cobalah koreksi data yang terkait "
-        "dengan record ini, mungkin bisa mengakibatkan perubahan referensi data dan mengakibatkan data "
-        "menjadi rancu..");
+    EXPECT_EQ(Told(env).last(), kDeleteQuestion);
     EXPECT_EQ(env.messages.shown.back().icon, MsgIcon::Question);
     EXPECT_EQ(env.scalar("select count(*) from Kas where Id='2016030309000002'"), "0");
     EXPECT_EQ(j.rows(), QStringList({march[0], march[1], march[3], march[4]}));

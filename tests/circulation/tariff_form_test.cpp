@@ -31,11 +31,7 @@ class TariffFormTest : public DbTest {
         amount->setText(amt);
         Click(form.get(), "save");
     }
-    void clickRow(int row) {
-        GridView* view = Child<GridView>(form.get(), "tariffs");
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
-                          view->visualRect(view->model()->index(row, 1)).center());
-    }
+    void clickRow(int row) { ClickRow(form.get(), "tariffs", row); }
     QStringList tariffs() {
         return env.rows(
             "select NamaItem, Pengarang, HargaRental from ItemPerpus where Id='KUNJUNG' order by Pengarang");
@@ -102,10 +98,7 @@ TEST_F(TariffFormTest, DeleteAsksFirstAndActsOnlyOnYes) {
     env.messages.answers = {MsgAnswer::No};
     Click(form.get(), "delete");
     EXPECT_EQ(tariffs().size(), 3);
-    EXPECT_EQ(Told(env),
-              QStringList({"Confirm Delete: Apakah anda yakin akan menghapus record ini? Cobalah koreksi "
-                           "data yang terkait dengan record ini, mungkin bisa mengakibatkan perubahan "
-                           "referensi data dan mengakibatkan data menjadi rancu.."}));
+    EXPECT_EQ(Told(env), QStringList({kDeleteQuestion}));
     EXPECT_EQ(env.messages.shown[0].buttons, MsgButtons::YesNo);
     EXPECT_EQ(env.messages.shown[0].icon, MsgIcon::Question);
 

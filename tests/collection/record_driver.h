@@ -89,11 +89,7 @@ class RecordDriver {
                          Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(view()->viewport(), &move);
     }
-    void clickRow(int row) {
-        hover(row);
-        QTest::mouseClick(view()->viewport(), Qt::LeftButton, {},
-                          view()->visualRect(view()->model()->index(row, 1)).center());
-    }
+    void clickRow(int row) { ClickRow(&form, "records", row); }
     // One tick of the 200 ms follow timer.
     void tick() { form.follower()->follow(); }
     // Picks an entry of a drop-down list as a click on it does.
@@ -121,9 +117,5 @@ class RecordDriver {
 inline const QString kSaved = "Entry Data..: Data berhasil disimpan..";
 inline const QString kChanged = "Entry Data..: Perubahan data berhasil disimpan..";
 inline const QString kMissing = "Entry Data..: Gagal menyimpan, kolom Kode atau Nama belum terisi..";
-inline const QString kDeleteQuestion =
-    "Confirm Delete: Apakah anda yakin akan menghapus record ini? Cobalah koreksi data yang terkait dengan "
-    "record "
-    "ini, mungkin bisa mengakibatkan perubahan referensi data dan mengakibatkan data menjadi rancu..";
 
 }  // namespace zelkor::test

@@ -125,20 +125,6 @@ TEST_F(DbTest, SmallReceiptsPrintLoanAndPaymentWhenSomethingIsCharged) {
     EXPECT_TRUE(env.messages.shown.empty());
 }
 
-// Without a printer the operator hears of it once, even for the two small
-// receipts, and the desk goes on.
-TEST_F(DbTest, NoPrinterIsToldOnce) {
-    env.printers.failOpen = true;
-    EXPECT_FALSE(PrintDeskReceipts(env.ctx(), Desk(env, "7500"), ReceiptKind::Small));
-    EXPECT_FALSE(PrintVoucher(env.ctx(), "X", "Y", "Z", 1, "K", "R"));
-    EXPECT_TRUE(env.printers.jobs.empty());
-    // One for the receipts, one for the voucher.
-    EXPECT_EQ(env.messages.texts(),
-              QStringList(2,
-                          "Gagal mencetak, printer default tidak ditemukan atau menolak pekerjaan cetak..\n"
-                          "no printer"));
-}
-
 TEST_F(DbTest, VoucherCarriesTheFormsValuesAndToday) {
     env.clock.set(QDateTime(QDate(2016, 12, 5), QTime(14, 30, 12)));
     EXPECT_TRUE(PrintVoucher(env.ctx(), "2016120514301201", "_______________________", "Iuran", 1500000,

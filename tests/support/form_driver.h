@@ -101,6 +101,12 @@ inline QStringList Rows(const GridData& grid) {
     return out;
 }
 
+// The question every list asks before it deletes a record, as Told shows it.
+inline const QString kDeleteQuestion =
+    "Confirm Delete: Apakah anda yakin akan menghapus record ini? Cobalah koreksi data yang terkait dengan "
+    "record "
+    "ini, mungkin bisa mengakibatkan perubahan referensi data dan mengakibatkan data menjadi rancu..";
+
 // Every message shown so far, as "caption: text".
 inline QStringList Told(const TestEnv& env) {
     QStringList out;
