@@ -77,24 +77,15 @@ class CupsPrint : public ::testing::Test {
 
 TEST_F(CupsPrint, PaymentReceiptReadsBackLineByLine) {
     // Rows of (no, kode, nama, hari, biaya, trans, tgl); the operator's name finds the job.
-    const ReceiptData d{"Perpus Harapan",
-                        "Jl. Merdeka No. 5",
-                        "0211234567",
-                        "",
-                        "2016-03-07",
-                        token_,
-                        "",
-                        "07-03-2016",
-                        "Budi Santoso",
-                        "Siswa",
-                        {{"1", "R001", "", "", "5000", "", ""},
-                         {"2", "B001", "", "", "0", "", ""},
-                         {"3", "KUNJUNGAN", "", "", "2500", "", ""}},
-                        "7500",
-                        "0",
-                        "7500",
-                        "10000",
-                        "2500"};
+    ReceiptData d{"Perpus Harapan", "Jl. Merdeka No. 5", "0211234567", "", "2016-03-07", token_, "",
+                  "07-03-2016",     "Budi Santoso",      "Siswa"};
+    d.rows = {{"1", "R001", "", "", "5000", "", ""},
+              {"2", "B001", "", "", "0", "", ""},
+              {"3", "KUNJUNGAN", "", "", "2500", "", ""}};
+    d.jumlah = d.netto = "7500";
+    d.potongan = "0";
+    d.dibayar = "10000";
+    d.sisa = "2500";
     const PrintLayout layout = PaymentReceiptLayout(d);
 
     const QSet<QString> before = SpoolFiles();

@@ -16,22 +16,13 @@ ReceiptRow Row(const QString& no, const QString& kode, const QString& nama, cons
 }
 
 ReceiptData Sample() {
-    return {"Perpus Harapan",
-            "Jl. Merdeka No. 5",
-            "0211234567",
-            "perpus@harapan.sch.id",
-            "2016-03-07",
-            "admin",
-            "09:05:02",
-            "07-03-2016",
-            "Budi Santoso",
-            "Siswa",
-            {},
-            "7500",
-            "0",
-            "7500",
-            "10000",
-            "2500"};
+    ReceiptData d{"Perpus Harapan", "Jl. Merdeka No. 5", "0211234567", "perpus@harapan.sch.id", "2016-03-07",
+                  "admin",          "09:05:02",          "07-03-2016", "Budi Santoso",          "Siswa"};
+    d.jumlah = d.netto = "7500";
+    d.potongan = "0";
+    d.dibayar = "10000";
+    d.sisa = "2500";
+    return d;
 }
 
 using Lines = std::vector<std::pair<int, QString>>;

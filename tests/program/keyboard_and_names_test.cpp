@@ -83,6 +83,14 @@ void ExpectNamedAndLettered(QWidget* form) {
     }
 }
 
+// The forms, each owned once.
+template <class... W>
+std::vector<std::unique_ptr<QWidget>> Owned(W*... forms) {
+    std::vector<std::unique_ptr<QWidget>> out;
+    (out.emplace_back(forms), ...);
+    return out;
+}
+
 }  // namespace
 
 TEST(KeyboardAndNames, EveryFormNamesItsInputsAndLettersItsCommands) {
@@ -90,40 +98,17 @@ TEST(KeyboardAndNames, EveryFormNamesItsInputsAndLettersItsCommands) {
     AppContext& ctx = env.ctx();
     DeskForm desk(ctx);
     ItemForm items(ctx);
-    const std::vector<std::unique_ptr<QWidget>> forms = [&] {
-        std::vector<std::unique_ptr<QWidget>> f;
-        f.push_back(std::make_unique<LoginForm>(ctx));
-        f.push_back(std::make_unique<PasswordForm>(ctx));
-        f.push_back(std::make_unique<OperatorList>(ctx));
-        f.push_back(std::make_unique<OperatorForm>(ctx, OperatorForm::Mode::Add, QString()));
-        f.push_back(std::make_unique<ConnectionForm>(ctx));
-        f.push_back(std::make_unique<DataResetForm>(ctx));
-        f.push_back(std::make_unique<IdentityForm>(ctx));
-        f.push_back(std::make_unique<JournalForm>(ctx));
-        f.push_back(std::make_unique<EntryForm>(ctx, EntrySide::Income));
-        f.push_back(std::make_unique<EntryForm>(ctx, EntrySide::Expense));
-        f.push_back(std::make_unique<RentalPicker>(desk));
-        f.push_back(std::make_unique<BorrowPicker>(desk));
-        f.push_back(std::make_unique<MemberBrowser>(desk));
-        f.push_back(std::make_unique<ReturnList>(desk));
-        f.push_back(std::make_unique<RenewList>(desk));
-        f.push_back(std::make_unique<RulesForm>(ctx));
-        f.push_back(std::make_unique<CalendarForm>(ctx));
-        f.push_back(std::make_unique<OverdueForm>(ctx));
-        f.push_back(std::make_unique<TariffForm>(ctx));
-        f.push_back(std::make_unique<CatalogueForm>(ctx));
-        f.push_back(std::make_unique<ImportDialog>(ctx, &items, [] {}));
-        f.push_back(std::make_unique<MemberForm>(ctx));
-        f.push_back(std::make_unique<LostItemForm>(ctx));
-        f.push_back(std::make_unique<ReportForm>(ctx));
-        f.push_back(std::make_unique<HistoryForm>(ctx));
-        f.push_back(std::make_unique<OverviewPage>(ctx));
-        f.push_back(std::make_unique<LabelDialog>(1, 3));
-        f.push_back(std::make_unique<PrinterSettingsDialog>(ctx));
-        f.push_back(std::make_unique<FirstStartDialog>(Places{env.dir(), env.dir(), true}, QString(),
-                                                       env.files, QDate(2016, 3, 7)));
-        return f;
-    }();
+    const auto forms = Owned(
+        new LoginForm(ctx), new PasswordForm(ctx), new OperatorList(ctx),
+        new OperatorForm(ctx, OperatorForm::Mode::Add, QString()), new ConnectionForm(ctx),
+        new DataResetForm(ctx), new IdentityForm(ctx), new JournalForm(ctx),
+        new EntryForm(ctx, EntrySide::Income), new EntryForm(ctx, EntrySide::Expense), new RentalPicker(desk),
+        new BorrowPicker(desk), new MemberBrowser(desk), new ReturnList(desk), new RenewList(desk),
+        new RulesForm(ctx), new CalendarForm(ctx), new OverdueForm(ctx), new TariffForm(ctx),
+        new CatalogueForm(ctx), new ImportDialog(ctx, &items, [] {}), new MemberForm(ctx),
+        new LostItemForm(ctx), new ReportForm(ctx), new HistoryForm(ctx), new OverviewPage(ctx),
+        new LabelDialog(1, 3), new PrinterSettingsDialog(ctx),
+        new FirstStartDialog(Places{env.dir(), env.dir(), true}, QString(), env.files, QDate(2016, 3, 7)));
     ExpectNamedAndLettered(&desk);
     ExpectNamedAndLettered(&items);
     for (const auto& form : forms) ExpectNamedAndLettered(form.get());
