@@ -48,9 +48,8 @@ TEST_F(DeskScenarioTest, RentalLoanAndVisitWithDiscount) {
     DeskDriver d(env);
     d.scanMember("M01");
     AppendRental(d.desk);
-    EXPECT_EQ(d.totals(), QStringList({"6000", "", "6000", "6000", "0"}));
     AppendLoan(d.desk);
-    EXPECT_EQ(d.totals(), QStringList({"6000", "", "6000", "6000", "0"}));
+    EXPECT_EQ(d.totals(), QStringList({"6000", "", "6000", "6000", "0"}));  // the loan costs nothing
 
     // The discount shows at once, before the last row.
     d.type("potongan", "500");
@@ -62,10 +61,6 @@ TEST_F(DeskScenarioTest, RentalLoanAndVisitWithDiscount) {
     EXPECT_EQ(Rows(d.desk.cart()).mid(1), QStringList({"2|B01|Matematika|7|0|PINJAM|2016-03-14",
                                                        "3|KUNJUNG|BURKUNJUNG|1|1500|KUNJUNG|2016-03-07"}));
 
-    d.type("dibayar", "10000");
-    EXPECT_EQ(d.label("sisa"), "3000");
-    d.type("dibayar", "");
-    EXPECT_EQ(d.label("sisa"), "-7000");
     d.type("dibayar", "5000");
     EXPECT_EQ(d.label("sisa"), "-2000");
 

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 #include <QListWidget>
 #include <QSignalSpy>
-#include <QSpinBox>
 #include <QTest>
 
 namespace zelkor {
@@ -23,17 +22,11 @@ TEST(MonthList, QuietSelectionIsSilentAndOperatorChangesAreAnnounced) {
     EXPECT_EQ(spy.count(), 0);
     EXPECT_EQ(months.month(), 3);
     EXPECT_EQ(months.year(), 2016);
-    EXPECT_EQ(months.list()->item(2)->data(Qt::UserRole).toInt(), 3);
 
     months.list()->setCurrentRow(10);
     ASSERT_EQ(spy.count(), 1);
     EXPECT_EQ(spy.at(0).at(0).toInt(), 2016);
     EXPECT_EQ(spy.at(0).at(1).toInt(), 11);
-
-    months.yearBox()->setValue(2015);
-    ASSERT_EQ(spy.count(), 2);
-    EXPECT_EQ(spy.at(1).at(0).toInt(), 2015);
-    EXPECT_EQ(spy.at(1).at(1).toInt(), 11);
 }
 
 // A click makes the row current before it selects it; the month must still be told.
