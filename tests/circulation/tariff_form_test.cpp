@@ -21,8 +21,7 @@ class TariffFormTest : public DbTest {
     }
     void open() {
         form = std::make_unique<TariffForm>(env.ctx());
-        form->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+        ShowActive(*form);
         category = Child<QComboBox>(form.get(), "category");
         amount = Child<QLineEdit>(form.get(), "amount");
     }

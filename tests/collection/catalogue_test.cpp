@@ -31,7 +31,7 @@ class CatalogueTest : public DbTest {
                    {"B03", "Kimia Terapan", "Sudarmo", "2010", "Gramedia", "978-3", "500", "4", "0", "A1"});
         form = std::make_unique<CatalogueForm>(env.ctx());
         form->resize(1000, 600);
-        form->show();
+        ShowActive(*form);
     }
     QLineEdit* searchField() { return form->findChild<QLineEdit*>("search"); }
     void search(const QString& text) {
@@ -154,8 +154,6 @@ TEST_F(CatalogueTest, ASearchFindsItsTextLiterallyInFiveColumns) {
 }
 
 TEST_F(CatalogueTest, FromTheSearchIntoTheBlocksByKeyboard) {
-    form->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     form->setFocus();
     EXPECT_TRUE(searchField()->hasFocus());
     QTest::keyClicks(searchField(), "Fisika");
@@ -193,8 +191,6 @@ TEST_F(CatalogueTest, BothExportsReceiveTheBlocksAsTheyStand) {
     env.ctx().programDir = RECORDING_MODULE_DIR;
     const QString log = env.dir() + "/export.log";
     qputenv("ZELKOR_EXPORT_LOG", log.toLocal8Bit());
-    form->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     search("Kimia");
     // Ctrl+P and Ctrl+E, the toolbar's keys.
     QTest::keyClick(searchField(), Qt::Key_P, Qt::ControlModifier);

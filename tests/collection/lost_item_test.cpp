@@ -33,7 +33,7 @@ class LostItemTest : public DbTest {
             env, {"B02", "Fisika Dasar", "Halliday", "1999", "Erlangga", "978-2", "1000", "2", "5000", "B2"});
         env.addTariff("Umum", "1500");
         form = std::make_unique<LostItemForm>(env.ctx());
-        form->show();
+        ShowActive(*form);
     }
     QLineEdit* field(const char* name) { return form->findChild<QLineEdit*>(name); }
     GridView* list() { return form->findChild<GridView*>("records"); }
@@ -229,8 +229,6 @@ TEST_F(LostItemTest, ReportsWithinOneSecondTakeTheNextFreeCodes) {
 }
 
 TEST_F(LostItemTest, ThePanelFollowsTheListByKeyboardAndMouse) {
-    form->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     EXPECT_TRUE(field("search")->hasFocus());
     EXPECT_EQ(panel().value(0), "Id=");
     QTest::keyClick(field("search"), Qt::Key_Down);
@@ -282,8 +280,6 @@ TEST_F(LostItemTest, EveryControlTakesTheMouse) {
 // Tab leaves the date picker at once instead of walking into its month and day,
 // where typing meant for the reporter changed the date.
 TEST_F(LostItemTest, TabLeavesTheDateForTheReporter) {
-    form->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     form->findChild<DateField*>("date")->setFocus();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QTest::keyClicks(QApplication::focusWidget(), "12");

@@ -44,9 +44,7 @@ class RecordDriver {
   public:
     explicit RecordDriver(TestEnv& env) : env_(env), form(env.ctx()) {
         form.resize(1200, 700);
-        form.show();
-        form.activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
+        ShowActive(form);
     }
 
     template <class T>

@@ -52,12 +52,7 @@ const WordsCase kWords[] = {
     {1000000000000LL, ""},
     // A discount larger than the total gives a negative net amount on the receipt.
     {-1, " minus satu"},
-    {-20, " minus dua puluh "},
     {-1500, " minus seribu lima ratus "},
-    {-999999999,
-     " minus sembilan ratus sembilan puluh sembilan juta sembilan ratus sembilan puluh sembilan ribu "
-     "sembilan "
-     "ratus sembilan puluh sembilan"},
     {-1000000000, " minus satu milyar "},
     {-1000000000000LL, ""},
     {INT64_MIN, ""},

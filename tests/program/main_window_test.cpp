@@ -26,6 +26,7 @@
 #include "program/status_bar.h"
 #include "support/files.h"
 #include "support/fixture.h"
+#include "support/form_driver.h"
 #include "support/modal.h"
 
 using namespace zelkor;
@@ -101,9 +102,7 @@ TEST_F(MainWindowTest, MenuMnemonicsAndHandlers) {
 // none of which belongs to two actions.
 TEST_F(MainWindowTest, KeyboardReachesTheMenuAndTheCommands) {
     start();
-    window->show();
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    test::ShowActive(*window);
     QMap<QString, QString> owners;
     for (QAction* a : window->findChildren<QAction*>()) {
         if (a->shortcut().isEmpty()) continue;
@@ -271,9 +270,7 @@ TEST_F(MainWindowTest, SwitchingTheLibraryAsksForALoginThere) {
 // Each command opens its form once, maximised and ready for typing; the command
 // again brings the open one to the front.
 TEST_F(MainWindowTest, EachFormCommandOpensOneFormMaximised) {
-    window->show();
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    test::ShowActive(*window);
     const struct {
         int command;
         const char *form, *focus;
