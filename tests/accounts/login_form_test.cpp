@@ -80,15 +80,19 @@ TEST_F(LoginFormTest, TooManyWrongPasswordsTellTheWait) {
     EXPECT_EQ(form.result(), QDialog::Accepted);
 }
 
-// The form stays open, and the password as it was, until both fields agree on a new one.
+// The form stays open, and the password as it was, until both fields agree on a new
+// one; it is stored for the operator logged in (a quote in the name), and only for them.
 TEST_F(LoginFormTest, PasswordFormSavesOnlyAConfirmedNewPassword) {
+    env.exec("insert into useradmin (User, Password) values ('O''Neil', ?)", {HashPassword("lama")});
+    env.ctx().currentOperator = "O'Neil";
+    const char* const saved = "Baru#2016'; drop table useradmin; --";
     const struct {
         const char *typed, *repeated, *message;
     } cases[] = {
         {"", "", "Gagal menyimpan, kolom Password Baru belum terisi.."},
         {"Baru#2016", "Baru#2061", "Gagal menyimpan, Password Baru dan Ulangi Password Baru tidak sama.."},
         {"8406", "8406", "Gagal menyimpan, password awal tidak dapat dipakai sebagai password.."},
-        {"Baru#2016", "Baru#2016", "Password berhasil diubah.."},
+        {saved, saved, "Password berhasil diubah.."},
     };
     for (const auto& c : cases) {
         env.messages.shown.clear();
@@ -98,12 +102,13 @@ TEST_F(LoginFormTest, PasswordFormSavesOnlyAConfirmedNewPassword) {
         QTest::keyClicks(form.passwordField(), c.typed);
         QTest::keyClicks(form.repeatField(), c.repeated);
         QTest::mouseClick(form.saveButton(), Qt::LeftButton);
-        const bool saved = QString(c.message) == "Password berhasil diubah..";
+        const bool done = c.typed == saved;
         EXPECT_EQ(env.messages.texts(), QStringList{c.message}) << c.typed;
-        EXPECT_EQ(form.isVisible(), !saved) << c.typed;
-        const QString stored = env.scalar("select Password from useradmin where User='admin'");
-        EXPECT_EQ(VerifyPassword(stored, saved ? c.typed : "admin"), true) << c.typed;
+        EXPECT_EQ(form.isVisible(), !done) << c.typed;
+        const QString stored = env.scalar("select Password from useradmin where User=?", {"O'Neil"});
+        EXPECT_TRUE(VerifyPassword(stored, done ? c.typed : "lama")) << c.typed;
     }
+    EXPECT_TRUE(VerifyPassword(env.scalar("select Password from useradmin where User='admin'"), "admin"));
 }
 
 // The initial password admits nobody until it is replaced: giving up the change

@@ -1,13 +1,13 @@
 // The rental and borrow pickers over a real desk: choosing, searching, Sisip into the
 // cart, and what the desk's Simpan then stores.
 #include <gtest/gtest.h>
-#include <QTimer>
 
 #include "app/app_context.h"
 #include "circulation/borrow_picker.h"
 #include "circulation/circulation.h"
 #include "circulation/rental_picker.h"
 #include "driver.h"
+#include "support/modal.h"
 
 using namespace zelkor;
 using namespace zelkor::test;
@@ -323,26 +323,7 @@ TEST_F(PickersTest, TheDeskOpensItsDialogsModally) {
         {"borrow", "FORM_ZELKOR_FORM4_CLASS"},
         {"returns", "FORM_ZELKOR_FORM5_CLASS"},
     };
-    for (const auto& c : cases) {
-        QString seen;
-        bool modal = false;
-        // Closes whichever dialog the desk opened, once its own loop runs.
-        QTimer closer;
-        QObject::connect(&closer, &QTimer::timeout, [&] {
-            for (QWidget* w : QApplication::topLevelWidgets()) {
-                auto* dialog = qobject_cast<QDialog*>(w);
-                if (!dialog || dialog == &desk || !dialog->isVisible() || dialog->parentWidget() != &desk)
-                    continue;
-                seen = dialog->objectName();
-                modal = dialog->isModal();
-                dialog->reject();
-            }
-        });
-        closer.start(10);
-        Click(&desk, c.button);
-        closer.stop();
-        EXPECT_EQ(seen, c.form) << c.button;
-        EXPECT_TRUE(modal) << c.button;
-    }
+    for (const auto& c : cases)
+        EXPECT_EQ(ClosingModals([&] { Click(&desk, c.button); }, &desk), QStringList({c.form})) << c.button;
     EXPECT_EQ(desk.cart().rowCount(), 0);
 }

@@ -27,24 +27,6 @@ class ImportSaveTest : public DbTest {
 
 }  // namespace
 
-// A second read appends below the first; a save handles only the rows not yet
-// saved, whichever read they came from, and never a saved row again.
-TEST_F(ImportSaveTest, OnlyRowsNotYetSavedWhateverReadTheyCameFrom) {
-    AppendItems(items, {{"B1", "Satu"}, {"B2", "Dua"}});
-    EXPECT_EQ(SaveImportRows(env.ctx(), items, ImportKind::Items, {}).handled, 2);
-    AppendItems(items, {{"B3", "Tiga"}, {"B1", "Satu lagi"}, {"B4", "Empat"}});
-    const ImportSummary s = SaveImportRows(env.ctx(), items, ImportKind::Items, {});
-    EXPECT_EQ(s.handled, 3);
-    EXPECT_EQ(s.saved, 2);
-    EXPECT_EQ(s.refused, 1);
-    EXPECT_EQ(Statuses(items, ImportKind::Items),
-              (QStringList{kImportSaved, kImportSaved, kImportSaved, "Gagal: kode sudah ada", kImportSaved}));
-    EXPECT_EQ(env.scalar("select group_concat(Id || '=' || NamaItem) from ItemPerpus"),
-              "B1=Satu,B2=Dua,B3=Tiga,B4=Empat");
-    // Nothing left to save: nothing happens.
-    EXPECT_EQ(SaveImportRows(env.ctx(), items, ImportKind::Items, {}).handled, 0);
-}
-
 // A row refused is not saved and is counted so, its "Status" saying why; the others
 // stay saved, and the operator sees the database's reason once.
 TEST_F(ImportSaveTest, RowsTheDatabaseRefusesAreCountedNotSaved) {

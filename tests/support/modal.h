@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <QApplication>
 #include <QDeadlineTimer>
+#include <QDialog>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
@@ -31,6 +32,22 @@ void WhenModal(std::function<void(T*)> act, int timeoutMs = 5000) {
         }
     });
     timer->start(10);
+}
+
+// Runs `act`, rejecting each modal dialog it opens once the dialog's own loop runs;
+// returns their object names, marked when a dialog's parent is not `over`.
+inline QStringList ClosingModals(const std::function<void()>& act, const QWidget* over = nullptr) {
+    QStringList names;
+    QTimer closer;  // fires only inside a modal dialog's own loop
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            names << dialog->objectName() + (over && dialog->parentWidget() != over ? " (elsewhere)" : "");
+            dialog->reject();
+        }
+    });
+    closer.start(10);
+    act();
+    return names;
 }
 
 }  // namespace zelkor::test

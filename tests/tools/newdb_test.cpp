@@ -34,9 +34,7 @@ TEST(NewDb, MakesAnEmptyLibraryWithAHashedAdministrator) {
     const QString stored = users[0].section('|', 1);
     EXPECT_EQ(users[0].section('|', 0, 0), "admin");
     EXPECT_TRUE(IsPasswordHash(stored));
-    bool upgrade = true;
-    EXPECT_TRUE(VerifyPassword(stored, "Rahasia'1", &upgrade));
-    EXPECT_FALSE(upgrade);
+    EXPECT_TRUE(VerifyPassword(stored, "Rahasia'1"));
     EXPECT_FALSE(VerifyPassword(stored, "rahasia'1"));
     EXPECT_FALSE(ReadBytes(path).contains("Rahasia'1"));
 }
