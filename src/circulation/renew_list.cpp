@@ -17,16 +17,17 @@ RenewList::RenewList(DeskForm& desk) : QDialog(&desk), desk_(desk), ctx_(desk.co
     setWindowTitle(QStringLiteral("Perpanjangan pinjaman member"));
     setModal(true);
     setFont(FontFromText(QStringLiteral("Arial Unicode MS,9,0")));
-    resize(Scaled(this, 918), Scaled(this, 499));
-    loans_.setColumns({{QStringLiteral("No."), 40, Align::Left},
-                       {QStringLiteral("IdTrans"), 130, Align::Left},
-                       {QStringLiteral("Nama Item"), 200, Align::Left},
-                       {QStringLiteral("Tgl.Kembali"), 90, Align::Center},
-                       {QStringLiteral("Diperpanjang"), 80, Align::Center},
-                       {QStringLiteral("n Hari"), 50, Align::Center},
-                       {QStringLiteral("Tgl.Kembali Baru"), 110, Align::Center},
-                       {QStringLiteral("Denda Rp."), 80, Align::Right},
-                       {QStringLiteral("Keterangan"), 300, Align::Left}});
+    // Wide enough for every column and a rule's refusal, within a 1024-pixel screen.
+    resize(Scaled(this, 1000), Scaled(this, 499));
+    loans_.setColumns({{QStringLiteral("No."), 35, Align::Left},
+                       {QStringLiteral("IdTrans"), 105, Align::Left},
+                       {QStringLiteral("Nama Item"), 170, Align::Left},
+                       {QStringLiteral("Tgl.Kembali"), 80, Align::Center},
+                       {QStringLiteral("Diperpanjang"), 75, Align::Center},
+                       {QStringLiteral("n Hari"), 45, Align::Center},
+                       {QStringLiteral("Tgl.Kembali Baru"), 100, Align::Center},
+                       {QStringLiteral("Denda Rp."), 70, Align::Right},
+                       {QStringLiteral("Keterangan"), 270, Align::Left}});
     loans_.setCheckable(true);
     createControls();
     load();
@@ -38,11 +39,11 @@ void RenewList::createControls() {
     view_->setObjectName(QStringLiteral("loans"));
     view_->setAccessibleName(QStringLiteral("Daftar pinjaman yang dapat diperpanjang"));
     view_->setStyleSheet(QStringLiteral("QTableView { background: white; color: black; }"));
-    PlaceAt(this, view_, 8, 8, 890, 406);
+    PlaceAt(this, view_, 8, 8, 972, 406);
     view_->applyColumnWidths();
 
-    cancelButton_ = MakeButton(this, QStringLiteral("&Batal"), "cancel", 664, 424, 115, 33);
-    insertButton_ = MakeButton(this, QStringLiteral("&Sisip"), "insert", 784, 424, 115, 33);
+    cancelButton_ = MakeButton(this, QStringLiteral("&Batal"), "cancel", 746, 424, 115, 33);
+    insertButton_ = MakeButton(this, QStringLiteral("&Sisip"), "insert", 866, 424, 115, 33);
     connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
     connect(insertButton_, &QPushButton::clicked, this, &RenewList::insert);
 }

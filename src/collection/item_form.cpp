@@ -2,6 +2,8 @@
 
 #include <QLineEdit>
 
+#include "app/app_context.h"
+#include "collection/pick_list.h"
 #include "collection/record_rules.h"
 #include "collection/record_toolbar.h"
 #include "labels/label_dialog.h"
@@ -52,6 +54,8 @@ ItemForm::ItemForm(AppContext& ctx, QWidget* parent) : RecordForm(ctx, ItemDesig
     addDigitsRow(QStringLiteral("Harga Rental"), "hargaRental");
     addPickRow(QStringLiteral("Lokasi Rak"), "shelfList", "shelf", 93, 100,
                QStringLiteral("select Rak from ItemPerpus Group By Rak"));
+    jenis_ = addPickRow(QStringLiteral("Jenis"), "kindList", "kind", 93, 100,
+                        QStringLiteral("select Jenis from ItemPerpus where Jenis<>'' Group By Jenis"), true);
     open(code, name);
 }
 
@@ -63,7 +67,26 @@ RecordForm::StoredRecord ItemForm::storedRecord(const QStringList& shown) const 
     r.columns << QStringLiteral("Rental");
     r.values << (tariff ? QStringLiteral("0")
                         : RentalFlag(shown.value(gridColumnOf(QStringLiteral("HargaRental")) - 1)));
+    // The kind is written when one is typed or the record already has one, so a
+    // library that never uses kinds keeps the rows it always wrote.
+    const QString code = shown.value(gridColumnOf(QStringLiteral("Id")) - 1);
+    const Statement stored =
+        ColumnStatement(QStringLiteral("ItemPerpus"), QStringLiteral("Jenis is not null"), keyForSave(code));
+    if (!jenis_->text().isEmpty() || ctx().db().scalar(stored.sql, stored.values) == QLatin1String("1")) {
+        r.columns << QStringLiteral("Jenis");
+        r.values << jenis_->text();
+    }
     return r;
+}
+
+void ItemForm::showOwnRows(int row) {
+    const Statement kind =
+        ColumnStatement(QStringLiteral("ItemPerpus"), QStringLiteral("Jenis"), keyForRow(row));
+    jenis_->show(ctx().db().scalar(kind.sql, kind.values));
+}
+
+void ItemForm::clearOwnRows() {
+    jenis_->clear();
 }
 
 // The visit tariffs share the code "KUNJUNG"; the member category in Pengarang tells

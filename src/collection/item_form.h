@@ -20,12 +20,15 @@ class ItemForm : public RecordForm {
     RecordKey keyForSave(const QString& code) const override;
     RecordKey keyForRow(int row) const override;
     void printOnPaper() override;  // Cetak Label
+    void showOwnRows(int row) override;
+    void clearOwnRows() override;
 
   private:
     static RecordKey tariffKey(const QString& category);
     QString categoryOf(int row) const;  // a tariff row's member category (Pengarang)
 
     QLineEdit* pengarang_ = nullptr;
+    PickList* jenis_ = nullptr;  // the kind the loan rules go by; no grid column
 };
 
 }  // namespace zelkor

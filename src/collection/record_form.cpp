@@ -124,11 +124,15 @@ QLabel* RecordForm::addLabel(const QString& text, QWidget* buddy) {
 // ---- building the rows ----------------------------------------------------------
 
 void RecordForm::addRow(const QString& label, QWidget* control, Entry entry, std::vector<QWidget*> focus) {
+    layOutRow(label, control, focus);
+    entries_.push_back(std::move(entry));
+}
+
+void RecordForm::layOutRow(const QString& label, QWidget* control, const std::vector<QWidget*>& focus) {
     const int row = rows_->rowCount() == 1 && !rows_->itemAtPosition(0, 0) ? 0 : rows_->rowCount();
     QWidget* first = focus.empty() ? control : focus.front();
     rows_->addWidget(addLabel(label, first), row, 0);
     rows_->addWidget(control, row, 1, Qt::AlignLeft | Qt::AlignVCenter);
-    entries_.push_back(std::move(entry));
     tabOrder_.insert(tabOrder_.end(), focus.begin(), focus.end());
 }
 
@@ -167,7 +171,7 @@ QLineEdit* RecordForm::addDigitsRow(const QString& label, const char* name, int 
 }
 
 PickList* RecordForm::addPickRow(const QString& label, const char* listName, const char* fieldName,
-                                 int listWidth, int fieldWidth, const QString& valuesSql) {
+                                 int listWidth, int fieldWidth, const QString& valuesSql, bool ownRow) {
     auto* pair = new QWidget(this);
     auto* layout = new QHBoxLayout(pair);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -180,10 +184,13 @@ PickList* RecordForm::addPickRow(const QString& label, const char* listName, con
     layout->addWidget(list);
     layout->addWidget(field);
     auto* pick = new PickList(list, field, this);
-    addRow(label, pair,
-           {[pick] { return pick->text(); }, [pick](const QString& t) { pick->show(t); },
-            [pick] { pick->clear(); }},
-           {list, field});
+    if (ownRow)
+        layOutRow(label, pair, {list, field});
+    else
+        addRow(label, pair,
+               {[pick] { return pick->text(); }, [pick](const QString& t) { pick->show(t); },
+                [pick] { pick->clear(); }},
+               {list, field});
     picks_.emplace_back(pick, valuesSql);
     return pick;
 }
@@ -220,6 +227,7 @@ void RecordForm::showAllRecords() {
 void RecordForm::showRow(int row) {
     const QStringList cells = grid().row(row);
     for (std::size_t i = 0; i < entries_.size(); ++i) entries_[i].set(cells.value(static_cast<int>(i) + 1));
+    showOwnRows(row);
 }
 
 QStringList RecordForm::shownValues() const {
@@ -230,6 +238,7 @@ QStringList RecordForm::shownValues() const {
 
 void RecordForm::clearEntries() {
     for (const Entry& e : entries_) e.clear();
+    clearOwnRows();
 }
 
 int RecordForm::gridColumnOf(const QString& column) const {

@@ -115,8 +115,10 @@ class RecordForm : public QWidget {
     // ---- building the entry rows, one per grid column in order ----------------
     QLineEdit* addTextRow(const QString& label, const char* name, int width = 0);
     QLineEdit* addDigitsRow(const QString& label, const char* name, int width = 0);
+    // `ownRow`: no grid column shows it; the form reads and saves it itself
+    // (showOwnRows, clearOwnRows, storedRecord).
     PickList* addPickRow(const QString& label, const char* listName, const char* fieldName, int listWidth,
-                         int fieldWidth, const QString& valuesSql);
+                         int fieldWidth, const QString& valuesSql, bool ownRow = false);
     // Any other control: `focus` are its widgets in Tab order.
     void addRow(const QString& label, QWidget* control, Entry entry, std::vector<QWidget*> focus);
     // A field of the design width (the form design's when 0) for a row of one's own.
@@ -140,10 +142,13 @@ class RecordForm : public QWidget {
     // Why the entries as they stand cannot be saved (a message naming the field);
     // empty when they can.
     virtual QString refusal() const { return {}; }
+    // The rows of the form's own: a grid row was chosen, or the entries emptied.
+    virtual void showOwnRows(int /*row*/) {}
+    virtual void clearOwnRows() {}
 
     void focusInEvent(QFocusEvent* event) override;
 
-    AppContext& ctx() { return ctx_; }
+    AppContext& ctx() const { return ctx_; }
     // The texts of the entry rows, as grid columns 1 to n.
     QStringList shownValues() const;
 
@@ -160,6 +165,7 @@ class RecordForm : public QWidget {
     int rowShowing(const RecordKey& key) const;
     void rememberPicks();
     QLabel* addLabel(const QString& text, QWidget* buddy);
+    void layOutRow(const QString& label, QWidget* control, const std::vector<QWidget*>& focus);
 
     AppContext& ctx_;
     RecordFormDesign design_;

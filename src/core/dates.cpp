@@ -9,6 +9,17 @@ QString IsoDate(const QDate& date) {
 }
 
 QDate ParseIsoDate(const QString& text) {
+    // The stored form, read by hand: Qt's format parser costs a hundred times as
+    // much, and long lists read thousands of dates. Anything else goes to it.
+    const auto digit = [&](int i) { return text[i] >= QLatin1Char('0') && text[i] <= QLatin1Char('9'); };
+    const auto number = [&](int from, int to) {
+        int n = 0;
+        for (int i = from; i < to; ++i) n = n * 10 + (text[i].unicode() - '0');
+        return n;
+    };
+    if (text.size() == 10 && text[4] == QLatin1Char('-') && text[7] == QLatin1Char('-') && digit(0) &&
+        digit(1) && digit(2) && digit(3) && digit(5) && digit(6) && digit(8) && digit(9))
+        return QDate(number(0, 4), number(5, 7), number(8, 10));
     return QDate::fromString(text.trimmed(), QStringLiteral("yyyy-MM-dd"));
 }
 

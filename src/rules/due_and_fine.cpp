@@ -53,18 +53,27 @@ LateFine FineFor(const LoanRule* rule, const LibraryCalendar& calendar, const QS
 
 LateFine FineFor(const LoanRule* rule, const LibraryCalendar& calendar, const QDate& due, const QDate& on,
                  const QString& itemDenda) {
-    LateFine f;
-    if (!due.isValid()) return f;
-    f.dated = true;
-    f.lateDays = calendar.lateDays(due, on);
+    if (!due.isValid()) return {};
+    return FineOf(rule, calendar.lateDays(due, on), ItemFinePerDay(itemDenda));
+}
 
+std::optional<double> ItemFinePerDay(const QString& itemDenda) {
+    const QString denda = itemDenda.trimmed();
+    if (denda.isEmpty()) return std::nullopt;  // no price, no fine
+    return LeadingNumber(denda);
+}
+
+LateFine FineOf(const LoanRule* rule, std::int64_t lateDays, const std::optional<double>& itemPerDay) {
+    LateFine f;
+    f.dated = true;
+    f.lateDays = lateDays;
     double perDay = 0;
-    if (rule && rule->finePerDay) {
+    if (rule && rule->finePerDay)
         perDay = static_cast<double>(*rule->finePerDay);
-    } else {
-        if (itemDenda.trimmed().isEmpty()) return f;  // no price, no fine
-        perDay = LeadingNumber(itemDenda.trimmed());
-    }
+    else if (itemPerDay)
+        perDay = *itemPerDay;
+    else
+        return f;
     if (rule && rule->graceDays && f.lateDays <= *rule->graceDays && f.lateDays > 0) {
         f.inGrace = true;
         f.amount = 0;

@@ -46,5 +46,10 @@ LateFine FineFor(const LoanRule* rule, const LibraryCalendar& calendar, const QS
 // The same for a due date already read (invalid: not a date), for lists of many.
 LateFine FineFor(const LoanRule* rule, const LibraryCalendar& calendar, const QDate& due, const QDate& on,
                  const QString& itemDenda);
+// Its two halves, for lists that meet the same due dates and prices again and
+// again: the item's Denda as a price per late day (none when empty), and the fine
+// of a dated loan already known to be `lateDays` late.
+std::optional<double> ItemFinePerDay(const QString& itemDenda);
+LateFine FineOf(const LoanRule* rule, std::int64_t lateDays, const std::optional<double>& itemPerDay);
 
 }  // namespace zelkor

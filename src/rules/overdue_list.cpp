@@ -1,7 +1,9 @@
 #include "rules/overdue_list.h"
 
-#include <QHash>
 #include <algorithm>
+#include <string>
+#include <string_view>
+#include <unordered_map>
 
 #include "core/dates.h"
 #include "db/database.h"
@@ -43,27 +45,54 @@ const QString kOverdueSql = QStringLiteral(
 std::vector<OverdueMember> OverdueAt(Database& db, const LoanSettings& settings, const QDate& date,
                                      DbResult* result) {
     std::vector<OverdueMember> members;
-    QHash<QString, std::size_t> byId;
-    QHash<QString, QDate> dates;
+    // Keyed by the bytes SQLite gives: most rows meet a member or a due date seen
+    // before, and then no text is made for the look-up.
+    struct KeyHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>()(s); }
+    };
+    std::unordered_map<std::string, std::size_t, KeyHash, std::equal_to<>> byId;
+    // A due date's text and its late days at `date`; an item's price per late day.
+    struct Due {
+        QString text;
+        bool dated;
+        std::int64_t lateDays;
+    };
+    std::unordered_map<std::string, Due, KeyHash, std::equal_to<>> dates;
+    std::unordered_map<std::string, std::optional<double>, KeyHash, std::equal_to<>> prices;
+    const auto view = [](QByteArrayView b) {
+        return std::string_view(b.data(), static_cast<std::size_t>(b.size()));
+    };
     // The terms of the index of open loans by due date, and a range on it.
     const DbResult r = db.exec(kOverdueSql, {IsoDate(date)}, [&](const DbRow& row) {
-        const bool loan = row.text(4) == QLatin1String("PINJAM");
+        const bool loan = row.utf8(4) == QByteArrayView("PINJAM");
         const LoanRule* rule =
             loan && !settings.rules.empty() ? ChooseRule(settings.rules, row.text(6), row.text(10)) : nullptr;
-        // Many loans share a due date: each date is read once.
-        const QString dueText = row.text(3);
-        auto due = dates.constFind(dueText);
-        if (due == dates.constEnd()) due = dates.insert(dueText, ParseIsoDate(dueText));
-        const LateFine f = FineFor(rule, settings.calendar, *due, date, row.text(9));
-        if (!f.dated) return;
-        const QString memberId = row.text(1);
-        auto it = byId.constFind(memberId);
-        if (it == byId.constEnd()) {
-            it = byId.insert(memberId, members.size());
-            members.push_back({memberId, row.text(5), row.text(6), row.text(7), {}, 0, 0});
+        // Many loans share a due date and a price: each is read once.
+        const std::string_view dueBytes = view(row.utf8(3));
+        auto due = dates.find(dueBytes);
+        if (due == dates.end()) {
+            const QString text = row.text(3);
+            const QDate d = ParseIsoDate(text);
+            due = dates
+                      .emplace(std::string(dueBytes),
+                               Due{text, d.isValid(), d.isValid() ? settings.calendar.lateDays(d, date) : 0})
+                      .first;
         }
-        OverdueMember& m = members[*it];
-        m.loans.push_back({row.text(0), row.text(2), row.text(8), row.text(3), f.lateDays, f.amount});
+        if (!due->second.dated) return;
+        const std::string_view priceBytes = view(row.utf8(9));
+        auto price = prices.find(priceBytes);
+        if (price == prices.end())
+            price = prices.emplace(std::string(priceBytes), ItemFinePerDay(row.text(9))).first;
+        const LateFine f = FineOf(rule, due->second.lateDays, price->second);
+        const std::string_view memberId = view(row.utf8(1));
+        auto it = byId.find(memberId);
+        if (it == byId.end()) {
+            it = byId.emplace(std::string(memberId), members.size()).first;
+            members.push_back({row.text(1), row.text(5), row.text(6), row.text(7), {}, 0, 0});
+        }
+        OverdueMember& m = members[it->second];
+        m.loans.push_back({row.text(0), row.text(2), row.text(8), due->second.text, f.lateDays, f.amount});
         m.mostLate = std::max(m.mostLate, f.lateDays);
         if (f.amount) m.fineTotal += *f.amount;
     });

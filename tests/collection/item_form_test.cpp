@@ -130,6 +130,31 @@ TEST_F(ItemFormTest, AnUpdateChangesTheRowOfItsCodeWhateverRowIsSelected) {
               QStringList({"1.|B01|Laskar Pelangi|Andrea Hirata|2005|Bentang|9789793062792|500|3|0|A1"}));
 }
 
+// The kind the loan rules go by has a field but no grid column. It is written only
+// when typed or already stored, so untouched items keep their NULL.
+TEST_F(ItemFormTest, TheKindIsShownAndSavedBesideTheGrid) {
+    const auto kinds = [&] {
+        return env.rows("select Id||':'||ifnull(Jenis,'NULL') from ItemPerpus order by Id");
+    };
+    d->clickRow(0);
+    d->press("save");
+    d->fill({"code", "N01", "name", "Baru", "kind", "Majalah"});
+    d->press("save");
+    d->clickRow(1);
+    d->fill({"kind", "CD"});
+    d->press("save");
+    EXPECT_EQ(kinds(), QStringList({"B01:NULL", "B02:CD", "B03:NULL", "N01:Majalah"}));
+    d->clickRow(3);
+    EXPECT_EQ(d->text("kind"), "Majalah");
+    EXPECT_EQ(d->entries("kindList"), QStringList({"Majalah", "CD", "Add Item"}));
+    d->fill({"kind", ""});
+    d->press("save");
+    d->clickRow(0);
+    EXPECT_EQ(d->text("kind"), "");
+    EXPECT_EQ(kinds(), QStringList({"B01:NULL", "B02:CD", "B03:NULL", "N01:"}));
+    EXPECT_EQ(d->rows().size(), 4);
+}
+
 // A new record whose code is taken replaces the stored item only when the operator
 // says Yes; a record chosen from the list is saved without a question (above).
 TEST_F(ItemFormTest, ANewItemWithATakenCodeReplacesItOnlyOnYes) {
