@@ -72,19 +72,6 @@ TEST_F(GridExportTest, SpreadsheetModuleReceivesExportGrid) {
     EXPECT_FALSE(stillLoaded(QDir(ECHO_MODULE_DIR).filePath("libexptoxls.so")));
 }
 
-TEST_F(GridExportTest, EmptyGridsReachTheModules) {
-    env.ctx().programDir = ECHO_MODULE_DIR;
-    GridData empty;
-    empty.addColumn("No", 40, Align::Center);
-    empty.addColumn("Nama", 100);
-    empty.addColumn("Jumlah", 80, Align::Right);
-    EXPECT_EQ(parts(ReportGridToBrowser(env.ctx(), "LAPORAN HISTORY TRANSAKSI", empty)),
-              QStringList(
-                  {"LAPORAN HISTORY TRANSAKSI;Perpus Harapan;Jl. Merdeka No. 5;clr", "No;Nama;Jumlah", ""}));
-    env.ctx().exportGrid = &empty;
-    EXPECT_EQ(parts(ExportGridToSpreadsheet(env.ctx())), QStringList({"0", "3", "No,Nama,Jumlah"}));
-}
-
 // A module that is missing (nor in the library search path), is no library, or
 // lacks its entry point: the operator is told, nothing stays loaded, and the
 // program goes on to the next export.
