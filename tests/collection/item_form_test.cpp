@@ -50,15 +50,6 @@ class ItemFormTest : public DbTest {
 
 }  // namespace
 
-TEST_F(ItemFormTest, ListsEveryItemAndItsShelves) {
-    EXPECT_EQ(d->rows(),
-              QStringList({"1.|B01|Laskar Pelangi|Andrea Hirata|2005|Bentang|9789793062792|500|3|0|A1",
-                           "2.|B02|Fisika Dasar|Halliday|1999|Erlangga|9786020000001|1000|2|5000|B2",
-                           "3.|B03|Kimia Terapan|Sudarmo|2010|Gramedia|9786020000002|500|4|0|A1"}));
-    EXPECT_EQ(d->entries("shelfList"), QStringList({"A1", "B2", "Add Item"}));
-    EXPECT_EQ(d->get<QComboBox>("shelfList")->currentIndex(), -1);
-}
-
 // Rental is never typed: it is 1 exactly when the rental price is above 0, on an
 // insert and on an update alike.
 TEST_F(ItemFormTest, RentalFollowsThePriceOnEverySave) {
