@@ -3,19 +3,11 @@
 // renewed, the new due date a renewal would give and the fine so far, or why it
 // cannot be renewed. Sisip puts one "PERPANJANG" row per ticked loan in the desk's
 // cart. Opened by PERPANJANG, which the desk shows once a rule allows renewals.
-#include <QDialog>
-
-#include "ui/grid_data.h"
-
-class QPushButton;
+#include "circulation/open_loans_list.h"
 
 namespace zelkor {
 
-class AppContext;
-class DeskForm;
-class GridView;
-
-class RenewList : public QDialog {
+class RenewList : public OpenLoansList {
     Q_OBJECT
   public:
     enum Column {
@@ -32,21 +24,11 @@ class RenewList : public QDialog {
 
     explicit RenewList(DeskForm& desk);
 
-    GridData& loans() { return loans_; }
+    GridData& loans() { return rows(); }
 
-  public slots:
-    void insert();  // Sisip
-
-  private:
-    void createControls();
-    void load();
-
-    DeskForm& desk_;
-    AppContext& ctx_;
-    GridData loans_;
-    GridView* view_ = nullptr;
-    QPushButton* cancelButton_ = nullptr;
-    QPushButton* insertButton_ = nullptr;
+  protected:
+    void load() override;
+    bool addToCart(int row, QString& refusal) override;
 };
 
 }  // namespace zelkor

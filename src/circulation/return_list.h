@@ -2,19 +2,11 @@
 // The return list: the member's movements still out, with their due date, days late
 // and fine. The operator ticks the items brought back; Sisip puts one "RETURN" row
 // per ticked movement in the desk's cart. Opened by PENGEMBALIAN.
-#include <QDialog>
-
-#include "ui/grid_data.h"
-
-class QPushButton;
+#include "circulation/open_loans_list.h"
 
 namespace zelkor {
 
-class AppContext;
-class DeskForm;
-class GridView;
-
-class ReturnList : public QDialog {
+class ReturnList : public OpenLoansList {
     Q_OBJECT
   public:
     // Column 0 is "No.", then the columns of OutstandingStatement (picker_queries.h).
@@ -22,22 +14,11 @@ class ReturnList : public QDialog {
 
     explicit ReturnList(DeskForm& desk);
 
-    GridData& movements() { return movements_; }
+    GridData& movements() { return rows(); }
 
-  public slots:
-    void insert();  // Sisip
-
-  private:
-    void createColumns();
-    void createControls();
-    void load();
-
-    DeskForm& desk_;
-    AppContext& ctx_;
-    GridData movements_;
-    GridView* view_ = nullptr;
-    QPushButton* cancelButton_ = nullptr;
-    QPushButton* insertButton_ = nullptr;
+  protected:
+    void load() override;
+    bool addToCart(int row, QString& refusal) override;
 };
 
 }  // namespace zelkor

@@ -275,3 +275,18 @@ CREATE TABLE IF NOT EXISTS Perpanjangan (
     IdTrans TEXT NOT NULL PRIMARY KEY,
     Kali    TEXT
 );
+
+-- A mark of the member and item names: a new random value whenever a code or a
+-- name changes (a restored library gets one too), so long lists may keep the names
+-- they read while the mark stays the same, in any copy of the program.
+CREATE TABLE IF NOT EXISTS UbahNama (
+    Id    INTEGER PRIMARY KEY CHECK (Id = 1),
+    Versi INTEGER
+);
+CREATE TRIGGER IF NOT EXISTS Member_UbahNama_Insert AFTER INSERT ON Member BEGIN INSERT INTO UbahNama (Id, Versi) VALUES (1, random()) ON CONFLICT (Id) DO UPDATE SET Versi = excluded.Versi; END;
+CREATE TRIGGER IF NOT EXISTS Member_UbahNama_Delete AFTER DELETE ON Member BEGIN INSERT INTO UbahNama (Id, Versi) VALUES (1, random()) ON CONFLICT (Id) DO UPDATE SET Versi = excluded.Versi; END;
+CREATE TRIGGER IF NOT EXISTS Member_UbahNama_Update AFTER UPDATE OF Id, Nama ON Member BEGIN INSERT INTO UbahNama (Id, Versi) VALUES (1, random()) ON CONFLICT (Id) DO UPDATE SET Versi = excluded.Versi; END;
+CREATE TRIGGER IF NOT EXISTS ItemPerpus_UbahNama_Insert AFTER INSERT ON ItemPerpus BEGIN INSERT INTO UbahNama (Id, Versi) VALUES (1, random()) ON CONFLICT (Id) DO UPDATE SET Versi = excluded.Versi; END;
+CREATE TRIGGER IF NOT EXISTS ItemPerpus_UbahNama_Delete AFTER DELETE ON ItemPerpus BEGIN INSERT INTO UbahNama (Id, Versi) VALUES (1, random()) ON CONFLICT (Id) DO UPDATE SET Versi = excluded.Versi; END;
+CREATE TRIGGER IF NOT EXISTS ItemPerpus_UbahNama_Update AFTER UPDATE OF Id, NamaItem ON ItemPerpus BEGIN INSERT INTO UbahNama (Id, Versi) VALUES (1, random()) ON CONFLICT (Id) DO UPDATE SET Versi = excluded.Versi; END;
+INSERT INTO UbahNama (Id, Versi) SELECT 1, random() WHERE NOT EXISTS (SELECT 1 FROM UbahNama);

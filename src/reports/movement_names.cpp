@@ -33,12 +33,42 @@ MovementNames::MovementNames(Database& db) {
                     "where Id=? and NamaItem is not null");
     if (!item_) item_ = prepare(db, "select NamaItem from ItemPerpus where Id=? and NamaItem is not null");
     visit_ = prepare(db, "select NamaItem from ItemPerpus where ItemPerpus.Id=?");
+    mark_ = prepare(db, "select Versi from UbahNama where Id=1 and Versi is not null");
 }
 
 MovementNames::~MovementNames() {
     sqlite3_finalize(member_);
     sqlite3_finalize(item_);
     sqlite3_finalize(visit_);
+    sqlite3_finalize(mark_);
+}
+
+// The names kept from earlier lists, when the library's mark is the one they were
+// read under; emptied and kept anew under a new mark. Without a mark (a library
+// opened read-only before it had one) this list's own names are used.
+void MovementNames::useKeptNames() {
+    marked_ = true;
+    if (!mark_) return;
+    struct Kept {
+        sqlite3_int64 mark = 0;
+        bool valid = false;
+        Names members, items;
+    };
+    static Kept kept;
+    if (sqlite3_step(mark_) == SQLITE_ROW) {
+        const sqlite3_int64 mark = sqlite3_column_int64(mark_, 0);
+        // A few hundred thousand names at most; beyond that, start again.
+        constexpr std::size_t kMostKept = 400000;
+        if (!kept.valid || kept.mark != mark || kept.members.size() + kept.items.size() > kMostKept) {
+            kept.members.clear();
+            kept.items.clear();
+            kept.mark = mark;
+            kept.valid = true;
+        }
+        members_ = &kept.members;
+        items_ = &kept.items;
+    }
+    sqlite3_reset(mark_);
 }
 
 Database::RowCallback MovementNames::appendNamedRow(GridData& grid, std::vector<NamedColumn> names) {
@@ -60,12 +90,13 @@ Database::RowCallback MovementNames::appendNamedRow(GridData& grid, std::vector<
 const QString& MovementNames::name(NameOf of, const DbRow& row, int column) {
     const int type = row.type(column);
     if (type == SQLITE_NULL) return none_;
+    if (!marked_) useKeptNames();
     // The storage class is part of the code: the text "B1" and the bytes "B1" are
     // different codes to SQLite.
     const QByteArrayView bytes = row.utf8(column);
     key_.assign(1, static_cast<char>(type));
     key_.append(bytes.data(), static_cast<std::size_t>(bytes.size()));
-    Names& known = of == NameOf::Member ? members_ : items_;
+    Names& known = of == NameOf::Member ? *members_ : *items_;
     if (const auto it = known.find(std::string_view(key_)); it != known.end()) return it->second;
     sqlite3_stmt* stmt = member_;
     if (of == NameOf::Item) stmt = type == SQLITE_TEXT && bytes == QByteArrayView("KUNJUNG") ? visit_ : item_;

@@ -11,6 +11,11 @@
 // whose NamaItem is not NULL. A code without one gives an empty cell, as the join's
 // NULL did. The look-ups run inside the statement's own read, so the names are those
 // of the same moment as the rows.
+//
+// The names read stay for the next list while the library's name mark (UbahNama)
+// is the same: it takes a new random value at every change of a member's or an
+// item's code or name, in this copy of the program or another, and a month after
+// another then looks up only the codes not met before.
 #include <functional>
 #include <string>
 #include <string_view>
@@ -52,12 +57,17 @@ class MovementNames {
     using Names = std::unordered_map<std::string, QString, KeyHash, std::equal_to<>>;
 
     const QString& name(NameOf of, const DbRow& row, int column);
+    void useKeptNames();
     QString lookUp(sqlite3_stmt* stmt, int type, const DbRow& row, int column);
 
     sqlite3_stmt* member_ = nullptr;
     sqlite3_stmt* item_ = nullptr;
     sqlite3_stmt* visit_ = nullptr;
-    Names members_, items_;
+    sqlite3_stmt* mark_ = nullptr;
+    bool marked_ = false;  // the mark was read, in the statement's own read
+    Names ownMembers_, ownItems_;
+    Names* members_ = &ownMembers_;  // the kept names when the library has a mark
+    Names* items_ = &ownItems_;
     std::string key_;
     const QString none_;
 };
