@@ -273,52 +273,37 @@ TEST_F(DeskScenarioTest, NextMemberIsServedStraightAfterASave) {
     EXPECT_EQ(env.scalar("select count(*) from Kas"), "2");
 }
 
-// A return updates the movement it names and books its fine. When another copy of
-// the program on the same library returned it while this cart waited, nothing is
-// saved and the operator is told which item.
-TEST(DeskReturnTest, AReturnClosesItsMovementOnlyOnce) {
-    for (const bool returnedMeanwhile : {false, true}) {
-        TestEnv env;
-        Seed(env);
-        AddMovement(env, "201409010800001", "M01", "PINJAM", "B01", "2014-09-08", "0", "2014-09-01");
-        DeskDriver d(env);
-        d.scanMember("M01");
-        // As the return list hands it over: Kode = the movement, n Hari and Biaya as SQLite rendered them.
-        d.desk.appendCartRow("201409010800001", "Matematika", "1.5", "1500.0", kTransReturn, "2014-09-08");
-        d.desk.recomputeTotals();
-        EXPECT_EQ(d.totals(), QStringList({"1500", "", "1500", "1500", "0"}));
-        if (returnedMeanwhile) {
-            QString error;
-            std::unique_ptr<Database> otherDesk = Database::open(env.ctx().databasePath, &error);
-            ASSERT_TRUE(otherDesk) << error.toStdString();
-            ASSERT_TRUE(otherDesk->exec(
-                "UPDATE transperpus Set Status='1', TglReturn='2016-03-06' where Id=?", {"201409010800001"}));
-        }
-        const QStringList before = Books(env);
-        d.click("save");
-
-        if (returnedMeanwhile) {
-            EXPECT_EQ(Told(env), QStringList({"Transaksi..: Transaksi belum disimpan, tidak ada data yang "
-                                              "berubah: Matematika (201409010800001) sudah dikembalikan atau "
-                                              "datanya tidak ada lagi. Pilih baris itu, tekan Delete untuk "
-                                              "menghapusnya, lalu tekan Simpan lagi.."}));
-            EXPECT_EQ(Books(env), before);
-            EXPECT_FALSE(d.desk.isSaved());
-            // As the message says: the row goes, and the cart can be saved.
-            env.messages.clear();
-            env.messages.answers = {MsgAnswer::Yes};
-            d.get<GridView>("cart")->selectRow(0);
-            QTest::keyClick(d.get<GridView>("cart"), Qt::Key_Delete);
-            EXPECT_EQ(d.desk.cart().rowCount(), 0);
-            EXPECT_FALSE(d.desk.hasUnsavedRows());
-            continue;
-        }
-        EXPECT_EQ(env.rows("select * from TransPerpus"),
-                  QStringList({"201409010800001|2014-09-01|M01|PINJAM|B01|2014-09-08|1|admin|2016-03-07"}));
-        EXPECT_EQ(env.rows("select * from Kas"),
-                  QStringList({"201603070905021|2016-03-07|Penerimaan Administrasi Peminjaman|"
-                               "Sanksi Administrasi Matematika|1500.0|0|admin"}));
-    }
+// When another copy of the program on the same library returned an item while
+// this cart waited, nothing is saved and the operator is told which item. (The
+// return itself is booked in the return list's scenario.)
+TEST_F(DeskScenarioTest, AReturnMadeMeanwhileElsewhereIsNotSavedAgain) {
+    AddMovement(env, "201409010800001", "M01", "PINJAM", "B01", "2014-09-08", "0", "2014-09-01");
+    DeskDriver d(env);
+    d.scanMember("M01");
+    // As the return list hands it over: Kode = the movement, n Hari and Biaya as SQLite rendered them.
+    d.desk.appendCartRow("201409010800001", "Matematika", "1.5", "1500.0", kTransReturn, "2014-09-08");
+    d.desk.recomputeTotals();
+    EXPECT_EQ(d.totals(), QStringList({"1500", "", "1500", "1500", "0"}));
+    QString error;
+    std::unique_ptr<Database> otherDesk = Database::open(env.ctx().databasePath, &error);
+    ASSERT_TRUE(otherDesk) << error.toStdString();
+    ASSERT_TRUE(otherDesk->exec("UPDATE transperpus Set Status='1', TglReturn='2016-03-06' where Id=?",
+                                {"201409010800001"}));
+    const QStringList before = Books(env);
+    d.click("save");
+    EXPECT_EQ(Told(env), QStringList({"Transaksi..: Transaksi belum disimpan, tidak ada data yang "
+                                      "berubah: Matematika (201409010800001) sudah dikembalikan atau "
+                                      "datanya tidak ada lagi. Pilih baris itu, tekan Delete untuk "
+                                      "menghapusnya, lalu tekan Simpan lagi.."}));
+    EXPECT_EQ(Books(env), before);
+    EXPECT_FALSE(d.desk.isSaved());
+    // As the message says: the row goes, and the cart can be saved.
+    env.messages.clear();
+    env.messages.answers = {MsgAnswer::Yes};
+    d.get<GridView>("cart")->selectRow(0);
+    QTest::keyClick(d.get<GridView>("cart"), Qt::Key_Delete);
+    EXPECT_EQ(d.desk.cart().rowCount(), 0);
+    EXPECT_FALSE(d.desk.hasUnsavedRows());
 }
 
 // A failure in the middle of a save: nothing written, the SQL error and a clear
