@@ -213,23 +213,5 @@ TEST_F(EntryFormTest, ABackDatedLineTakesItsPlaceByDate) {
               QStringList({"1.|2016030709060201|2016-02-01|Sumbangan|Saldo lalu + Februari|5|0|5|admin"}));
 }
 
-// A line being looked at shows as it is and nothing in the form can change it.
-TEST_F(EntryFormTest, LookingAtALineWritesNothing) {
-    j.line("2016030309000002", "2016-03-03", "0", "700", "ATK", "Kertas");
-    j.chooseMonth(3);
-    j.script = [&](EntryForm& f) {
-        EXPECT_TRUE(f.viewing());
-        EXPECT_FALSE(Child<QPushButton>(&f, "save")->isEnabled());
-        EXPECT_TRUE(Field(f, "amount")->isReadOnly());
-        f.save();
-        EXPECT_EQ(Shown(f), QStringList({"2016-03-03", "ATK", "", "2016030309000002", "Kertas", "700"}));
-    };
-    j.clickRow(0);
-    EXPECT_EQ(j.opened, QStringList{"FORM_ZELKOR_FORMREKKELUAR_CLASS view"});
-    EXPECT_TRUE(env.messages.shown.empty());
-    EXPECT_EQ(kasRows().size(), 1);
-    EXPECT_EQ(j.rows().size(), 1);
-}
-
 }  // namespace
 }  // namespace zelkor::test

@@ -137,13 +137,19 @@ TEST_F(JournalFormTest, TheBalanceLineIsNoJournalLine) {
     EXPECT_EQ(j.opened, QStringList());
 }
 
-// A line is shown in the form of its side; a line without money opens nothing.
+// A line is shown in the form of its side, as it is, and nothing in the form can
+// change it; a line without money opens nothing.
 TEST_F(JournalFormTest, ClickingALineShowsItInItsForm) {
     JournalDriver j(env);
     addLines(j);
     j.chooseMonth(3);
     QStringList shown;
-    j.script = [&](EntryForm& f) { shown = Shown(f); };
+    j.script = [&](EntryForm& f) {
+        EXPECT_TRUE(f.viewing() && Field(f, "amount")->isReadOnly());
+        EXPECT_FALSE(Child<QPushButton>(&f, "save")->isEnabled());
+        f.save();
+        shown = Shown(f);
+    };
     struct Case {
         int row;
         const char* opens;
@@ -173,6 +179,8 @@ TEST_F(JournalFormTest, ClickingALineShowsItInItsForm) {
     j.form.view()->selectRow(4);
     QTest::keyClick(j.form.view(), Qt::Key_Return);
     EXPECT_EQ(j.opened, QStringList{"FORM_ZELKOR_FORMREKMASUK_CLASS view"});
+    EXPECT_TRUE(env.messages.shown.empty());
+    EXPECT_EQ(j.rows(), march);
 }
 
 TEST_F(JournalFormTest, ExportButtonsHandTheJournalGridOver) {
