@@ -384,8 +384,9 @@ TEST_F(ItemFormTest, DeleteAsksFirstAndTakesOnlyTheSelectedItem) {
 }
 
 // The import dialog opens for items; what came in while it was open shows once
-// "Tutup" closes it.
+// "Tutup" closes it, every item and not the old search.
 TEST_F(ItemFormTest, ImportSetsItsTargetAndAReloadShowsWhatCameIn) {
+    d->search("Laskar");
     WhenModal<ImportDialog>([this](ImportDialog* dialog) {
         EXPECT_EQ(dialog->kind(), ImportKind::Items);
         AddItemRow(env, {"X01", "Dari Excel", "", "", "", "", "", "", "", "Z9"});
@@ -395,6 +396,7 @@ TEST_F(ItemFormTest, ImportSetsItsTargetAndAReloadShowsWhatCameIn) {
     EXPECT_EQ(env.ctx().importTarget, "ItemPerpus");
     EXPECT_TRUE(env.messages.shown.empty());
     EXPECT_EQ(d->column("Id"), QStringList({"B01", "B02", "B03", "X01"}));
+    EXPECT_EQ(d->text("search"), "");
     EXPECT_EQ(d->entries("shelfList"), QStringList({"A1", "B2", "Z9", "Add Item"}));
 }
 
