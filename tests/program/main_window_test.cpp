@@ -163,6 +163,15 @@ TEST_F(MainWindowTest, AfterLoginTheBackgroundTheDateAndTheIdentity) {
     const QStringList parts = {part(0), part(1), part(2), part(3), part(4), part(5), part(6), part(7)};
     EXPECT_EQ(parts, (QStringList{"User:", "siti", "Hak Pakai :", "Taman Baca Pelangi",
                                   StatusDateText(QDate(2016, 3, 7)), "09:05:02", "", ""}));
+
+    // The window starts at least as wide as its status bar needs, so the first show
+    // never widens it: a window manager takes such a resize as the operator's own and
+    // gives up the maximised state the program asked for.
+    const int before = window->width();
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    EXPECT_GE(before, window->minimumSizeHint().width());
+    EXPECT_EQ(window->width(), before);
 }
 
 // The clock ticks on while a modal form is open, and past midnight the date moves
@@ -370,16 +379,4 @@ TEST_F(MainWindowTest, OpenListsReadTheirDataAgainAfterTheLibraryChanged) {
         EXPECT_LT(rowsOf(f), before[f]) << f;
     }
     EXPECT_EQ(rowsOf("FORM_ZELKOR_FORM9_CLASS"), 0);
-}
-
-// The window starts at least as wide as its status bar needs, so the first show
-// never widens it: a window manager takes such a resize as the operator's own and
-// gives up the maximised state the program asked for.
-TEST_F(MainWindowTest, FirstShowNeedsNoWiderWindow) {
-    start();
-    const int before = window->width();
-    window->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-    EXPECT_GE(before, window->minimumSizeHint().width());
-    EXPECT_EQ(window->width(), before);
 }
