@@ -77,8 +77,22 @@ class CupsPrint : public ::testing::Test {
 
 TEST_F(CupsPrint, PaymentReceiptReadsBackLineByLine) {
     // Rows of (no, kode, nama, hari, biaya, trans, tgl); the operator's name finds the job.
-    ReceiptData d{"Perpus Harapan", "Jl. Merdeka No. 5", "0211234567", "", "2016-03-07", token_, "",
-                  "07-03-2016",     "Budi Santoso",      "Siswa"};
+    ReceiptData d{"Perpus Harapan",
+                  "Jl. Merdeka No. 5",
+                  "0211234567",
+                  "",
+                  "2016-03-07",
+                  token_,
+                  "",
+                  "07-03-2016",
+                  "Budi Santoso",
+                  "Siswa",
+                  {},
+                  {},
+                  {},
+                  {},
+                  {},
+                  {}};
     d.rows = {{"1", "R001", "", "", "5000", "", ""},
               {"2", "B001", "", "", "0", "", ""},
               {"3", "KUNJUNGAN", "", "", "2500", "", ""}};

@@ -16,8 +16,22 @@ ReceiptRow Row(const QString& no, const QString& kode, const QString& nama, cons
 }
 
 ReceiptData Sample() {
-    ReceiptData d{"Perpus Harapan", "Jl. Merdeka No. 5", "0211234567", "perpus@harapan.sch.id", "2016-03-07",
-                  "admin",          "09:05:02",          "07-03-2016", "Budi Santoso",          "Siswa"};
+    ReceiptData d{"Perpus Harapan",
+                  "Jl. Merdeka No. 5",
+                  "0211234567",
+                  "perpus@harapan.sch.id",
+                  "2016-03-07",
+                  "admin",
+                  "09:05:02",
+                  "07-03-2016",
+                  "Budi Santoso",
+                  "Siswa",
+                  {},
+                  {},
+                  {},
+                  {},
+                  {},
+                  {}};
     d.jumlah = d.netto = "7500";
     d.potongan = "0";
     d.dibayar = "10000";
