@@ -223,7 +223,7 @@ DbResult RebuildDerivedObjects(Database& db) {
             if (DbResult r = missingColumns(db, own.name, addColumns); !r) return r;
     if (DbResult r = runAll(db, addColumns); !r) return r;
     // Names read before are not taken for those of the library brought in.
-    if (found.contains(QStringLiteral("ubahnama")))
+    if (found.value(QStringLiteral("ubahnama")).type == QLatin1String("table"))
         if (DbResult r = db.execScript(QStringLiteral("delete from UbahNama")); !r) return r;
     if (DbResult r = db.execScript(SchemaSql()); !r) return r;
     return tx.commit();

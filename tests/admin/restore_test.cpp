@@ -182,7 +182,8 @@ TEST_F(RestoreTest, BackupsMadeToAttackTheLibrary) {
          "update KasBlok set Jumlah = Jumlah + 1000000;"
          "drop trigger Kas_Blok_Insert; create trigger Kas_Blok_Insert after insert on Kas begin select 1; "
          "end;"
-         "create table Lain (x); create view Lihat as select 1; create index Kas_Uraian on Kas(Uraian)",
+         "create table Lain (x); create view Lihat as select 1; create index Kas_Uraian on Kas(Uraian);"
+         "drop table UbahNama; create view UbahNama as select 1 as Id, 7 as Versi",
          ""},
     };
     for (const Case& c : cases) {
