@@ -18,10 +18,9 @@
 // another then looks up only the codes not met before.
 #include <functional>
 #include <string>
-#include <string_view>
-#include <unordered_map>
 #include <vector>
 
+#include "db/bytes_map.h"
 #include "db/database.h"
 
 struct sqlite3_stmt;
@@ -50,11 +49,7 @@ class MovementNames {
     Database::RowCallback appendNamedRow(GridData& grid, std::vector<NamedColumn> names);
 
   private:
-    struct KeyHash {
-        using is_transparent = void;
-        std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>()(s); }
-    };
-    using Names = std::unordered_map<std::string, QString, KeyHash, std::equal_to<>>;
+    using Names = BytesMap<QString>;
 
     const QString& name(NameOf of, const DbRow& row, int column);
     void useKeptNames();

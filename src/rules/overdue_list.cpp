@@ -2,10 +2,9 @@
 
 #include <algorithm>
 #include <string>
-#include <string_view>
-#include <unordered_map>
 
 #include "core/dates.h"
+#include "db/bytes_map.h"
 #include "db/database.h"
 #include "rules/due_and_fine.h"
 
@@ -45,31 +44,24 @@ const QString kOverdueSql = QStringLiteral(
 std::vector<OverdueMember> OverdueAt(Database& db, const LoanSettings& settings, const QDate& date,
                                      DbResult* result) {
     std::vector<OverdueMember> members;
-    // Keyed by the bytes SQLite gives: most rows meet a member or a due date seen
-    // before, and then no text is made for the look-up.
-    struct KeyHash {
-        using is_transparent = void;
-        std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>()(s); }
-    };
-    std::unordered_map<std::string, std::size_t, KeyHash, std::equal_to<>> byId;
+    // Keyed by the bytes SQLite gives: a row that meets a member or a due date seen
+    // before makes no text for the look-up.
+    BytesMap<std::size_t> byId;
     // A due date's text and its late days at `date`; an item's price per late day.
     struct Due {
         QString text;
         bool dated;
         std::int64_t lateDays;
     };
-    std::unordered_map<std::string, Due, KeyHash, std::equal_to<>> dates;
-    std::unordered_map<std::string, std::optional<double>, KeyHash, std::equal_to<>> prices;
-    const auto view = [](QByteArrayView b) {
-        return std::string_view(b.data(), static_cast<std::size_t>(b.size()));
-    };
+    BytesMap<Due> dates;
+    BytesMap<std::optional<double>> prices;
     // The terms of the index of open loans by due date, and a range on it.
     const DbResult r = db.exec(kOverdueSql, {IsoDate(date)}, [&](const DbRow& row) {
         const bool loan = row.utf8(4) == QByteArrayView("PINJAM");
         const LoanRule* rule =
             loan && !settings.rules.empty() ? ChooseRule(settings.rules, row.text(6), row.text(10)) : nullptr;
         // Many loans share a due date and a price: each is read once.
-        const std::string_view dueBytes = view(row.utf8(3));
+        const std::string_view dueBytes = BytesOf(row.utf8(3));
         auto due = dates.find(dueBytes);
         if (due == dates.end()) {
             const QString text = row.text(3);
@@ -80,12 +72,12 @@ std::vector<OverdueMember> OverdueAt(Database& db, const LoanSettings& settings,
                       .first;
         }
         if (!due->second.dated) return;
-        const std::string_view priceBytes = view(row.utf8(9));
+        const std::string_view priceBytes = BytesOf(row.utf8(9));
         auto price = prices.find(priceBytes);
         if (price == prices.end())
             price = prices.emplace(std::string(priceBytes), ItemFinePerDay(row.text(9))).first;
         const LateFine f = FineOf(rule, due->second.lateDays, price->second);
-        const std::string_view memberId = view(row.utf8(1));
+        const std::string_view memberId = BytesOf(row.utf8(1));
         auto it = byId.find(memberId);
         if (it == byId.end()) {
             it = byId.emplace(std::string(memberId), members.size()).first;
