@@ -1,5 +1,7 @@
 #include "bench_args.h"
 
+#include "core/heap.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -7,6 +9,8 @@
 namespace zelkor::bench {
 
 bool AnswerHelp(int argc, char** argv, const char* usage) {
+    // Every benchmark starts here: freed memory is kept as the program keeps it.
+    KeepFreedHeap();
     for (int i = 1; i < argc; ++i)
         if (std::strcmp(argv[i], "-h") == 0 || std::strcmp(argv[i], "--help") == 0) {
             std::printf("%s\n", usage);

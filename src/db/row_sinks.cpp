@@ -25,6 +25,19 @@ QStringView RowNumberText(int n, char16_t (&buffer)[16]) {
     return QStringView(p, end - p);
 }
 
+QStringView WholeNumberText(std::int64_t n, char16_t (&buffer)[24]) {
+    char16_t* end = buffer + 24;
+    char16_t* p = end;
+    // In unsigned arithmetic, so that the most negative number has its digits too.
+    std::uint64_t u = n < 0 ? 0 - static_cast<std::uint64_t>(n) : static_cast<std::uint64_t>(n);
+    do {
+        *--p = static_cast<char16_t>(u'0' + u % 10);
+        u /= 10;
+    } while (u != 0);
+    if (n < 0) *--p = u'-';
+    return QStringView(p, end - p);
+}
+
 // The cells go from SQLite's UTF-8 straight into the grid: a QString per cell
 // was most of the time of filling a long list.
 Database::RowCallback AppendNumberedRow(GridData& grid) {

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <QStringView>
+#include <cstdint>
 
 #include "db/database.h"
 
@@ -23,6 +24,8 @@ Database::RowCallback AppendNumberedRow(GridData& grid);
 // "12." for 12, written into `buffer` without a QString: the No. cell of a
 // numbered row.
 QStringView RowNumberText(int n, char16_t (&buffer)[16]);
+// A whole number as QString::number writes it, into `buffer`.
+QStringView WholeNumberText(std::int64_t n, char16_t (&buffer)[24]);
 
 // When the grid has fewer columns than the row has values, first adds one column
 // per value headed by the upper-cased column name (left, width 100); then appends

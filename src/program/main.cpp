@@ -8,6 +8,7 @@
 #include <QElapsedTimer>
 
 #include "app/startup.h"
+#include "core/heap.h"
 #include "labels/paper_printers.h"
 #include "printing/qt_printers.h"
 #include "program/bench_probe.h"
@@ -19,6 +20,7 @@
 int main(int argc, char** argv) {
     QElapsedTimer sinceMain;
     sinceMain.start();
+    zelkor::KeepFreedHeap();
     QApplication app(argc, argv);
     // The name of the user's folders (~/.config/zelkor, ~/.local/share/zelkor)
     // and the desktop entry the windows belong to.

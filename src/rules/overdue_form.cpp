@@ -15,6 +15,7 @@
 
 #include "app/app_context.h"
 #include "core/dates.h"
+#include "db/row_sinks.h"
 #include "printing/print_runner.h"
 #include "reports/grid_export.h"
 #include "rules/overdue_letters.h"
@@ -137,11 +138,17 @@ void OverdueForm::showList() {
     if (!r) ctx_.sqlError(r.error);
     GridData::Batch batch(grid_);
     grid_.clearRows();
+    // Straight into the grid's storage, the numbers too: no QString per cell.
+    char16_t number[16], late[24], fine[24];
     for (const OverdueMember& m : members_)
-        for (const OverdueLoan& l : m.loans)
-            grid_.appendRow({QString::number(grid_.rowCount() + 1) + QLatin1Char('.'), m.id, m.nama,
-                             m.kategori, l.itemId, l.namaItem, l.due, QString::number(l.lateDays),
-                             l.fine ? QString::number(*l.fine) : QString()});
+        for (const OverdueLoan& l : m.loans) {
+            GridData::NewRow cells(grid_);
+            cells.add(RowNumberText(grid_.rowCount() + 1, number));
+            for (const QString* text : {&m.id, &m.nama, &m.kategori, &l.itemId, &l.namaItem, &l.due})
+                cells.add(*text);
+            cells.add(WholeNumberText(l.lateDays, late));
+            cells.add(l.fine ? WholeNumberText(*l.fine, fine) : QStringView());
+        }
 }
 
 void OverdueForm::printLetters() {

@@ -37,16 +37,25 @@ const QString kOverdueSql = QStringLiteral(
     "select t.Id, t.IdMember, t.IdItemPerpus, t.TglKembali, t.KodeTrans, "
     "m.Nama, m.Kategori, m.Alamat, i.NamaItem, i.Denda, i.Jenis "
     "from TransPerpus t "
-    "left join Member m on m.Id=t.IdMember "
-    "left join ItemPerpus i on i.Id=t.IdItemPerpus and i.Id<>'KUNJUNG' "
+    "left join Member m indexed by Member_Overdue on m.Id=t.IdMember and m.Id>='' "
+    "left join ItemPerpus i indexed by ItemPerpus_Overdue on i.Id=t.IdItemPerpus and i.Id<>'KUNJUNG' "
+    "and i.Id>='' "
     "where t.Status<1 and t.KodeTrans<>'KUNJUNG' and t.TglKembali < ? and t.TglKembali >= '0'");
 
 std::vector<OverdueMember> OverdueAt(Database& db, const LoanSettings& settings, const QDate& date,
                                      DbResult* result) {
     std::vector<OverdueMember> members;
-    // Keyed by the bytes SQLite gives: a row that meets a member or a due date seen
-    // before makes no text for the look-up.
+    // The loans as they come, by due date, each with its member's place in `members`;
+    // handed to their members at the end, each member's list made once at its size.
+    struct Found {
+        std::size_t member;
+        OverdueLoan loan;
+    };
+    std::vector<Found> found;
+    // Keyed by the bytes SQLite gives: a row that meets a member, a category or a due
+    // date seen before makes no text for the look-up.
     BytesMap<std::size_t> byId;
+    BytesMap<QString> categories;
     // A due date's text and its late days at `date`; an item's price per late day.
     struct Due {
         QString text;
@@ -55,15 +64,11 @@ std::vector<OverdueMember> OverdueAt(Database& db, const LoanSettings& settings,
     };
     BytesMap<Due> dates;
     BytesMap<std::optional<double>> prices;
-    // The terms of the index of open loans by due date, and a range on it.
     const DbResult r = db.exec(kOverdueSql, {IsoDate(date)}, [&](const DbRow& row) {
-        const bool loan = row.utf8(4) == QByteArrayView("PINJAM");
-        const LoanRule* rule =
-            loan && !settings.rules.empty() ? ChooseRule(settings.rules, row.text(6), row.text(10)) : nullptr;
         // Many loans share a due date and a price: each is read once.
         const std::string_view dueBytes = BytesOf(row.utf8(3));
-        auto due = dates.find(dueBytes);
-        if (due == dates.end()) {
+        auto* due = dates.find(dueBytes);
+        if (!due) {
             const QString text = row.text(3);
             const QDate d = ParseIsoDate(text);
             due = dates
@@ -72,23 +77,33 @@ std::vector<OverdueMember> OverdueAt(Database& db, const LoanSettings& settings,
                       .first;
         }
         if (!due->second.dated) return;
+        const std::string_view categoryBytes = BytesOf(row.utf8(6));
+        auto* category = categories.find(categoryBytes);
+        if (!category) category = categories.emplace(std::string(categoryBytes), row.text(6)).first;
+        const bool loan = row.utf8(4) == QByteArrayView("PINJAM");
+        const LoanRule* rule = loan && !settings.rules.empty()
+                                   ? ChooseRule(settings.rules, category->second, row.text(10))
+                                   : nullptr;
         const std::string_view priceBytes = BytesOf(row.utf8(9));
-        auto price = prices.find(priceBytes);
-        if (price == prices.end())
-            price = prices.emplace(std::string(priceBytes), ItemFinePerDay(row.text(9))).first;
+        auto* price = prices.find(priceBytes);
+        if (!price) price = prices.emplace(std::string(priceBytes), ItemFinePerDay(row.text(9))).first;
         const LateFine f = FineOf(rule, due->second.lateDays, price->second);
         const std::string_view memberId = BytesOf(row.utf8(1));
-        auto it = byId.find(memberId);
-        if (it == byId.end()) {
-            it = byId.emplace(std::string(memberId), members.size()).first;
-            members.push_back({row.text(1), row.text(5), row.text(6), row.text(7), {}, 0, 0});
+        auto* member = byId.find(memberId);
+        if (!member) {
+            member = byId.emplace(std::string(memberId), members.size()).first;
+            members.push_back({row.text(1), row.text(5), category->second, row.text(7), {}, 0, 0});
         }
-        OverdueMember& m = members[it->second];
-        m.loans.push_back({row.text(0), row.text(2), row.text(8), due->second.text, f.lateDays, f.amount});
+        OverdueMember& m = members[member->second];
         m.mostLate = std::max(m.mostLate, f.lateDays);
         if (f.amount) m.fineTotal += *f.amount;
+        ++m.loanCount;
+        found.push_back(
+            {member->second, {row.text(0), row.text(2), row.text(8), due->second.text, f.lateDays, f.amount}});
     });
     if (result) *result = r;
+    for (OverdueMember& m : members) m.loans.reserve(m.loanCount);
+    for (Found& f : found) members[f.member].loans.push_back(std::move(f.loan));
     for (OverdueMember& m : members)
         std::sort(m.loans.begin(), m.loans.end(), [](const OverdueLoan& a, const OverdueLoan& b) {
             return a.lateDays != b.lateDays ? a.lateDays > b.lateDays : a.transId < b.transId;

@@ -1,6 +1,8 @@
 #include <QComboBox>
+#include <limits>
 #include <gtest/gtest.h>
 
+#include "db/bytes_map.h"
 #include "db/row_sinks.h"
 #include "support/fixture.h"
 #include "ui/grid_data.h"
@@ -61,4 +63,33 @@ TEST_F(RowSinks, AddComboItemTakesTheFirstValue) {
     ASSERT_EQ(combo.count(), 2);
     EXPECT_EQ(combo.itemText(0), "Satu");
     EXPECT_EQ(list, QStringList({"Satu", "Dua"}));
+}
+
+// The map the long lists key by SQLite's bytes: every key found again after the
+// table has grown many times, keys that differ only in a byte kept apart.
+TEST(BytesMapTest, EveryKeyIsFoundAfterGrowingAndNearKeysStayApart) {
+    BytesMap<int> map;
+    const std::vector<std::string> near = {"", std::string("\0", 1), "M1", "M1 ", "m1", "M01", "M10"};
+    for (int i = 0; i < static_cast<int>(near.size()); ++i) EXPECT_TRUE(map.emplace(near[i], i).second);
+    for (int i = 0; i < 5000; ++i) map.emplace("M" + std::to_string(100000 + i), i);
+    EXPECT_FALSE(map.emplace("M1", 99).second);
+    ASSERT_EQ(map.size(), near.size() + 5000);
+    for (int i = 0; i < static_cast<int>(near.size()); ++i) {
+        const auto* e = map.find(near[i]);
+        ASSERT_NE(e, map.end()) << i;
+        EXPECT_EQ(e->second, i);
+    }
+    for (int i = 0; i < 5000; i += 7) EXPECT_EQ(map.find("M" + std::to_string(100000 + i))->second, i);
+    EXPECT_EQ(map.find("M2"), map.end());
+    map.clear();
+    EXPECT_EQ(map.find("M1"), map.end());
+    EXPECT_TRUE(map.emplace("M1", 1).second);
+}
+
+TEST(WholeNumberTextTest, WritesAsQStringNumberDoes) {
+    for (const std::int64_t n : {std::int64_t(0), std::int64_t(7), std::int64_t(-1), std::int64_t(1000000),
+                                 std::numeric_limits<std::int64_t>::min(), std::numeric_limits<std::int64_t>::max()}) {
+        char16_t buffer[24];
+        EXPECT_EQ(WholeNumberText(n, buffer).toString(), QString::number(n));
+    }
 }
