@@ -10,7 +10,7 @@ namespace zelkor {
 
 void KeepFreedHeap() {
 #if defined(__GLIBC__)
-    mallopt(M_MMAP_THRESHOLD, 16 << 20);
+    mallopt(M_MMAP_THRESHOLD, 32 << 20);
     mallopt(M_TRIM_THRESHOLD, 64 << 20);
 #endif
 }
