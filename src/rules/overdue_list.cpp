@@ -31,16 +31,24 @@ QString Fill(QString text, const OverdueMember& m, const QDate& date, const QStr
     return text;
 }
 
+// The open movements due before a date with their member and item; the member and
+// item columns from the covering indexes made for this list, when `covered`.
+QString OverdueSql(bool covered) {
+    const QLatin1String member(covered ? " indexed by Member_Overdue" : "");
+    const QLatin1String item(covered ? " indexed by ItemPerpus_Overdue" : "");
+    return QStringLiteral(
+               "select t.Id, t.IdMember, t.IdItemPerpus, t.TglKembali, t.KodeTrans, "
+               "m.Nama, m.Kategori, m.Alamat, i.NamaItem, i.Denda, i.Jenis "
+               "from TransPerpus t "
+               "left join Member m%1 on m.Id=t.IdMember and m.Id>='' "
+               "left join ItemPerpus i%2 on i.Id=t.IdItemPerpus and i.Id<>'KUNJUNG' and i.Id>='' "
+               "where t.Status<1 and t.KodeTrans<>'KUNJUNG' and t.TglKembali < ? and t.TglKembali >= '0'")
+        .arg(member, item);
+}
+
 }  // namespace
 
-const QString kOverdueSql = QStringLiteral(
-    "select t.Id, t.IdMember, t.IdItemPerpus, t.TglKembali, t.KodeTrans, "
-    "m.Nama, m.Kategori, m.Alamat, i.NamaItem, i.Denda, i.Jenis "
-    "from TransPerpus t "
-    "left join Member m indexed by Member_Overdue on m.Id=t.IdMember and m.Id>='' "
-    "left join ItemPerpus i indexed by ItemPerpus_Overdue on i.Id=t.IdItemPerpus and i.Id<>'KUNJUNG' "
-    "and i.Id>='' "
-    "where t.Status<1 and t.KodeTrans<>'KUNJUNG' and t.TglKembali < ? and t.TglKembali >= '0'");
+const QString kOverdueSql = OverdueSql(true);
 
 std::vector<OverdueMember> OverdueAt(Database& db, const LoanSettings& settings, const QDate& date,
                                      DbResult* result) {
@@ -64,7 +72,7 @@ std::vector<OverdueMember> OverdueAt(Database& db, const LoanSettings& settings,
     };
     BytesMap<Due> dates;
     BytesMap<std::optional<double>> prices;
-    const DbResult r = db.exec(kOverdueSql, {IsoDate(date)}, [&](const DbRow& row) {
+    const auto readRow = [&](const DbRow& row) {
         // Many loans share a due date and a price: each is read once.
         const std::string_view dueBytes = BytesOf(row.utf8(3));
         auto* due = dates.find(dueBytes);
@@ -100,7 +108,12 @@ std::vector<OverdueMember> OverdueAt(Database& db, const LoanSettings& settings,
         ++m.loanCount;
         found.push_back(
             {member->second, {row.text(0), row.text(2), row.text(8), due->second.text, f.lateDays, f.amount}});
-    });
+    };
+    DbResult r = db.exec(kOverdueSql, {IsoDate(date)}, readRow);
+    // A library this copy could not add the covering indexes to (opened read-only)
+    // gives the same rows from the tables.
+    if (!r && r.error.contains(QLatin1String("no such index")) && found.empty())
+        r = db.exec(OverdueSql(false), {IsoDate(date)}, readRow);
     if (result) *result = r;
     for (OverdueMember& m : members) m.loans.reserve(m.loanCount);
     for (Found& f : found) members[f.member].loans.push_back(std::move(f.loan));
