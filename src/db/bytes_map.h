@@ -10,7 +10,10 @@
 //
 // A pointer to an entry stays valid until the next emplace or clear.
 #include <QByteArrayView>
+#include <QStringView>
 #include <cstdint>
+#include <cstring>
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -79,6 +82,102 @@ class BytesMap {
 
     std::vector<value_type> entries_;
     std::vector<Slot> slots_;
+};
+
+// Texts keyed by bytes, for the names of tens of thousands of codes: each key and
+// its text lie side by side in one block, so that a look-up reads one slot and one
+// record, where a BytesMap<QString> read an entry and then the text elsewhere. The
+// text is handed out as a view, valid until the next add or clear.
+class BytesTextMap {
+  public:
+    std::size_t size() const { return count_; }
+    std::size_t units() const { return text_.size(); }  // the UTF-16 units of all records
+
+    // The text of `key`, or false.
+    bool find(std::string_view key, QStringView& text) const {
+        if (slots_.empty()) return false;
+        const std::size_t h = hash(key);
+        for (std::size_t i = h & mask(); slots_[i].place; i = (i + 1) & mask()) {
+            if (slots_[i].tag != tag(h)) continue;
+            const Record r = record(slots_[i].place - 1);
+            if (r.key == key) {
+                text = r.text;
+                return true;
+            }
+        }
+        return false;
+    }
+
+    // Adds `key` (not in the map) with `text`; the text as stored.
+    QStringView add(std::string_view key, QStringView text) {
+        if ((count_ + 1) * 2 > slots_.size()) grow();
+        const std::size_t start = text_.size();
+        const std::size_t keyUnits = (key.size() + 1) / 2;
+        text_.resize(start + kHeader + keyUnits + static_cast<std::size_t>(text.size()));
+        putLength(start, key.size());
+        putLength(start + 2, static_cast<std::size_t>(text.size()));
+        std::memcpy(text_.data() + start + kHeader, key.data(), key.size());
+        std::copy(text.utf16(), text.utf16() + text.size(), text_.data() + start + kHeader + keyUnits);
+        place(hash(key), start);
+        ++count_;
+        return record(start).text;
+    }
+
+    void clear() {
+        text_.clear();
+        slots_.clear();
+        count_ = 0;
+    }
+
+  private:
+    // A record: the key's length and the text's length (two units each), the key's
+    // bytes (in whole units), the text.
+    static constexpr std::size_t kHeader = 4;
+    struct Slot {
+        std::uint32_t tag = 0;
+        std::uint32_t place = 0;  // the record's start + 1; 0: an empty slot
+    };
+    struct Record {
+        std::string_view key;
+        QStringView text;
+    };
+
+    static std::size_t hash(std::string_view key) { return std::hash<std::string_view>()(key); }
+    static std::uint32_t tag(std::size_t h) { return static_cast<std::uint32_t>(std::uint64_t(h) >> 32); }
+    std::size_t mask() const { return slots_.size() - 1; }
+
+    void putLength(std::size_t at, std::size_t n) {
+        text_[at] = static_cast<char16_t>(n & 0xffff);
+        text_[at + 1] = static_cast<char16_t>(n >> 16);
+    }
+    std::size_t length(std::size_t at) const {
+        return std::size_t(text_[at]) | std::size_t(text_[at + 1]) << 16;
+    }
+    Record record(std::size_t start) const {
+        const std::size_t keyBytes = length(start), textUnits = length(start + 2);
+        const char16_t* key = text_.data() + start + kHeader;
+        return {std::string_view(reinterpret_cast<const char*>(key), keyBytes),
+                QStringView(key + (keyBytes + 1) / 2, static_cast<qsizetype>(textUnits))};
+    }
+
+    void place(std::size_t h, std::size_t start) {
+        std::size_t i = h & mask();
+        while (slots_[i].place) i = (i + 1) & mask();
+        slots_[i] = Slot{tag(h), static_cast<std::uint32_t>(start + 1)};
+    }
+
+    void grow() {
+        slots_.assign(slots_.empty() ? 64 : slots_.size() * 2, Slot{});
+        for (std::size_t at = 0; at < text_.size();) {
+            const Record r = record(at);
+            place(hash(r.key), at);
+            at += kHeader + (r.key.size() + 1) / 2 + static_cast<std::size_t>(r.text.size());
+        }
+    }
+
+    std::vector<char16_t> text_;
+    std::vector<Slot> slots_;
+    std::size_t count_ = 0;
 };
 
 }  // namespace zelkor

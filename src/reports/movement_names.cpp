@@ -59,7 +59,9 @@ void MovementNames::useKeptNames() {
         const sqlite3_int64 mark = sqlite3_column_int64(mark_, 0);
         // A few hundred thousand names at most; beyond that, start again.
         constexpr std::size_t kMostKept = 400000;
-        if (!kept.valid || kept.mark != mark || kept.members.size() + kept.items.size() > kMostKept) {
+        constexpr std::size_t kMostKeptUnits = std::size_t(64) << 20;  // 128 MiB of codes and names
+        if (!kept.valid || kept.mark != mark || kept.members.size() + kept.items.size() > kMostKept ||
+            kept.members.units() + kept.items.units() > kMostKeptUnits) {
             kept.members.clear();
             kept.items.clear();
             kept.mark = mark;
@@ -87,9 +89,9 @@ Database::RowCallback MovementNames::appendNamedRow(GridData& grid, std::vector<
     };
 }
 
-const QString& MovementNames::name(NameOf of, const DbRow& row, int column) {
+QStringView MovementNames::name(NameOf of, const DbRow& row, int column) {
     const int type = row.type(column);
-    if (type == SQLITE_NULL) return none_;
+    if (type == SQLITE_NULL) return {};
     if (!marked_) useKeptNames();
     // The storage class is part of the code: the text "B1" and the bytes "B1" are
     // different codes to SQLite.
@@ -97,10 +99,10 @@ const QString& MovementNames::name(NameOf of, const DbRow& row, int column) {
     key_.assign(1, static_cast<char>(type));
     key_.append(bytes.data(), static_cast<std::size_t>(bytes.size()));
     Names& known = of == NameOf::Member ? *members_ : *items_;
-    if (const auto it = known.find(std::string_view(key_)); it != known.end()) return it->second;
+    if (QStringView found; known.find(key_, found)) return found;
     sqlite3_stmt* stmt = member_;
     if (of == NameOf::Item) stmt = type == SQLITE_TEXT && bytes == QByteArrayView("KUNJUNG") ? visit_ : item_;
-    return known.emplace(key_, lookUp(stmt, type, row, column)).first->second;
+    return known.add(key_, lookUp(stmt, type, row, column));
 }
 
 QString MovementNames::lookUp(sqlite3_stmt* stmt, int type, const DbRow& row, int column) {

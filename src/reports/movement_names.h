@@ -49,9 +49,9 @@ class MovementNames {
     Database::RowCallback appendNamedRow(GridData& grid, std::vector<NamedColumn> names);
 
   private:
-    using Names = BytesMap<QString>;
+    using Names = BytesTextMap;
 
-    const QString& name(NameOf of, const DbRow& row, int column);
+    QStringView name(NameOf of, const DbRow& row, int column);
     void useKeptNames();
     QString lookUp(sqlite3_stmt* stmt, int type, const DbRow& row, int column);
 
@@ -64,7 +64,6 @@ class MovementNames {
     Names* members_ = &ownMembers_;  // the kept names when the library has a mark
     Names* items_ = &ownItems_;
     std::string key_;
-    const QString none_;
 };
 
 }  // namespace zelkor

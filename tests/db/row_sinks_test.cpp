@@ -84,6 +84,23 @@ TEST(BytesMapTest, EveryKeyIsFoundAfterGrowingAndNearKeysStayApart) {
     map.clear();
     EXPECT_EQ(map.find("M1"), map.end());
     EXPECT_TRUE(map.emplace("M1", 1).second);
+
+    // The same keys with texts (of odd and even lengths, one empty) side by side.
+    BytesTextMap texts;
+    const auto textOf = [](const std::string& key) { return QString::fromStdString("nama " + key).repeated(key.size() % 3); };
+    for (const std::string& key : near) texts.add(key, textOf(key));
+    for (int i = 0; i < 5000; ++i) texts.add("M" + std::to_string(100000 + i), textOf(std::to_string(i)));
+    ASSERT_EQ(texts.size(), near.size() + 5000);
+    QStringView found;
+    for (const std::string& key : near) {
+        ASSERT_TRUE(texts.find(key, found)) << key;
+        EXPECT_EQ(found.toString(), textOf(key)) << key;
+    }
+    for (int i = 0; i < 5000; i += 7) {
+        ASSERT_TRUE(texts.find("M" + std::to_string(100000 + i), found));
+        EXPECT_EQ(found.toString(), textOf(std::to_string(i)));
+    }
+    EXPECT_FALSE(texts.find("M2", found));
 }
 
 TEST(WholeNumberTextTest, WritesAsQStringNumberDoes) {
