@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <cstdio>
 
+#include "core/heap.h"
 #include "labels/item_labels.h"
 
 namespace {
@@ -28,6 +29,7 @@ int Usage(const char* why) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    zelkor::KeepFreedHeap();  // as the program keeps freed memory
     if (qEnvironmentVariableIsEmpty("DISPLAY")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     int items = 1000;
