@@ -3,6 +3,7 @@
 // opens and closes the library then takes its write-ahead log, and every save
 // after it, away.
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 #include <QApplication>
 #include <QElapsedTimer>
@@ -25,18 +26,21 @@ using namespace zelkor::test;
 namespace {
 
 // SQLite's locks this process holds on the library and its WAL files, as the
-// kernel lists them (by inode: other files' locks, a font cache's say, do not count).
+// kernel lists them (by device and inode: other files' locks, a font cache's say,
+// do not count).
 int LocksHeld(const QString& library) {
     QSet<QString> inodes;
     for (const QString& file : {library, library + "-wal", library + "-shm"}) {
         struct stat st {};
-        if (::stat(QFile::encodeName(file).constData(), &st) == 0) inodes.insert(QString::number(st.st_ino));
+        if (::stat(QFile::encodeName(file).constData(), &st) == 0)
+            inodes.insert(QString::asprintf("%02x:%02x:%llu", major(st.st_dev), minor(st.st_dev),
+                                            static_cast<unsigned long long>(st.st_ino)));
     }
     int held = 0;
     const QString pid = QString::number(::getpid());
     for (const QByteArray& line : ReadBytes("/proc/locks").split('\n')) {
         const QStringList f = QString::fromLatin1(line).split(' ', Qt::SkipEmptyParts);
-        if (f.size() > 5 && !f.contains("->") && f[4] == pid && inodes.contains(f[5].section(':', -1)))
+        if (f.size() > 5 && !f.contains("->") && f[4] == pid && inodes.contains(f[5]))
             ++held;
     }
     return held;
@@ -96,10 +100,13 @@ TEST(LibraryLocks, FileDialogsAndAdminActionsKeepEveryLock) {
          [&] { dialogs.openFile("Cari dan Pilih File Database", "All Files (*.*)|*.*", "db3", dir); }},
         {"save dialog", [&] { dialogs.saveFile("Simpan", "All Files (*.*)|*.*", {}, dir); }},
     };
+    // A descriptor of the library closed anywhere shows as fewer locks than before;
+    // more is no fault (once in CI, after the first dialog, SQLite held 4 where it
+    // had held 2).
     for (const Step& step : steps) {
         SCOPED_TRACE(step.what);
         BrowseAndCancel(step.run);
-        EXPECT_EQ(LocksHeld(library), locks);
+        EXPECT_GE(LocksHeld(library), locks);
     }
 
     // The administrator's actions, the library itself chosen where a file is asked for.
@@ -110,7 +117,7 @@ TEST(LibraryLocks, FileDialogsAndAdminActionsKeepEveryLock) {
     env.files.paths = {library};
     EXPECT_FALSE(RestoreDatabase(env.ctx()));
     EXPECT_EQ(LibraryFileProblem(library, true), QString());
-    EXPECT_EQ(LocksHeld(library), locks);
+    EXPECT_GE(LocksHeld(library), locks);
 
     // Another program's open and close leaves the log, and what is saved after it stays.
     EXPECT_EQ(AnotherProgramCounts(library), "1");
