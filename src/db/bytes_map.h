@@ -11,9 +11,9 @@
 // A pointer to an entry stays valid until the next emplace or clear.
 #include <QByteArrayView>
 #include <QStringView>
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
-#include <algorithm>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -26,6 +26,51 @@ inline std::string_view BytesOf(QByteArrayView b) {
     return std::string_view(b.data(), static_cast<std::size_t>(b.size()));
 }
 
+// The slots of the two maps below: a power of two of them, at most half full, each
+// holding an entry's place (a number from 1; 0 is an empty slot) with the upper
+// half of its key's hash. The map says where the key of a place is.
+class ByteSlots {
+  public:
+    static std::size_t hash(std::string_view key) { return std::hash<std::string_view>()(key); }
+
+    // The place whose key, keyAt(place), is `key` (its hash `h`), or 0.
+    template <class KeyAt>
+    std::size_t find(std::string_view key, std::size_t h, const KeyAt& keyAt) const {
+        if (slots_.empty()) return 0;
+        for (std::size_t i = h & mask(); slots_[i].place; i = (i + 1) & mask())
+            if (slots_[i].tag == tag(h) && keyAt(slots_[i].place) == key) return slots_[i].place;
+        return 0;
+    }
+
+    // Room for one more than `count` entries; when the slots grow for it, putAll()
+    // puts every entry back with put().
+    template <class PutAll>
+    void roomForOneMore(std::size_t count, const PutAll& putAll) {
+        if ((count + 1) * 2 <= slots_.size()) return;
+        slots_.assign(slots_.empty() ? 64 : slots_.size() * 2, Slot{});
+        putAll();
+    }
+
+    void put(std::size_t h, std::size_t place) {
+        std::size_t i = h & mask();
+        while (slots_[i].place) i = (i + 1) & mask();
+        slots_[i] = Slot{tag(h), static_cast<std::uint32_t>(place)};
+    }
+
+    void clear() { slots_.clear(); }
+
+  private:
+    struct Slot {
+        std::uint32_t tag = 0;
+        std::uint32_t place = 0;
+    };
+
+    static std::uint32_t tag(std::size_t h) { return static_cast<std::uint32_t>(std::uint64_t(h) >> 32); }
+    std::size_t mask() const { return slots_.size() - 1; }
+
+    std::vector<Slot> slots_;
+};
+
 template <class T>
 class BytesMap {
   public:
@@ -36,21 +81,20 @@ class BytesMap {
     bool empty() const { return entries_.empty(); }
 
     value_type* find(std::string_view key) {
-        if (slots_.empty()) return nullptr;
-        const std::size_t h = hash(key);
-        for (std::size_t i = h & mask(); slots_[i].place; i = (i + 1) & mask())
-            if (slots_[i].tag == tag(h) && entries_[slots_[i].place - 1].first == key)
-                return &entries_[slots_[i].place - 1];
-        return nullptr;
+        const std::size_t place = slots_.find(key, ByteSlots::hash(key), keyAt());
+        return place ? &entries_[place - 1] : nullptr;
     }
 
     // Adds the entry unless the key is there; the entry of the key and whether it was added.
     std::pair<value_type*, bool> emplace(std::string key, T value) {
         if (value_type* found = find(key)) return {found, false};
-        if ((entries_.size() + 1) * 2 > slots_.size()) grow();
-        const std::size_t h = hash(key);
+        slots_.roomForOneMore(entries_.size(), [this] {
+            for (std::size_t e = 0; e < entries_.size(); ++e)
+                slots_.put(ByteSlots::hash(entries_[e].first), e + 1);
+        });
+        const std::size_t h = ByteSlots::hash(key);
         entries_.emplace_back(std::move(key), std::move(value));
-        place(h, entries_.size());
+        slots_.put(h, entries_.size());
         return {&entries_.back(), true};
     }
 
@@ -60,28 +104,13 @@ class BytesMap {
     }
 
   private:
-    struct Slot {
-        std::uint32_t tag = 0;
-        std::uint32_t place = 0;  // the entry's index + 1; 0: an empty slot
-    };
-
-    static std::size_t hash(std::string_view key) { return std::hash<std::string_view>()(key); }
-    static std::uint32_t tag(std::size_t h) { return static_cast<std::uint32_t>(std::uint64_t(h) >> 32); }
-    std::size_t mask() const { return slots_.size() - 1; }
-
-    void place(std::size_t h, std::size_t place) {
-        std::size_t i = h & mask();
-        while (slots_[i].place) i = (i + 1) & mask();
-        slots_[i] = Slot{tag(h), static_cast<std::uint32_t>(place)};
-    }
-
-    void grow() {
-        slots_.assign(slots_.empty() ? 64 : slots_.size() * 2, Slot{});
-        for (std::size_t e = 0; e < entries_.size(); ++e) place(hash(entries_[e].first), e + 1);
+    // An entry's place is its index + 1.
+    auto keyAt() const {
+        return [this](std::size_t place) -> const std::string& { return entries_[place - 1].first; };
     }
 
     std::vector<value_type> entries_;
-    std::vector<Slot> slots_;
+    ByteSlots slots_;
 };
 
 // Texts keyed by bytes, for the names of tens of thousands of codes: each key and
@@ -95,22 +124,18 @@ class BytesTextMap {
 
     // The text of `key`, or false.
     bool find(std::string_view key, QStringView& text) const {
-        if (slots_.empty()) return false;
-        const std::size_t h = hash(key);
-        for (std::size_t i = h & mask(); slots_[i].place; i = (i + 1) & mask()) {
-            if (slots_[i].tag != tag(h)) continue;
-            const Record r = record(slots_[i].place - 1);
-            if (r.key == key) {
-                text = r.text;
-                return true;
-            }
-        }
-        return false;
+        const std::size_t place =
+            slots_.find(key, ByteSlots::hash(key), [this](std::size_t p) { return record(p - 1).key; });
+        if (place) text = record(place - 1).text;
+        return place != 0;
     }
 
     // Adds `key` (not in the map) with `text`; the text as stored.
     QStringView add(std::string_view key, QStringView text) {
-        if ((count_ + 1) * 2 > slots_.size()) grow();
+        slots_.roomForOneMore(count_, [this] {
+            for (std::size_t at = 0; at < text_.size(); at = next(at))
+                slots_.put(ByteSlots::hash(record(at).key), at + 1);
+        });
         const std::size_t start = text_.size();
         const std::size_t keyUnits = (key.size() + 1) / 2;
         text_.resize(start + kHeader + keyUnits + static_cast<std::size_t>(text.size()));
@@ -118,7 +143,7 @@ class BytesTextMap {
         putLength(start + 2, static_cast<std::size_t>(text.size()));
         std::memcpy(text_.data() + start + kHeader, key.data(), key.size());
         std::copy(text.utf16(), text.utf16() + text.size(), text_.data() + start + kHeader + keyUnits);
-        place(hash(key), start);
+        slots_.put(ByteSlots::hash(key), start + 1);
         ++count_;
         return record(start).text;
     }
@@ -130,21 +155,13 @@ class BytesTextMap {
     }
 
   private:
-    // A record: the key's length and the text's length (two units each), the key's
-    // bytes (in whole units), the text.
+    // A record (its place is its start + 1): the key's length and the text's length
+    // (two units each), the key's bytes (in whole units), the text.
     static constexpr std::size_t kHeader = 4;
-    struct Slot {
-        std::uint32_t tag = 0;
-        std::uint32_t place = 0;  // the record's start + 1; 0: an empty slot
-    };
     struct Record {
         std::string_view key;
         QStringView text;
     };
-
-    static std::size_t hash(std::string_view key) { return std::hash<std::string_view>()(key); }
-    static std::uint32_t tag(std::size_t h) { return static_cast<std::uint32_t>(std::uint64_t(h) >> 32); }
-    std::size_t mask() const { return slots_.size() - 1; }
 
     void putLength(std::size_t at, std::size_t n) {
         text_[at] = static_cast<char16_t>(n & 0xffff);
@@ -159,24 +176,13 @@ class BytesTextMap {
         return {std::string_view(reinterpret_cast<const char*>(key), keyBytes),
                 QStringView(key + (keyBytes + 1) / 2, static_cast<qsizetype>(textUnits))};
     }
-
-    void place(std::size_t h, std::size_t start) {
-        std::size_t i = h & mask();
-        while (slots_[i].place) i = (i + 1) & mask();
-        slots_[i] = Slot{tag(h), static_cast<std::uint32_t>(start + 1)};
-    }
-
-    void grow() {
-        slots_.assign(slots_.empty() ? 64 : slots_.size() * 2, Slot{});
-        for (std::size_t at = 0; at < text_.size();) {
-            const Record r = record(at);
-            place(hash(r.key), at);
-            at += kHeader + (r.key.size() + 1) / 2 + static_cast<std::size_t>(r.text.size());
-        }
+    // The start of the record after the one at `start`.
+    std::size_t next(std::size_t start) const {
+        return start + kHeader + (length(start) + 1) / 2 + length(start + 2);
     }
 
     std::vector<char16_t> text_;
-    std::vector<Slot> slots_;
+    ByteSlots slots_;
     std::size_t count_ = 0;
 };
 
