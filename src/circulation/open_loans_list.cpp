@@ -1,10 +1,13 @@
 #include "circulation/open_loans_list.h"
 
 #include <QPushButton>
+#include <QSet>
 
 #include "app/app_context.h"
+#include "circulation/cart.h"
 #include "circulation/desk_form.h"
 #include "circulation/form_parts.h"
+#include "circulation/loan_terms.h"
 #include "ui/grid_view.h"
 
 namespace zelkor {
@@ -35,6 +38,16 @@ OpenLoansList::OpenLoansList(DeskForm& desk, Design design)
 void OpenLoansList::open() {
     load();
     insertButton_->setFocus();
+}
+
+void OpenLoansList::forEachOpenMovement(const std::function<void(OpenMovement&)>& each) {
+    const QSet<QString> inCart = MovementsInCart(desk_.cart());
+    GridData::Batch batch(rows_);
+    ctx_.run(kOpenMovementsSql, {desk_.memberNumber()}, [&](const DbRow& row) {
+        if (inCart.contains(row.text(0))) return;
+        OpenMovement m = ReadOpenMovement(row);
+        each(m);
+    });
 }
 
 void OpenLoansList::insert() {

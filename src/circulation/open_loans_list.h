@@ -3,6 +3,7 @@
 // with Batal and Sisip: Sisip hands every ticked row to the desk's cart. The return
 // list and the renewal list are two of them.
 #include <QDialog>
+#include <functional>
 #include <vector>
 
 #include "ui/grid_data.h"
@@ -14,6 +15,7 @@ namespace zelkor {
 class AppContext;
 class DeskForm;
 class GridView;
+struct OpenMovement;
 
 class OpenLoansList : public QDialog {
     Q_OBJECT
@@ -38,6 +40,9 @@ class OpenLoansList : public QDialog {
     // For the constructor of a list, once it is built: the rows read, Sisip in focus.
     void open();
     virtual void load() = 0;
+    // For load(): each of the member's movements still out that the cart does not
+    // take already, inside one Batch of the rows.
+    void forEachOpenMovement(const std::function<void(OpenMovement&)>& each);
     // Puts ticked row `row` in the cart; false with the reason when it cannot go.
     virtual bool addToCart(int row, QString& refusal) = 0;
 

@@ -1,7 +1,6 @@
 #include "circulation/renew_list.h"
 
 #include <QHash>
-#include <QSet>
 
 #include "app/app_context.h"
 #include "circulation/desk_form.h"
@@ -31,7 +30,6 @@ RenewList::RenewList(DeskForm& desk)
 }
 
 void RenewList::load() {
-    const QSet<QString> inCart = MovementsInCart(desk_.cart());
     const LoanSettings settings = LoadLoanSettings(ctx_.db());
     const QString kategori = desk_.memberValue(DeskForm::MemberKategori);
     const QString memberDays = desk_.memberValue(DeskForm::MemberNPinjam);
@@ -39,10 +37,7 @@ void RenewList::load() {
     QHash<QString, std::int64_t> renewed;
     ctx_.run(kRenewalsOutSql, {desk_.memberNumber()},
              [&](const DbRow& row) { renewed.insert(row.text(0), row.text(1).trimmed().toLongLong()); });
-    GridData::Batch batch(rows_);
-    ctx_.run(kOpenMovementsSql, {desk_.memberNumber()}, [&](const DbRow& row) {
-        if (inCart.contains(row.text(0))) return;
-        OpenMovement m = ReadOpenMovement(row);
+    forEachOpenMovement([&](OpenMovement& m) {
         m.renewals = renewed.value(m.id);
         const RenewalOffer o = OfferRenewal(settings, kategori, memberDays, m, today);
         QString note = o.refusal;

@@ -1,7 +1,5 @@
 #include "circulation/return_list.h"
 
-#include <QSet>
-
 #include "app/app_context.h"
 #include "circulation/desk_form.h"
 #include "circulation/loan_terms.h"
@@ -27,16 +25,11 @@ ReturnList::ReturnList(DeskForm& desk)
 }
 
 void ReturnList::load() {
-    const QSet<QString> inCart = MovementsInCart(desk_.cart());
-
     // Days late and the fine as the loan rules and the calendar have them.
     const LoanSettings settings = LoadLoanSettings(ctx_.db());
     const QString kategori = desk_.memberValue(DeskForm::MemberKategori);
     const QDate today = ParseIsoDate(ctx_.todayText);
-    GridData::Batch batch(rows_);
-    ctx_.run(kOpenMovementsSql, {desk_.memberNumber()}, [&](const DbRow& row) {
-        if (inCart.contains(row.text(0))) return;
-        const OpenMovement m = ReadOpenMovement(row);
+    forEachOpenMovement([&](const OpenMovement& m) {
         const LateFine fine = FineOfReturn(settings, kategori, m, today);
         QString days = fine.daysText();
         if (fine.inGrace) days += QStringLiteral(" (toleransi)");
