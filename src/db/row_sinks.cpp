@@ -13,27 +13,32 @@ Database::RowCallback StoreScalar(QString& target) {
     };
 }
 
-QStringView RowNumberText(int n, char16_t (&buffer)[16]) {
-    char16_t* end = buffer + 16;
+namespace {
+
+// The decimal digits of `u`, written backwards to end just before `end`; their start.
+char16_t* DigitsBefore(char16_t* end, std::uint64_t u) {
     char16_t* p = end;
-    *--p = u'.';
-    auto u = static_cast<unsigned>(n);
     do {
         *--p = static_cast<char16_t>(u'0' + u % 10);
         u /= 10;
     } while (u != 0);
+    return p;
+}
+
+}  // namespace
+
+QStringView RowNumberText(int n, char16_t (&buffer)[16]) {
+    char16_t* end = buffer + 16;
+    end[-1] = u'.';
+    const char16_t* p = DigitsBefore(end - 1, static_cast<unsigned>(n));
     return QStringView(p, end - p);
 }
 
 QStringView WholeNumberText(std::int64_t n, char16_t (&buffer)[24]) {
     char16_t* end = buffer + 24;
-    char16_t* p = end;
     // In unsigned arithmetic, so that the most negative number has its digits too.
-    std::uint64_t u = n < 0 ? 0 - static_cast<std::uint64_t>(n) : static_cast<std::uint64_t>(n);
-    do {
-        *--p = static_cast<char16_t>(u'0' + u % 10);
-        u /= 10;
-    } while (u != 0);
+    char16_t* p =
+        DigitsBefore(end, n < 0 ? 0 - static_cast<std::uint64_t>(n) : static_cast<std::uint64_t>(n));
     if (n < 0) *--p = u'-';
     return QStringView(p, end - p);
 }
