@@ -105,7 +105,6 @@ std::vector<OverdueMember> OverdueAt(Database& db, const LoanSettings& settings,
         OverdueMember& m = members[member->second];
         m.mostLate = std::max(m.mostLate, f.lateDays);
         if (f.amount) m.fineTotal += *f.amount;
-        ++m.loanCount;
         found.push_back(
             {member->second, {row.text(0), row.text(2), row.text(8), due->second.text, f.lateDays, f.amount}});
     };
@@ -115,7 +114,9 @@ std::vector<OverdueMember> OverdueAt(Database& db, const LoanSettings& settings,
     if (!r && r.error.contains(QLatin1String("no such index")) && found.empty())
         r = db.exec(OverdueSql(false), {IsoDate(date)}, readRow);
     if (result) *result = r;
-    for (OverdueMember& m : members) m.loans.reserve(m.loanCount);
+    std::vector<std::size_t> counts(members.size());
+    for (const Found& f : found) ++counts[f.member];
+    for (std::size_t i = 0; i < members.size(); ++i) members[i].loans.reserve(counts[i]);
     for (Found& f : found) members[f.member].loans.push_back(std::move(f.loan));
     for (OverdueMember& m : members)
         std::sort(m.loans.begin(), m.loans.end(), [](const OverdueLoan& a, const OverdueLoan& b) {

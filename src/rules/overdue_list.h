@@ -26,7 +26,6 @@ struct OverdueMember {
     std::vector<OverdueLoan> loans;
     std::int64_t mostLate = 0;
     std::int64_t fineTotal = 0;
-    std::size_t loanCount = 0;  // while the list is read
 };
 
 // The open movements due before a date, with their member and item.
